@@ -1,0 +1,59 @@
+# The two commands a newcomer needs: `make run` and `make test`.
+# Both install whatever Debian/Ubuntu packages are missing first.
+
+BUILD_DIR   ?= build
+BUILD_TYPE  ?= RelWithDebInfo
+JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
+PACKAGES    := cmake ninja-build g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
+               libbenchmark-dev fonts-liberation xvfb xauth
+SUDO        := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: all deps configure build test run bench sanitize format clean iscc-check
+
+all: build
+
+deps:
+	@missing=""; \
+	for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+run: build
+	@if [ -x $(BUILD_DIR)/tembrix ]; then \
+	  if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then xvfb-run -a $(BUILD_DIR)/tembrix; else $(BUILD_DIR)/tembrix; fi; \
+	else \
+	  $(BUILD_DIR)/tembrix-convert examples/Inventory/Support/SETUP.LST -o -; \
+	fi
+
+bench: build
+	@for b in $(BUILD_DIR)/bench/tembrix-bench-*; do [ -x "$$b" ] && "$$b"; done
+
+# The whole suite once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize: deps
+	cmake -S . -B $(BUILD_DIR)-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTEMBRIX_SANITIZE=ON -DTEMBRIX_BUILD_BENCH=OFF
+	cmake --build $(BUILD_DIR)-asan -j $(JOBS)
+	cd $(BUILD_DIR)-asan && ctest --output-on-failure -j $(JOBS)
+
+# Compiles the golden scripts with the real compiler (needs Wine; by hand only).
+iscc-check:
+	@for f in tests/data/corpus/*.iss; do echo "== $$f"; ../shared/tools/iscc-check --version all -b "$$f" || exit 1; done
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD_DIR) $(BUILD_DIR)-asan

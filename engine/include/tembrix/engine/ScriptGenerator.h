@@ -1,0 +1,19 @@
+#pragma once
+
+#include "tembrix/engine/ConversionInputs.h"
+#include "tembrix/platform/Status.h"
+
+namespace tembrix {
+
+class FileSystem;
+
+/// Converts the setup list into an Inno Setup script at `inputs.ScriptPath`.
+///
+/// The setup list is read once; a missing or unreadable list reads as empty and
+/// still gives a script with its header and empty sections. Missing extra-line
+/// files add nothing. The script is written atomically: on failure any earlier
+/// file at ScriptPath is untouched and no temporary file is left behind, and
+/// the result names the path and the system's reason. Never throws.
+Status GenerateScript(const ConversionInputs& inputs, const FileSystem& fileSystem);
+
+} // namespace tembrix

@@ -1,0 +1,56 @@
+#pragma once
+
+// Language files: export of a window's texts, apply of a language, the
+// message table and message lookup. Every text is Windows-1252 bytes.
+
+#include <string>
+#include <vector>
+
+namespace tembrix {
+
+class TranslatableWindow;
+
+class MODTranslate {
+public:
+    /// Writes the window's title ("Form.Caption", always) and every non-empty
+    /// caption and tooltip, in control order, into the window's section.
+    /// Keys already in the file are replaced in place; other keys are kept.
+    /// A failed write is skipped silently.
+    void ExportFormTexts(const TranslatableWindow& window, const std::string& filePath);
+
+    /// Makes `filePath` the current language file (even when it is missing)
+    /// and replaces the title, captions and tooltips by its values; a missing
+    /// key keeps the current text (cut to 254 bytes, trailing blanks removed).
+    void ApplyLanguage(TranslatableWindow& window, const std::string& filePath);
+
+    /// Fills the message table with the built-in texts msg1, msg2, ...
+    void LoadDefaultMessages();
+
+    /// Writes the message table into [MSG] of the file; nothing before
+    /// LoadDefaultMessages.
+    void ExportMessages(const std::string& filePath);
+
+    /// The value of `key` in [MSG] of the current language file; the empty
+    /// text when the file, the section or the key is missing. Only "msg6",
+    /// which older language files lack, falls back to its built-in text.
+    std::string GetMessageText(const std::string& key) const;
+
+    /// The file last given to ApplyLanguage; empty before the first apply.
+    const std::string& currentLanguageFile() const { return m_currentLanguageFile; }
+    void setCurrentLanguageFile(const std::string& filePath) { m_currentLanguageFile = filePath; }
+
+private:
+    std::string m_currentLanguageFile;
+    std::vector<std::string> m_messages;
+    bool m_messagesLoaded = false;
+};
+
+/// The names (without folder) of the files in `folder` whose names match
+/// "*.lng" without letter case, sorted by name without letter case. Empty when
+/// the folder cannot be listed.
+std::vector<std::string> listLanguageFiles(const std::string& folder);
+
+/// The text that "Other ..." shows, naming the current language file.
+std::string translatorInstructions(const std::string& currentLanguageFile);
+
+} // namespace tembrix

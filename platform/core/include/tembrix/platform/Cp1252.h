@@ -1,0 +1,19 @@
+#pragma once
+
+// Conversion between Windows-1252 bytes, which every file of the program
+// holds, and UTF-8, which the sources and the windowing layer use.
+
+#include <string>
+#include <string_view>
+
+namespace tembrix {
+
+/// Each byte becomes its UTF-8 character; the five bytes that Windows-1252
+/// leaves undefined (81 8D 8F 90 9D) map to the C1 controls of the same value.
+std::string utf8FromCp1252(std::string_view bytes);
+
+/// Each UTF-8 character becomes its Windows-1252 byte; a character that the
+/// code page lacks, and any malformed byte, becomes '?'.
+std::string cp1252FromUtf8(std::string_view utf8);
+
+} // namespace tembrix

@@ -1,0 +1,41 @@
+#pragma once
+
+// The open and save dialogs with the classic argument lists. Cancel and
+// failure look the same: false and an empty file name.
+
+#include <QString>
+
+#include <utility>
+#include <vector>
+
+class QWidget;
+
+namespace tembrix {
+
+class FileDialogBackend;
+
+inline constexpr unsigned kOfnReadOnly = 0x1;
+inline constexpr unsigned kOfnOverwritePrompt = 0x2;
+inline constexpr unsigned kOfnHideReadOnly = 0x4;
+inline constexpr unsigned kOfnEnableHook = 0x20;
+inline constexpr unsigned kOfnEnableTemplate = 0x40;
+inline constexpr unsigned kOfnAllowMultiSelect = 0x200;
+inline constexpr unsigned kOfnFileMustExist = 0x1000;
+
+/// Splits a filter text at every "|" and every ":" into alternating
+/// description and pattern fields. A trailing description without pattern is
+/// dropped.
+std::vector<std::pair<QString, QString>> convertFilter(const QString& filter);
+
+bool ShowOpenDialog(FileDialogBackend& backend, QString& fileName, QString& fileTitle,
+                    bool fileMustExist, bool multiSelect, bool& readOnly, bool hideReadOnly,
+                    QString& filter, int& filterIndex, const QString& initialDirectory,
+                    const QString& title, const QString& defaultExtension, QWidget* owner,
+                    int& flags);
+
+bool ShowSaveDialog(FileDialogBackend& backend, QString& fileName, QString& fileTitle,
+                    bool overwritePrompt, QString& filter, int& filterIndex,
+                    const QString& initialDirectory, const QString& title,
+                    const QString& defaultExtension, QWidget* owner, int& flags);
+
+} // namespace tembrix

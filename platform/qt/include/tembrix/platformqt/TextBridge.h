@@ -1,0 +1,20 @@
+#pragma once
+
+// Where core bytes meet Qt: file contents and texts are Windows-1252; paths
+// are in the platform's file-name encoding.
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+namespace tembrix {
+
+QString qtFromCp1252(std::string_view bytes);
+/// Characters that Windows-1252 lacks become '?'.
+std::string cp1252FromQt(const QString& text);
+
+QString qtFromPath(const std::string& path);
+std::string pathFromQt(const QString& path);
+
+} // namespace tembrix
