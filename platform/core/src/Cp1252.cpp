@@ -1,1 +1,90 @@
-// placeholder until implemented
+#include "tembrix/platform/Cp1252.h"
+
+#include "Cp1252Table.h"
+
+namespace tembrix {
+
+namespace {
+
+// Code points of the bytes 80 to 9F; the rest of the page equals Latin-1.
+constexpr char32_t kHighControls[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, //
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, //
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, //
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+void appendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+}
+
+} // namespace
+
+char32_t codePointFromCp1252(unsigned char byte) {
+    if (byte >= 0x80 && byte < 0xA0)
+        return kHighControls[byte - 0x80];
+    return byte;
+}
+
+char cp1252FromCodePoint(char32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
+        return static_cast<char>(cp);
+    for (int i = 0; i < 32; ++i) {
+        if (kHighControls[i] == cp)
+            return static_cast<char>(0x80 + i);
+    }
+    return '?';
+}
+
+std::string utf8FromCp1252(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    for (char c : bytes)
+        appendUtf8(out, codePointFromCp1252(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string cp1252FromUtf8(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3
+                                     : (lead >> 3) == 0x1E ? 4 : 0;
+        if (length == 0 || i + length > utf8.size()) {
+            out.push_back('?');
+            ++i;
+            continue;
+        }
+        char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
+        bool malformed = false;
+        for (int k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(utf8[i + k]);
+            if ((next & 0xC0) != 0x80) {
+                malformed = true;
+                break;
+            }
+            cp = (cp << 6) | (next & 0x3F);
+        }
+        if (malformed) {
+            out.push_back('?');
+            ++i;
+            continue;
+        }
+        out.push_back(cp1252FromCodePoint(cp));
+        i += length;
+    }
+    return out;
+}
+
+} // namespace tembrix

@@ -1,1 +1,84 @@
-// placeholder until implemented
+#include "tembrix/platform/FileSystem.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "AtomicFile.h"
+
+namespace tembrix {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class LocalTextFileWriter final : public TextFileWriter {
+public:
+    Status open(const std::string& path) { return m_file.open(path); }
+
+    void write(std::string_view text) override { m_file.write(text); }
+    void writeLine(std::string_view text) override {
+        m_file.write(text);
+        m_file.write("\r\n");
+    }
+    Status commit() override { return m_file.commit(); }
+
+private:
+    AtomicFile m_file;
+};
+
+class LocalFileSystem final : public FileSystem {
+public:
+    bool fileExists(const std::string& path) const override {
+        if (path.empty())
+            return false;
+        std::error_code ec;
+        return fs::is_regular_file(fs::path(path), ec);
+    }
+
+    std::optional<std::string> readAll(const std::string& path) const override {
+        return readWholeFile(path);
+    }
+
+    Status createTextFile(const std::string& path,
+                          std::unique_ptr<TextFileWriter>& writer) const override {
+        auto file = std::make_unique<LocalTextFileWriter>();
+        Status status = file->open(path);
+        if (status)
+            writer = std::move(file);
+        return status;
+    }
+};
+
+} // namespace
+
+std::optional<std::string> readWholeFile(const std::string& path) {
+    if (path.empty())
+        return std::nullopt;
+    std::error_code ec;
+    if (!fs::is_regular_file(fs::path(path), ec))
+        return std::nullopt;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return std::nullopt;
+    std::string content;
+    const auto size = fs::file_size(fs::path(path), ec);
+    if (!ec && size > 0) {
+        content.resize(static_cast<std::size_t>(size));
+        content.resize(std::fread(content.data(), 1, content.size(), file));
+    }
+    // The file may have grown since its size was asked.
+    char chunk[1 << 16];
+    std::size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        content.append(chunk, got);
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed)
+        return std::nullopt;
+    return content;
+}
+
+std::unique_ptr<FileSystem> createLocalFileSystem() { return std::make_unique<LocalFileSystem>(); }
+
+} // namespace tembrix

@@ -1,1 +1,406 @@
-// placeholder until implemented
+#include "tembrix/platform/ProfileFile.h"
+
+#include <algorithm>
+#include <cstring>
+#include <unordered_map>
+#include <vector>
+
+#include "AtomicFile.h"
+#include "Cp1252Table.h"
+#include "tembrix/platform/FileSystem.h"
+
+namespace tembrix {
+
+// How a profile file is read. These are the rules of the Windows profile
+// functions (GetPrivateProfileStringA), decided here once for reading and
+// writing alike:
+// - CR LF, LF alone and CR alone each end a line.
+// - Blanks are space, TAB, VT, FF, CR, LF and ^Z; they are trimmed around a
+//   line, a section name, a key and a value. 0xA0 is not a blank.
+// - "[name]" opens a section; the name ends at the last "]" on the line, and
+//   what follows it is ignored. "[name" without "]" is an ordinary line.
+// - In a section, the key is the text before the first "=", the value the text
+//   after it. A line without "=" is an entry without a value: looking it up
+//   gives the default, and it hides a later line of the same name. ";" lines
+//   are such entries too, so they never match a real key.
+// - Lines before the first section belong to no section.
+// - A NUL byte ends the name or value in which it stands.
+// - Names compare without letter case, Windows-1252 letters such as é/É included.
+// - The first line of a key wins. Sections of the same name are searched in
+//   file order, so the first matching key of any of them wins: real setup lists
+//   hold an icon group "[Setup ]" beside "[Setup]", which trim to one name.
+// - A value loses one pair of enclosing quotes (" or ', the same at both ends,
+//   at least two characters), then is cut to 254 bytes. A default is cut to 254
+//   bytes and loses its trailing spaces; its quotes stay.
+// - A file that starts with FF FE (or FE FF) is UTF-16 and is read as
+//   Windows-1252, with '?' for characters the page lacks. A UTF-8 byte-order
+//   mark is skipped: it means someone re-saved the file in an editor, and
+//   keeping it would lose the first section.
+
+namespace {
+
+bool isBlank(unsigned char c) {
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r' || c == '\n' || c == 0x1A;
+}
+
+std::string_view trim(std::string_view text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && isBlank(static_cast<unsigned char>(text[begin])))
+        ++begin;
+    while (end > begin && isBlank(static_cast<unsigned char>(text[end - 1])))
+        --end;
+    return text.substr(begin, end - begin);
+}
+
+std::string_view cutAtNul(std::string_view text) {
+    const auto nul = text.find('\0');
+    return nul == std::string_view::npos ? text : text.substr(0, nul);
+}
+
+// Lower-case letter of every Windows-1252 byte.
+struct FoldTable {
+    unsigned char lower[256];
+    constexpr FoldTable() : lower() {
+        for (int c = 0; c < 256; ++c)
+            lower[c] = static_cast<unsigned char>(c);
+        for (int c = 'A'; c <= 'Z'; ++c)
+            lower[c] = static_cast<unsigned char>(c + 32);
+        for (int c = 0xC0; c <= 0xDE; ++c)
+            if (c != 0xD7)
+                lower[c] = static_cast<unsigned char>(c + 32);
+        lower[0x8A] = 0x9A; // Š
+        lower[0x8C] = 0x9C; // Œ
+        lower[0x8E] = 0x9E; // Ž
+        lower[0x9F] = 0xFF; // Ÿ
+    }
+};
+constexpr FoldTable kFold;
+
+bool equalFolded(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (kFold.lower[static_cast<unsigned char>(a[i])] !=
+            kFold.lower[static_cast<unsigned char>(b[i])])
+            return false;
+    }
+    return true;
+}
+
+std::uint64_t hashFolded(std::string_view text, std::uint64_t seed) {
+    std::uint64_t h = seed ^ 0xcbf29ce484222325ULL;
+    for (char c : text) {
+        h ^= kFold.lower[static_cast<unsigned char>(c)];
+        h *= 0x100000001b3ULL;
+    }
+    return h ^ (h >> 29);
+}
+
+std::string foldedCopy(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        c = static_cast<char>(kFold.lower[static_cast<unsigned char>(c)]);
+    return out;
+}
+
+std::string stripQuotesAndCut(std::string_view value) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front())
+        value = value.substr(1, value.size() - 2);
+    return std::string(value.substr(0, kProfileValueLimit));
+}
+
+std::string cutDefault(std::string_view defaultValue) {
+    defaultValue = defaultValue.substr(0, kProfileValueLimit);
+    while (!defaultValue.empty() && defaultValue.back() == ' ')
+        defaultValue.remove_suffix(1);
+    return std::string(defaultValue);
+}
+
+bool startsWith(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() && text.substr(0, prefix.size()) == prefix;
+}
+
+std::string decodeUtf16(std::string_view bytes, bool littleEndian) {
+    std::string out;
+    out.reserve(bytes.size() / 2);
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const auto b0 = static_cast<unsigned char>(bytes[i]);
+        const auto b1 = static_cast<unsigned char>(bytes[i + 1]);
+        const char32_t unit = littleEndian ? (b1 << 8 | b0) : (b0 << 8 | b1);
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < bytes.size()) {
+            i += 2; // the low surrogate: a character beyond the page
+            out.push_back('?');
+        } else {
+            out.push_back(cp1252FromCodePoint(unit));
+        }
+    }
+    return out;
+}
+
+// The bytes of a profile file as the parser sees them.
+std::string normaliseEncoding(std::string bytes) {
+    if (startsWith(bytes, "\xFF\xFE"))
+        return decodeUtf16(std::string_view(bytes).substr(2), true);
+    if (startsWith(bytes, "\xFE\xFF"))
+        return decodeUtf16(std::string_view(bytes).substr(2), false);
+    if (startsWith(bytes, "\xEF\xBB\xBF"))
+        bytes.erase(0, 3);
+    return bytes;
+}
+
+// Calls onLine(text) for every line, without its line end.
+template <typename OnLine> void forEachLine(std::string_view text, OnLine&& onLine) {
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p < end) {
+        const void* lf = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
+        const char* lineEnd = lf ? static_cast<const char*>(lf) : end;
+        // A CR alone also ends a line, so split the stretch up to the LF at every CR.
+        const char* q = p;
+        while (const void* cr = std::memchr(q, '\r', static_cast<std::size_t>(lineEnd - q))) {
+            onLine(std::string_view(q, static_cast<const char*>(cr) - q));
+            q = static_cast<const char*>(cr) + 1;
+        }
+        onLine(std::string_view(q, lineEnd - q));
+        p = lineEnd + 1;
+    }
+}
+
+// What one trimmed, non-empty line is.
+struct ParsedLine {
+    enum class Kind { Section, Entry } kind;
+    std::string_view name;  // section name, or entry name
+    std::string_view value; // entry value
+    bool hasValue = false;
+};
+
+ParsedLine parseLine(std::string_view line) {
+    if (line.front() == '[') {
+        const auto close = line.rfind(']');
+        if (close != std::string_view::npos)
+            return {ParsedLine::Kind::Section, cutAtNul(trim(line.substr(1, close - 1))), {}, false};
+    }
+    const auto equals = line.find('=');
+    if (equals == std::string_view::npos)
+        return {ParsedLine::Kind::Entry, cutAtNul(line), {}, false};
+    return {ParsedLine::Kind::Entry, cutAtNul(trim(line.substr(0, equals))),
+            cutAtNul(trim(line.substr(equals + 1))), true};
+}
+
+constexpr std::uint32_t kNoSection = 0xFFFFFFFFu;
+
+} // namespace
+
+struct ProfileIndex::Impl {
+    struct Entry {
+        std::uint32_t section;
+        std::uint32_t keyOffset, keyLength;
+        std::uint32_t valueOffset, valueLength;
+        bool hasValue;
+    };
+
+    std::string bytes;
+    std::unordered_map<std::string, std::uint32_t> sectionIds; // folded name -> id
+    std::vector<Entry> entries;
+    std::vector<std::uint32_t> slots; // open addressing; 0 = empty, else entry index + 1
+    std::size_t mask = 0;
+
+    std::string_view key(const Entry& e) const {
+        return std::string_view(bytes).substr(e.keyOffset, e.keyLength);
+    }
+    std::string_view value(const Entry& e) const {
+        return std::string_view(bytes).substr(e.valueOffset, e.valueLength);
+    }
+
+    std::uint32_t sectionId(std::string_view name) const {
+        if (name.empty())
+            return kNoSection; // no section has an empty name
+        const auto found = sectionIds.find(foldedCopy(name));
+        return found == sectionIds.end() ? kNoSection : found->second;
+    }
+
+    const Entry* find(std::uint32_t section, std::string_view keyName) const {
+        if (slots.empty() || section == kNoSection)
+            return nullptr;
+        for (std::size_t slot = hashFolded(keyName, section) & mask;; slot = (slot + 1) & mask) {
+            const std::uint32_t ref = slots[slot];
+            if (ref == 0)
+                return nullptr;
+            const Entry& e = entries[ref - 1];
+            if (e.section == section && equalFolded(key(e), keyName))
+                return &e;
+        }
+    }
+
+    void build() {
+        std::uint32_t current = kNoSection;
+        const char* base = bytes.data();
+        forEachLine(bytes, [&](std::string_view raw) {
+            const std::string_view line = trim(raw);
+            if (line.empty())
+                return;
+            const ParsedLine parsed = parseLine(line);
+            if (parsed.kind == ParsedLine::Kind::Section) {
+                if (parsed.name.empty()) {
+                    current = kNoSection;
+                    return;
+                }
+                auto [it, inserted] = sectionIds.try_emplace(
+                    foldedCopy(parsed.name), static_cast<std::uint32_t>(sectionIds.size()));
+                current = it->second;
+                return;
+            }
+            if (current == kNoSection)
+                return;
+            entries.push_back({current, static_cast<std::uint32_t>(parsed.name.data() - base),
+                               static_cast<std::uint32_t>(parsed.name.size()),
+                               static_cast<std::uint32_t>(parsed.value.data() - base),
+                               static_cast<std::uint32_t>(parsed.value.size()), parsed.hasValue});
+        });
+        std::size_t capacity = 16;
+        while (capacity < entries.size() * 2)
+            capacity <<= 1;
+        slots.assign(capacity, 0);
+        mask = capacity - 1;
+        for (std::uint32_t i = 0; i < entries.size(); ++i) {
+            const Entry& e = entries[i];
+            std::size_t slot = hashFolded(key(e), e.section) & mask;
+            bool duplicate = false;
+            while (slots[slot] != 0) {
+                const Entry& other = entries[slots[slot] - 1];
+                if (other.section == e.section && equalFolded(key(other), key(e))) {
+                    duplicate = true; // the first line of a key wins
+                    break;
+                }
+                slot = (slot + 1) & mask;
+            }
+            if (!duplicate)
+                slots[slot] = i + 1;
+        }
+    }
+};
+
+ProfileIndex::ProfileIndex() : m_impl(std::make_unique<Impl>()) {}
+ProfileIndex::~ProfileIndex() = default;
+ProfileIndex::ProfileIndex(ProfileIndex&&) noexcept = default;
+ProfileIndex& ProfileIndex::operator=(ProfileIndex&&) noexcept = default;
+
+ProfileIndex ProfileIndex::parse(std::string bytes) {
+    ProfileIndex index;
+    index.m_impl->bytes = normaliseEncoding(std::move(bytes));
+    // Offsets are 32-bit; a larger file keeps its first 4 GiB.
+    if (index.m_impl->bytes.size() > 0xFFFFFFFEu)
+        index.m_impl->bytes.resize(0xFFFFFFFEu);
+    index.m_impl->build();
+    return index;
+}
+
+ProfileIndex ProfileIndex::load(const std::string& filePath) {
+    auto bytes = readWholeFile(filePath);
+    return parse(bytes ? std::move(*bytes) : std::string());
+}
+
+std::string ProfileIndex::read(std::string_view section, std::string_view key,
+                               std::string_view defaultValue) const {
+    const Impl::Entry* entry = m_impl->find(m_impl->sectionId(trim(section)), trim(key));
+    if (!entry || !entry->hasValue)
+        return cutDefault(defaultValue);
+    return stripQuotesAndCut(m_impl->value(*entry));
+}
+
+bool ProfileIndex::contains(std::string_view section, std::string_view key) const {
+    const Impl::Entry* entry = m_impl->find(m_impl->sectionId(trim(section)), trim(key));
+    return entry && entry->hasValue;
+}
+
+std::string ReadProfileString(const std::string& filePath, std::string_view section,
+                              std::string_view key, std::string_view defaultValue) {
+    return ProfileIndex::load(filePath).read(section, key, defaultValue);
+}
+
+bool StoreProfileString(const std::string& filePath, std::string_view section,
+                        std::string_view key, std::string_view value) {
+    section = trim(cutAtNul(section));
+    key = trim(cutAtNul(key));
+    value = cutAtNul(value);
+    if (section.empty() || key.empty())
+        return false;
+
+    const std::string old = readWholeFile(filePath).value_or(std::string());
+    const std::string newLine = std::string(key) + "=" + std::string(value);
+
+    // Find, in file order, the sections of that name: where the key's line is,
+    // or else where the first of them ends (after its last non-blank line).
+    std::size_t replaceBegin = std::string::npos, replaceEnd = 0;
+    std::size_t appendAt = std::string::npos;
+    bool inSection = false, firstSectionDone = false;
+    std::size_t sectionTail = 0;
+    const char* base = old.data();
+    forEachLine(old, [&](std::string_view raw) {
+        if (replaceBegin != std::string::npos)
+            return;
+        const std::string_view line = trim(raw);
+        const std::size_t rawBegin = static_cast<std::size_t>(raw.data() - base);
+        const std::size_t rawEnd = rawBegin + raw.size();
+        if (line.empty())
+            return;
+        const ParsedLine parsed = parseLine(line);
+        if (parsed.kind == ParsedLine::Kind::Section) {
+            if (inSection && !firstSectionDone) {
+                appendAt = sectionTail;
+                firstSectionDone = true;
+            }
+            inSection = equalFolded(parsed.name, section);
+            if (inSection && !firstSectionDone)
+                sectionTail = rawEnd;
+            return;
+        }
+        if (!inSection)
+            return;
+        if (equalFolded(parsed.name, key)) {
+            replaceBegin = rawBegin;
+            replaceEnd = rawEnd;
+            return;
+        }
+        if (!firstSectionDone)
+            sectionTail = rawEnd;
+    });
+    if (inSection && !firstSectionDone && appendAt == std::string::npos)
+        appendAt = sectionTail;
+
+    std::string updated;
+    updated.reserve(old.size() + newLine.size() + section.size() + 8);
+    if (replaceBegin != std::string::npos) {
+        updated.append(old, 0, replaceBegin).append(newLine).append(old, replaceEnd);
+    } else if (appendAt != std::string::npos) {
+        // After the section's last line and its line end.
+        std::size_t at = appendAt;
+        if (at < old.size() && old[at] == '\r')
+            ++at;
+        if (at < old.size() && old[at] == '\n')
+            ++at;
+        updated.append(old, 0, at);
+        if (at == appendAt) // that line had no line end: the end of the file
+            updated.append("\r\n");
+        updated.append(newLine).append("\r\n").append(old, at);
+    } else {
+        updated = old;
+        if (!updated.empty() && updated.back() != '\n' && updated.back() != '\r')
+            updated.append("\r\n");
+        if (!updated.empty())
+            updated.append("\r\n");
+        updated.append("[").append(section).append("]\r\n").append(newLine).append("\r\n");
+    }
+    if (updated == old)
+        return true;
+
+    AtomicFile file;
+    if (!file.open(filePath))
+        return false;
+    file.write(updated);
+    return file.commit().ok();
+}
+
+} // namespace tembrix

@@ -51,4 +51,8 @@ public:
 /// The file system of this machine.
 std::unique_ptr<FileSystem> createLocalFileSystem();
 
+/// Reads a whole file of this machine in one go; nothing when it is missing,
+/// is not a regular file or cannot be read.
+std::optional<std::string> readWholeFile(const std::string& path);
+
 } // namespace tembrix

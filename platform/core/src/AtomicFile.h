@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "tembrix/platform/Status.h"
+
+namespace tembrix {
+
+/// Writes a file through a temporary file in the same folder, renamed over the
+/// target on commit. Until then an earlier file at the target is untouched;
+/// without a commit the temporary file is removed again.
+class AtomicFile {
+public:
+    AtomicFile() = default;
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+    ~AtomicFile();
+
+    /// Fails when the path is empty, names a folder, or its folder is missing
+    /// or not writable.
+    Status open(const std::string& targetPath);
+    void write(std::string_view bytes);
+    /// Reports the first error met since open, or the failure to rename.
+    Status commit();
+
+private:
+    void flushBuffer();
+    void discard();
+
+    std::string m_targetPath;
+    std::string m_tempPath;
+    std::FILE* m_file = nullptr;
+    std::string m_buffer;
+    int m_error = 0;
+};
+
+/// "<path>: <the system's text for the error>".
+std::string describeFileError(const std::string& path, int errorNumber);
+
+} // namespace tembrix
