@@ -94,7 +94,9 @@ std::uint64_t hashFolded(std::string_view text, std::uint64_t seed) {
         h ^= kFold.lower[static_cast<unsigned char>(c)];
         h *= 0x100000001b3ULL;
     }
-    return h ^ (h >> 29);
+    h ^= h >> 33;
+    h *= 0xff51afd7ed558ccdULL;
+    return h ^ (h >> 33);
 }
 
 std::string foldedCopy(std::string_view text) {
@@ -199,13 +201,21 @@ struct ProfileIndex::Impl {
         std::uint32_t keyOffset, keyLength;
         std::uint32_t valueOffset, valueLength;
         bool hasValue;
+        bool first; // the first line of its key in its section: the one a lookup finds
     };
 
     std::string bytes;
     std::unordered_map<std::string, std::uint32_t> sectionIds; // folded name -> id
     std::vector<Entry> entries;
-    std::vector<std::uint32_t> slots; // open addressing; 0 = empty, else entry index + 1
+    // Open addressing: 0 is empty, else (hash high half << 32) | (entry index + 1).
+    // The hash half lets a probe skip foreign entries without touching them.
+    std::vector<std::uint64_t> slots;
     std::size_t mask = 0;
+    // Setup lists are walked in file order (File1, File2, ...), so the entry
+    // after the last one found is tried before the table.
+    mutable std::size_t nextHint = 0;
+    mutable std::string lastSectionName;
+    mutable std::uint32_t lastSectionId = kNoSection;
 
     std::string_view key(const Entry& e) const {
         return std::string_view(bytes).substr(e.keyOffset, e.keyLength);
@@ -217,26 +227,53 @@ struct ProfileIndex::Impl {
     std::uint32_t sectionId(std::string_view name) const {
         if (name.empty())
             return kNoSection; // no section has an empty name
+        if (name == lastSectionName)
+            return lastSectionId;
         const auto found = sectionIds.find(foldedCopy(name));
-        return found == sectionIds.end() ? kNoSection : found->second;
+        lastSectionName.assign(name);
+        lastSectionId = found == sectionIds.end() ? kNoSection : found->second;
+        return lastSectionId;
+    }
+
+    bool matches(const Entry& e, std::uint32_t section, std::string_view keyName) const {
+        return e.section == section && equalFolded(key(e), keyName);
     }
 
     const Entry* find(std::uint32_t section, std::string_view keyName) const {
-        if (slots.empty() || section == kNoSection)
+        if (section == kNoSection || entries.empty())
             return nullptr;
-        for (std::size_t slot = hashFolded(keyName, section) & mask;; slot = (slot + 1) & mask) {
-            const std::uint32_t ref = slots[slot];
+        if (nextHint < entries.size()) {
+            const Entry& e = entries[nextHint];
+            if (e.first && matches(e, section, keyName)) {
+                ++nextHint;
+                return &e;
+            }
+        }
+        const std::uint64_t hash = hashFolded(keyName, section);
+        const std::uint64_t tag = hash >> 32;
+        for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+            const std::uint64_t ref = slots[slot];
             if (ref == 0)
                 return nullptr;
-            const Entry& e = entries[ref - 1];
-            if (e.section == section && equalFolded(key(e), keyName))
-                return &e;
+            if ((ref >> 32) != tag)
+                continue;
+            const std::size_t index = (ref & 0xFFFFFFFFu) - 1;
+            if (matches(entries[index], section, keyName)) {
+                nextHint = index + 1;
+                return &entries[index];
+            }
         }
     }
 
     void build() {
         std::uint32_t current = kNoSection;
         const char* base = bytes.data();
+        std::size_t lineEstimate = 1;
+        for (const char* p = base; (p = static_cast<const char*>(std::memchr(
+                 p, '\n', bytes.size() - static_cast<std::size_t>(p - base))));
+             ++p)
+            ++lineEstimate;
+        entries.reserve(lineEstimate);
         forEachLine(bytes, [&](std::string_view raw) {
             const std::string_view line = trim(raw);
             if (line.empty())
@@ -257,7 +294,8 @@ struct ProfileIndex::Impl {
             entries.push_back({current, static_cast<std::uint32_t>(parsed.name.data() - base),
                                static_cast<std::uint32_t>(parsed.name.size()),
                                static_cast<std::uint32_t>(parsed.value.data() - base),
-                               static_cast<std::uint32_t>(parsed.value.size()), parsed.hasValue});
+                               static_cast<std::uint32_t>(parsed.value.size()), parsed.hasValue,
+                               false});
         });
         std::size_t capacity = 16;
         while (capacity < entries.size() * 2)
@@ -265,19 +303,22 @@ struct ProfileIndex::Impl {
         slots.assign(capacity, 0);
         mask = capacity - 1;
         for (std::uint32_t i = 0; i < entries.size(); ++i) {
-            const Entry& e = entries[i];
-            std::size_t slot = hashFolded(key(e), e.section) & mask;
+            Entry& e = entries[i];
+            const std::uint64_t hash = hashFolded(key(e), e.section);
+            const std::uint64_t tag = hash >> 32;
+            std::size_t slot = hash & mask;
             bool duplicate = false;
-            while (slots[slot] != 0) {
-                const Entry& other = entries[slots[slot] - 1];
-                if (other.section == e.section && equalFolded(key(other), key(e))) {
+            for (; slots[slot] != 0; slot = (slot + 1) & mask) {
+                if ((slots[slot] >> 32) == tag &&
+                    matches(entries[(slots[slot] & 0xFFFFFFFFu) - 1], e.section, key(e))) {
                     duplicate = true; // the first line of a key wins
                     break;
                 }
-                slot = (slot + 1) & mask;
             }
-            if (!duplicate)
-                slots[slot] = i + 1;
+            if (!duplicate) {
+                slots[slot] = (tag << 32) | (i + 1);
+                e.first = true;
+            }
         }
     }
 };

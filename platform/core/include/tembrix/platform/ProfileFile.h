@@ -15,7 +15,9 @@ namespace tembrix {
 inline constexpr std::size_t kProfileValueLimit = 254;
 
 /// A parsed INI text that answers lookups without touching the disk again.
-/// It keeps the bytes it was given; lookups cost about O(1) per key.
+/// It keeps the bytes it was given; lookups cost about O(1) per key, and a
+/// walk in file order (File1, File2, ...) costs no hashing at all. Lookups
+/// update a private hint, so one index is not for several threads at once.
 class ProfileIndex {
 public:
     ProfileIndex();
