@@ -88,6 +88,15 @@ TEST(ProfileRead, FirstKeyWinsAcrossSectionsOfTheSameName) {
     EXPECT_EQ(lookup(ini, "Setup", "Title"), "First");
     EXPECT_EQ(lookup(ini, "Setup", "Icon1"), "\"Pong.exe\"");
     EXPECT_EQ(lookup(ini, "Setup", "Extra"), "found");
+
+    // Walking in file order must still find the first line of a repeated key.
+    const auto index = ProfileIndex::parse("[S]\nA=1\nB=2\nA=3\n[T]\nA=4\n");
+    EXPECT_EQ(index.read("S", "A", ""), "1");
+    EXPECT_EQ(index.read("S", "B", ""), "2");
+    EXPECT_EQ(index.read("S", "A", ""), "1");
+    EXPECT_EQ(index.read("T", "A", ""), "4");
+    EXPECT_EQ(index.read("S", "C", "none"), "none");
+    EXPECT_EQ(index.read("s", "b", ""), "2");
 }
 
 TEST(ProfileRead, EncodingsAndBinaryBytes) {
