@@ -1,1 +1,181 @@
-// placeholder until implemented
+#include "tembrix/localisation/MODTranslate.h"
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+
+#include "tembrix/localisation/TranslatableWindow.h"
+#include "tembrix/platform/Cp1252.h"
+#include "tembrix/platform/FileSystem.h"
+#include "tembrix/platform/ProfileFile.h"
+
+namespace tembrix {
+
+namespace {
+
+constexpr std::string_view kTitleKey = "Form.Caption";
+constexpr std::string_view kMessageSection = "MSG";
+constexpr std::string_view kCaptionProperty = "Caption";
+constexpr std::string_view kToolTipProperty = "ToolTipText";
+
+// UTF-8 here; the table and every lookup hold Windows-1252.
+constexpr std::array<std::string_view, 6> kBuiltinMessages{
+    "Fichier ISS cible",       "Selectionner un LST",   "Fichier exécutable final",
+    "Selectionner un fichier", "Fichier introuvable !", "Impossible d'écrire le script :",
+};
+
+// Language files from before the script-write error lack this one, and an
+// empty title there would leave the user with a bare path.
+constexpr std::string_view kFallbackMessageKey = "msg6";
+constexpr std::size_t kFallbackMessageIndex = 5;
+
+std::string messageKey(std::size_t number) {
+    return "msg" + std::to_string(number);
+}
+
+// "BTnext.Caption" for a single control, "frame(0).Caption" for an array member.
+std::string propertyKey(const TranslatableControl& control, std::string_view property) {
+    std::string key = control.name();
+    if (const auto index = control.index())
+        key += "(" + std::to_string(*index) + ")";
+    key += ".";
+    key += property;
+    return key;
+}
+
+bool startsWithUtf8Bom(std::string_view bytes) {
+    return bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF";
+}
+
+// A translator's editor may save the file as UTF-8 with a byte-order mark; its
+// values would then show as two Windows-1252 characters per accented letter.
+// The structure of an INI file is ASCII, so the whole text converts at once,
+// and the 254-byte cut then counts Windows-1252 characters as usual.
+ProfileIndex loadLanguageFile(const std::string& filePath) {
+    std::optional<std::string> bytes = readWholeFile(filePath);
+    if (!bytes)
+        return ProfileIndex();
+    if (startsWithUtf8Bom(*bytes))
+        return ProfileIndex::parse(cp1252FromUtf8(std::string_view(*bytes).substr(3)));
+    return ProfileIndex::parse(std::move(*bytes));
+}
+
+bool equalsAsciiFolded(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               const auto lower = [](char c) {
+                   return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+               };
+               return lower(x) == lower(y);
+           });
+}
+
+std::string asciiLowered(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    return text;
+}
+
+bool hasLanguageExtension(std::string_view name) {
+    constexpr std::string_view extension = ".lng";
+    return name.size() >= extension.size() &&
+           equalsAsciiFolded(name.substr(name.size() - extension.size()), extension);
+}
+
+} // namespace
+
+void MODTranslate::ExportFormTexts(const TranslatableWindow& window, const std::string& filePath) {
+    const std::string section = window.name();
+    StoreProfileString(filePath, section, kTitleKey, window.title());
+    for (const TranslatableControl* control : window.controls()) {
+        if (!control)
+            continue;
+        if (const auto caption = control->caption(); caption && !caption->empty())
+            StoreProfileString(filePath, section, propertyKey(*control, kCaptionProperty),
+                               *caption);
+        if (const auto toolTip = control->toolTip(); toolTip && !toolTip->empty())
+            StoreProfileString(filePath, section, propertyKey(*control, kToolTipProperty),
+                               *toolTip);
+    }
+}
+
+void MODTranslate::ApplyLanguage(TranslatableWindow& window, const std::string& filePath) {
+    m_currentLanguageFile = filePath;
+    const ProfileIndex file = loadLanguageFile(filePath);
+    const std::string section = window.name();
+    window.setTitle(file.read(section, kTitleKey, window.title()));
+    for (TranslatableControl* control : window.controls()) {
+        if (!control)
+            continue;
+        if (const auto caption = control->caption())
+            control->setCaption(
+                file.read(section, propertyKey(*control, kCaptionProperty), *caption));
+        if (const auto toolTip = control->toolTip())
+            control->setToolTip(
+                file.read(section, propertyKey(*control, kToolTipProperty), *toolTip));
+    }
+}
+
+void MODTranslate::LoadDefaultMessages() {
+    m_messages.clear();
+    for (std::string_view text : kBuiltinMessages)
+        m_messages.push_back(cp1252FromUtf8(text));
+    m_messagesLoaded = true;
+}
+
+void MODTranslate::ExportMessages(const std::string& filePath) {
+    if (!m_messagesLoaded) {
+        m_messages.clear();
+        m_messagesLoaded = true;
+        return;
+    }
+    for (std::size_t i = 0; i < m_messages.size(); ++i)
+        StoreProfileString(filePath, kMessageSection, messageKey(i + 1), m_messages[i]);
+}
+
+std::string MODTranslate::GetMessageText(const std::string& key) const {
+    const ProfileIndex file = loadLanguageFile(m_currentLanguageFile);
+    if (equalsAsciiFolded(key, kFallbackMessageKey) && !file.contains(kMessageSection, key))
+        return cp1252FromUtf8(kBuiltinMessages[kFallbackMessageIndex]);
+    return file.read(kMessageSection, key, "");
+}
+
+std::vector<std::string> listLanguageFiles(const std::string& folder) {
+    namespace fs = std::filesystem;
+    std::vector<std::string> names;
+    if (folder.empty())
+        return names;
+    // Names that the platform cannot spell in a narrow string throw on
+    // conversion; such a file could not be opened by name either.
+    try {
+        std::error_code ec;
+        fs::directory_iterator it(fs::path(folder), ec);
+        for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+            std::error_code typeError;
+            if (!it->is_regular_file(typeError))
+                continue;
+            std::string name = it->path().filename().string();
+            if (hasLanguageExtension(name))
+                names.push_back(std::move(name));
+        }
+    } catch (...) {
+        return {};
+    }
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        const std::string foldedA = asciiLowered(a);
+        const std::string foldedB = asciiLowered(b);
+        return foldedA != foldedB ? foldedA < foldedB : a < b;
+    });
+    return names;
+}
+
+std::string translatorInstructions(const std::string& currentLanguageFile) {
+    return "Translate this file \r\n\r\n" + currentLanguageFile +
+           "\r\n\r\nand save it in the application folder like this :\r\n"
+           "your country's name .LNG\r\n\r\n"
+           "It will apear in the translate menu";
+}
+
+} // namespace tembrix

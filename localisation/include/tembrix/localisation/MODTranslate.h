@@ -21,13 +21,16 @@ public:
     /// Makes `filePath` the current language file (even when it is missing)
     /// and replaces the title, captions and tooltips by its values; a missing
     /// key keeps the current text (cut to 254 bytes, trailing blanks removed).
+    /// The file is read once. A missing or unreadable file keeps every text.
+    /// A file that starts with a UTF-8 byte-order mark has its values
+    /// converted to Windows-1252; keys that match no control are ignored.
     void ApplyLanguage(TranslatableWindow& window, const std::string& filePath);
 
-    /// Fills the message table with the built-in texts msg1, msg2, ...
+    /// Fills the message table with the built-in texts msg1 to msg6.
     void LoadDefaultMessages();
 
-    /// Writes the message table into [MSG] of the file; nothing before
-    /// LoadDefaultMessages.
+    /// Writes the message table into [MSG] of the file as msg1, msg2, ...;
+    /// nothing before LoadDefaultMessages. A failed write is skipped silently.
     void ExportMessages(const std::string& filePath);
 
     /// The value of `key` in [MSG] of the current language file; the empty
@@ -50,7 +53,8 @@ private:
 /// the folder cannot be listed.
 std::vector<std::string> listLanguageFiles(const std::string& folder);
 
-/// The text that "Other ..." shows, naming the current language file.
+/// The text that "Other ..." shows, lines joined by CR LF, with the path of
+/// the current language file inserted as given (empty when there is none).
 std::string translatorInstructions(const std::string& currentLanguageFile);
 
 } // namespace tembrix
