@@ -1,1 +1,338 @@
-int main() { return 0; }
+// tembrix-convert: the wizard's conversion without a window, for batch use,
+// build servers and tests. Its options and exit codes are relied on by other
+// tools; change them only with care.
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tembrix/engine/ConversionInputs.h"
+#include "tembrix/engine/ScriptGenerator.h"
+#include "tembrix/platform/Cp1252.h"
+#include "tembrix/platform/FileSystem.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#else
+#include <climits>
+#include <unistd.h>
+#endif
+
+#ifndef TEMBRIX_VERSION
+#define TEMBRIX_VERSION "0.0.0"
+#endif
+
+namespace {
+
+enum ExitCode { kWritten = 0, kNoSetupList = 1, kUsageError = 2, kNotWritten = 3 };
+
+constexpr std::string_view kUsage =
+    "Usage: tembrix-convert [options] SETUP.LST\n"
+    "Turns a Visual Basic 6 setup list into an Inno Setup script.\n"
+    "\n"
+    "  -o, --output PATH     the script to write; default: the setup list's folder + "
+    "\"Setup.iss\"; "
+    "\"-\" = standard output\n"
+    "  --app-version TEXT    AppVersion (default \"1.0\"; an empty text is allowed)\n"
+    "  --output-dir TEXT     OutputDir (default: the setup list's folder + \"OutPut\" + "
+    "separator)\n"
+    "  --absolute-source     put the source folder in front of every Source name\n"
+    "  --source-folder TEXT  that folder (default: the setup list's folder, with its trailing "
+    "separator)\n"
+    "  --no-runtime          leave out the Visual Basic run-time block\n"
+    "  --setup-lines PATH    the file of extra [Setup] lines (default: SetupLine.txt in the "
+    "program's folder)\n"
+    "  --add-lines PATH      append this file at the end of the script (turns that option on)\n"
+    "  -h, --help            usage;  --version  the program's version\n"
+    "\n"
+    "Exit status: 0 written, 1 the setup list is missing or not a file, 2 usage error,\n"
+    "3 the script could not be written.\n";
+
+#ifdef _WIN32
+constexpr char kSeparator = '\\';
+bool isSeparator(char c) {
+    return c == '\\' || c == '/';
+}
+#else
+constexpr char kSeparator = '/';
+bool isSeparator(char c) {
+    return c == '/';
+}
+#endif
+
+void printError(const std::string& message) {
+    std::fprintf(stderr, "tembrix-convert: %s\n", message.c_str());
+}
+
+// The path up to and including its last separator; empty when it has none.
+std::string folderOf(const std::string& path) {
+    for (std::size_t i = path.size(); i > 0; --i)
+        if (isSeparator(path[i - 1]))
+            return path.substr(0, i);
+#ifdef _WIN32
+    if (path.size() >= 2 && path[1] == ':')
+        return path.substr(0, 2);
+#endif
+    return {};
+}
+
+// The folder of the running program, without a trailing separator except at
+// the root; empty when the platform does not say.
+std::string programFolder() {
+    std::string file;
+#ifdef _WIN32
+    std::vector<wchar_t> wide(MAX_PATH);
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameW(nullptr, wide.data(), static_cast<DWORD>(wide.size()));
+        if (length == 0)
+            return {};
+        if (length < wide.size()) {
+            wide.resize(length);
+            break;
+        }
+        wide.resize(wide.size() * 2);
+    }
+    const int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    file.resize(static_cast<std::size_t>(size));
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), file.data(), size,
+                        nullptr, nullptr);
+#else
+    std::vector<char> buffer(PATH_MAX);
+    for (;;) {
+        const ssize_t length = readlink("/proc/self/exe", buffer.data(), buffer.size());
+        if (length < 0)
+            return {};
+        if (static_cast<std::size_t>(length) < buffer.size()) {
+            file.assign(buffer.data(), static_cast<std::size_t>(length));
+            break;
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+#endif
+    std::string folder = folderOf(file);
+    const bool atRoot = folder.size() == 1 || (folder.size() == 3 && folder[1] == ':');
+    if (!folder.empty() && !atRoot)
+        folder.pop_back();
+    return folder;
+}
+
+bool isUtf8(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        std::size_t length = c < 0x80         ? 1
+                             : (c >> 5) == 6  ? 2
+                             : (c >> 4) == 14 ? 3
+                             : (c >> 3) == 30 ? 4
+                                              : 0;
+        if (length == 0 || i + length > text.size())
+            return false;
+        for (std::size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+                return false;
+        i += length;
+    }
+    return true;
+}
+
+// Texts that go into the script are Windows-1252. Here the command line and the
+// file names are UTF-8; a text that is not valid UTF-8 is taken as it is.
+std::string scriptText(const std::string& text) {
+#ifdef _WIN32
+    return text;
+#else
+    return isUtf8(text) ? tembrix::cp1252FromUtf8(text) : text;
+#endif
+}
+
+// The script written to standard output: buffered, with write errors (a closed
+// pipe, a full disk) reported by commit.
+class StandardOutputWriter final : public tembrix::TextFileWriter {
+public:
+    void write(std::string_view text) override {
+        if (!m_failed && std::fwrite(text.data(), 1, text.size(), stdout) != text.size())
+            m_failed = true;
+    }
+    void writeLine(std::string_view text) override {
+        write(text);
+        write("\r\n");
+    }
+    tembrix::Status commit() override {
+        if (std::fflush(stdout) != 0 || std::ferror(stdout))
+            m_failed = true;
+        if (m_failed)
+            return tembrix::Status::failure("standard output: " +
+                                            std::string(std::strerror(errno)));
+        return tembrix::Status::success();
+    }
+
+private:
+    bool m_failed = false;
+};
+
+// The machine's file system, where the script path "-" means standard output.
+class ConverterFileSystem final : public tembrix::FileSystem {
+public:
+    static constexpr std::string_view kStandardOutput = "-";
+
+    ConverterFileSystem() : m_local(tembrix::createLocalFileSystem()) {}
+
+    bool fileExists(const std::string& path) const override { return m_local->fileExists(path); }
+    std::optional<std::string> readAll(const std::string& path) const override {
+        return m_local->readAll(path);
+    }
+    tembrix::Status
+    createTextFile(const std::string& path,
+                   std::unique_ptr<tembrix::TextFileWriter>& writer) const override {
+        if (path == kStandardOutput) {
+#ifdef _WIN32
+            _setmode(_fileno(stdout), _O_BINARY);
+#endif
+            writer = std::make_unique<StandardOutputWriter>();
+            return tembrix::Status::success();
+        }
+        return m_local->createTextFile(path, writer);
+    }
+
+private:
+    std::unique_ptr<tembrix::FileSystem> m_local;
+};
+
+struct Options {
+    std::string setupList;
+    std::optional<std::string> output, version, outputDir, sourceFolder, setupLines, addLines;
+    bool absoluteSource = false;
+    bool noRuntime = false;
+    bool help = false;
+    bool showVersion = false;
+};
+
+// Parses the arguments; on a usage error, returns the message.
+std::optional<std::string> parseArguments(int argc, char** argv, Options& options) {
+    struct Valued {
+        std::string_view longName;
+        std::string_view shortName;
+        std::optional<std::string> Options::*field;
+    };
+    const Valued valued[] = {
+        {"--output", "-o", &Options::output},
+        {"--app-version", "", &Options::version},
+        {"--output-dir", "", &Options::outputDir},
+        {"--source-folder", "", &Options::sourceFolder},
+        {"--setup-lines", "", &Options::setupLines},
+        {"--add-lines", "", &Options::addLines},
+    };
+    std::vector<std::string> positional;
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
+            positional.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (arg == "-h" || arg == "--help") {
+            options.help = true;
+            continue;
+        }
+        if (arg == "--version") {
+            options.showVersion = true;
+            continue;
+        }
+        if (arg == "--absolute-source") {
+            options.absoluteSource = true;
+            continue;
+        }
+        if (arg == "--no-runtime") {
+            options.noRuntime = true;
+            continue;
+        }
+        const std::size_t equals = arg.find('=');
+        const std::string name = arg.substr(0, equals);
+        const Valued* match = nullptr;
+        for (const Valued& candidate : valued)
+            if (name == candidate.longName ||
+                (!candidate.shortName.empty() && name == candidate.shortName))
+                match = &candidate;
+        if (!match)
+            return "unknown option '" + arg + "'";
+        if (equals != std::string::npos) {
+            options.*(match->field) = arg.substr(equals + 1);
+        } else if (i + 1 < argc) {
+            options.*(match->field) = std::string(argv[++i]);
+        } else {
+            return "option '" + arg + "' needs a value";
+        }
+    }
+    if (options.help || options.showVersion)
+        return std::nullopt;
+    if (positional.empty())
+        return std::string("no setup list given");
+    if (positional.size() > 1)
+        return "more than one setup list given ('" + positional[0] + "', '" + positional[1] + "')";
+    options.setupList = positional[0];
+    if (options.setupList.empty())
+        return std::string("the setup list's name is empty");
+    return std::nullopt;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (const auto error = parseArguments(argc, argv, options)) {
+        printError(*error + " (try --help)");
+        return kUsageError;
+    }
+    if (options.help) {
+        std::fwrite(kUsage.data(), 1, kUsage.size(), stdout);
+        return kWritten;
+    }
+    if (options.showVersion) {
+        std::printf("tembrix-convert %s\n", TEMBRIX_VERSION);
+        return kWritten;
+    }
+
+    ConverterFileSystem fileSystem;
+    if (!fileSystem.fileExists(options.setupList)) {
+        FILE* probe = std::fopen(options.setupList.c_str(), "rb");
+        const bool exists = probe != nullptr;
+        if (probe)
+            std::fclose(probe);
+        printError(options.setupList + ": " +
+                   (exists ? "not a file (a folder or a device)" : "no such setup list"));
+        return kNoSetupList;
+    }
+
+    const std::string folder = folderOf(options.setupList);
+    tembrix::ConversionInputs inputs;
+    inputs.SetupListPath = options.setupList;
+    inputs.ScriptPath = options.output.value_or(folder + "Setup.iss");
+    inputs.Version = scriptText(options.version.value_or("1.0"));
+    inputs.OutputDir = scriptText(options.outputDir.value_or(folder + "OutPut" + kSeparator));
+    inputs.UseAbsoluteSource = options.absoluteSource;
+    inputs.SourceFolder = scriptText(options.sourceFolder.value_or(folder));
+    inputs.IncludeRuntimeFiles = !options.noRuntime;
+    inputs.SetupLinesPath =
+        options.setupLines.value_or(programFolder() + kSeparator + "SetupLine.txt");
+    inputs.AddExtraLines = options.addLines.has_value();
+    inputs.ExtraLinesPath = options.addLines.value_or(std::string());
+
+    const tembrix::Status written = tembrix::GenerateScript(inputs, fileSystem);
+    if (!written) {
+        printError("cannot write the script " + written.reason());
+        return kNotWritten;
+    }
+    return kWritten;
+}

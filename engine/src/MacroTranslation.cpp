@@ -1,1 +1,73 @@
-// placeholder until implemented
+#include "tembrix/engine/MacroTranslation.h"
+
+#include <array>
+#include <utility>
+
+namespace tembrix {
+
+namespace {
+
+constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kFolderMacros{{
+    {"$(AppPath)", "{app}"},
+    {"$(WinPath)", "{win}"},
+    {"$(Font)", "{fonts}"},
+    {"$(WinSysPath)", "{sys}"},
+    {"$(WinSysPathSysFile)", "{sys}"},
+    {"$(ProgramFiles)", "{pf}"},
+    {"$(CommonFiles)", "{cf}"},
+    {"$(MSDAOPath)", "{dao}"},
+}};
+
+bool equalsUpperAscii(std::string_view text, std::string_view upper) {
+    if (text.size() != upper.size())
+        return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+        if (c != upper[i])
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+// One scan from left to right gives the same result as replacing each macro in
+// turn: a macro runs from "$(" to the first ")", so no two occurrences overlap,
+// and every constant holds a "{", which no macro does, so a replacement never
+// forms a new occurrence with its neighbours.
+std::string TranslateFolderMacros(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t done = 0;
+    for (std::size_t at = text.find("$("); at != std::string_view::npos; at = text.find("$(", at)) {
+        const std::size_t close = text.find(')', at + 2);
+        if (close == std::string_view::npos)
+            break;
+        const std::string_view candidate = text.substr(at, close + 1 - at);
+        bool replaced = false;
+        for (const auto& [macro, constant] : kFolderMacros) {
+            if (candidate == macro) {
+                out.append(text.substr(done, at - done));
+                out.append(constant);
+                done = close + 1;
+                replaced = true;
+                break;
+            }
+        }
+        at = replaced ? close + 1 : at + 2;
+    }
+    out.append(text.substr(done));
+    return out;
+}
+
+std::string_view RegistrationFlag(std::string_view text) {
+    if (equalsUpperAscii(text, "$(DLLSELFREGISTER)"))
+        return "regserver ";
+    if (equalsUpperAscii(text, "$(TLBREGISTER)"))
+        return "regtypelib ";
+    return {};
+}
+
+} // namespace tembrix

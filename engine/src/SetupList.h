@@ -1,0 +1,52 @@
+#pragma once
+
+// How the engine reads a setup list: the numbered walks, the file entries and
+// the icon entries, all answered from one parsed index of the list.
+
+#include <string>
+#include <string_view>
+
+#include "tembrix/platform/ProfileFile.h"
+
+namespace tembrix {
+
+/// The four fields of a file entry that the script uses. A value with fewer
+/// than four fields leaves the missing ones empty.
+struct FileEntry {
+    std::string name;         ///< field 0 with every "@" removed
+    std::string destination;  ///< field 1, in folder-macro form
+    std::string registration; ///< field 2, the registration macro
+    std::string shared;       ///< field 3, the shared-file marker
+};
+
+/// Splits a `File<n>` value at every comma; fields are neither trimmed nor
+/// unquoted, and field 4 and later are ignored.
+FileEntry splitFileEntry(std::string_view value);
+
+/// Calls `onEntry(const FileEntry&)` for File1, File2, ... of `section`,
+/// stopping at the first number whose value is empty or missing.
+template <typename OnEntry>
+void forEachFileEntry(const ProfileIndex& list, std::string_view section, OnEntry&& onEntry) {
+    std::string key = "File";
+    for (unsigned long n = 1;; ++n) {
+        key.resize(4);
+        key += std::to_string(n);
+        const std::string value = list.read(section, key, "");
+        if (value.empty())
+            return;
+        onEntry(splitFileEntry(value));
+    }
+}
+
+/// One shortcut of the icon group: the values of Icon<n>, Title<n>, StartIn<n>.
+struct IconEntry {
+    std::string programFile;
+    std::string caption;
+    std::string workingFolder;
+};
+
+/// Reads the icon entry `n` (1, 2, ...) of the section `group`, each key with
+/// an empty default. A missing group or key gives empty texts.
+IconEntry ReadIconEntry(const ProfileIndex& list, std::string_view group, unsigned long n);
+
+} // namespace tembrix
