@@ -13,16 +13,6 @@ namespace {
 
 const std::string kEnglishTitle = "TEMBRIX CONVERTER";
 
-// Latin-1 bytes as UTF-16LE with its byte-order mark.
-std::string utf16LittleEndian(const std::string& latin1) {
-    std::string bytes = "\xFF\xFE";
-    for (char c : latin1) {
-        bytes.push_back(c);
-        bytes.push_back('\0');
-    }
-    return bytes;
-}
-
 std::string englishLanguageFile() {
     return std::string(TEMBRIX_SOURCE_DIR) + "/localisation/English.lng";
 }
@@ -114,25 +104,22 @@ TEST(ApplyLanguage, MissingFileKeepsEveryTextAndBecomesCurrent) {
 }
 
 TEST(ApplyLanguage, ConvertsAUtf8FileWithAByteOrderMark) {
+    using tembrix::cp1252FromUtf8;
     TempFolder folder;
-    const std::string utf8 = folder.write(
-        "Utf8.lng", "\xEF\xBB\xBF[Form1]\r\nBTlast.Caption=< Précédent\r\nForm.Caption=" +
-                        std::string(300, 'e') + "\r\n[MSG]\r\nmsg3=Fichier exécutable\r\n");
-    const std::string utf16 =
-        folder.write("Utf16.lng", utf16LittleEndian("[Form1]\r\nBTnext.Caption=\xE9\r\n"));
+    std::string longTitle;
+    for (int i = 0; i < 200; ++i)
+        longTitle += "é";
+    const std::string utf8 =
+        folder.write("Utf8.lng", "\xEF\xBB\xBF[Form1]\r\nBTlast.Caption=< Précédent\r\n"
+                                 "Form.Caption=" +
+                                     longTitle + "\r\n[MSG]\r\nmsg3=Fichier exécutable\r\n");
     FakeForm1 window;
     MODTranslate translate;
 
     translate.ApplyLanguage(window, utf8);
-    EXPECT_EQ(window.caption("BTlast"), "< Pr\xE9"
-                                        "c\xE9"
-                                        "dent");
-    EXPECT_EQ(window.title(), std::string(254, 'e'));
-    EXPECT_EQ(translate.GetMessageText("msg3"), "Fichier ex\xE9"
-                                                "cutable");
-
-    translate.ApplyLanguage(window, utf16);
-    EXPECT_EQ(window.caption("BTnext"), "\xE9");
+    EXPECT_EQ(window.caption("BTlast"), cp1252FromUtf8("< Précédent"));
+    EXPECT_EQ(window.title(), std::string(200, '\xE9')) << "the cut counts characters";
+    EXPECT_EQ(translate.GetMessageText("msg3"), cp1252FromUtf8("Fichier exécutable"));
 
     // Without the mark the bytes are Windows-1252 already and stay as they are.
     const std::string plain = folder.write("Plain.lng", "[Form1]\r\nBTend.Caption=\xC3\xA9\r\n");
