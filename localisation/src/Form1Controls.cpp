@@ -12,6 +12,8 @@ namespace {
 // picture-only buttons, the file list, the picture box) stand among the
 // others because a language file may still name them.
 // Texts are UTF-8 here and become Windows-1252 where they meet a file.
+// One control per line, so that the table reads like the list of texts.
+// clang-format off
 constexpr std::array kControls{
     ControlSpec{"BTend", -1, true, true, "Terminer", ""},
     ControlSpec{"BTnext", -1, true, true, "Suivant >", ""},
@@ -84,11 +86,16 @@ constexpr std::array kControls{
     ControlSpec{"MNlangueSep", -1, true, false, "-", ""},
     ControlSpec{"MNlangueOther", -1, true, false, "Other ...", ""},
 };
+// clang-format on
 
 } // namespace
 
-std::string_view form1BuiltinTitle() { return "TEMBRIX CONVERTOR"; }
+std::string_view form1BuiltinTitle() {
+    return "TEMBRIX CONVERTOR";
+}
 
-std::span<const ControlSpec> form1Controls() { return kControls; }
+std::span<const ControlSpec> form1Controls() {
+    return kControls;
+}
 
 } // namespace tembrix

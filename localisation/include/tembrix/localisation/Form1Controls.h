@@ -10,12 +10,12 @@
 namespace tembrix {
 
 struct ControlSpec {
-    std::string_view name;       ///< the control's name, also its objectName
-    int index;                   ///< index in its control array, or -1 for a single control
-    bool hasCaption;             ///< false for text boxes, picture boxes, the file list
-    bool hasToolTip;             ///< false for menu items
-    std::string_view caption;    ///< built-in caption, UTF-8 (empty for none)
-    std::string_view toolTip;    ///< built-in tooltip, UTF-8 (empty for none)
+    std::string_view name;    ///< the control's name, also its objectName
+    int index;                ///< index in its control array, or -1 for a single control
+    bool hasCaption;          ///< false for text boxes, picture boxes, the file list
+    bool hasToolTip;          ///< false for menu items
+    std::string_view caption; ///< built-in caption, UTF-8 (empty for none)
+    std::string_view toolTip; ///< built-in tooltip, UTF-8 (empty for none)
 };
 
 /// The window's name and its built-in title, UTF-8.
