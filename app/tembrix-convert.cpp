@@ -3,7 +3,9 @@
 // tools; change them only with care.
 
 #include <cstdio>
+#include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -122,6 +124,14 @@ std::string programFolder() {
     if (!folder.empty() && !atRoot)
         folder.pop_back();
     return folder;
+}
+
+// OutputDir and SourceFolder are read by the compiler relative to the script's
+// folder, not to ours, so the defaults start from the absolute path.
+std::string absolutePath(const std::string& path) {
+    std::error_code ec;
+    const auto absolute = std::filesystem::absolute(std::filesystem::path(path), ec);
+    return ec ? path : absolute.lexically_normal().string();
 }
 
 bool isUtf8(std::string_view text) {
@@ -315,7 +325,7 @@ int main(int argc, char** argv) {
         return kNoSetupList;
     }
 
-    const std::string folder = folderOf(options.setupList);
+    const std::string folder = folderOf(absolutePath(options.setupList));
     tembrix::ConversionInputs inputs;
     inputs.SetupListPath = options.setupList;
     inputs.ScriptPath = options.output.value_or(folder + "Setup.iss");

@@ -1,0 +1,29 @@
+; This script was created by Tembrix
+; https://tembrix.org
+; https://tembrix.org/download
+
+[Setup]
+AppName=Inventory
+AppVerName=Inventory 1.0
+AppVersion=1.0
+DefaultDirName={pf}\Inventory
+DefaultGroupName=Inventory
+OutputDir=C:\Build\OutPut\
+OutputBaseFilename=Inventory
+
+
+[Files]
+; START VISUAL BASIC 
+Source: C:\Build\Support\CORE.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: C:\Build\Support\TYPES.TLB; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regtypelib sharedfile ; CopyMode: alwaysskipifsameorolder
+; END VISUAL BASIC
+Source: C:\Build\Support\Mdac_typ.exe; DestDir: {tmp}; CopyMode: normal; Flags: deleteafterinstall
+Source: C:\Build\Support\GRID.DLL; DestDir: {sys}; Flags: regserver sharedfile ; CopyMode: normal
+Source: C:\Build\Support\INVENT.EXE; DestDir: {app}; Flags: ; CopyMode: normal
+Source: C:\Build\Support\README.TXT; DestDir: {app}\Docs; Flags: ; CopyMode: alwaysskipifsameorolder
+
+[Icons]
+Name: {group}\Inventory; Filename: {app}\INVENT.EXE;WorkingDir: {app}; IconFilename: {app}\INVENT.EXE; IconIndex: 0
+
+[Run]
+Filename: {tmp}\Mdac_typ.exe; WorkingDir: {tmp}; Parameters: /q

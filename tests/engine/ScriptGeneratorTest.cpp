@@ -1,0 +1,292 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "GeneratorSupport.h"
+
+namespace {
+
+// A [Files] section alone, with the worked example's other inputs.
+std::string filesOf(const std::string& script) {
+    const auto begin = script.find("[Files]\r\n");
+    const auto end = script.find("\r\n\r\n[Icons]");
+    if (begin == std::string::npos || end == std::string::npos)
+        return "<no files section>";
+    return script.substr(begin + 9, end + 2 - begin - 9);
+}
+
+std::string iconsOf(const std::string& script) {
+    const auto begin = script.find("[Icons]\r\n");
+    return begin == std::string::npos ? "<no icons section>" : script.substr(begin + 9);
+}
+
+std::string setupOf(const std::string& script) {
+    const auto begin = script.find("[Setup]\r\n");
+    const auto end = script.find("[Files]");
+    if (begin == std::string::npos || end == std::string::npos)
+        return "<no setup section>";
+    return script.substr(begin + 9, end - begin - 9);
+}
+
+} // namespace
+
+TEST(GenerateScript, WritesTheWorkedExampleByteForByte) {
+    Conversion conversion;
+    EXPECT_EQ(conversion.run(testData("engine/worked-example.lst")),
+              testData("engine/worked-example.iss"));
+
+    conversion.inputs.UseAbsoluteSource = true;
+    EXPECT_EQ(conversion.run(), testData("engine/worked-example-absolute.iss"));
+    EXPECT_TRUE(conversion.lastStatus.ok());
+}
+
+TEST(GenerateScript, SetupSectionFollowsVersionAndSetupLines) {
+    Conversion conversion;
+    const std::string list = "[Setup]\r\nTitle=App\r\nDefaultDir=$(ProgramFiles)\\App\r\n";
+    conversion.inputs.Version = "";
+    EXPECT_EQ(setupOf(conversion.run(list)), "AppName=App\r\nAppVerName=App \r\nAppVersion=\r\n"
+                                             "DefaultDirName={pf}\\App\r\nDefaultGroupName=\r\n"
+                                             "OutputDir=C:\\Build\\OutPut\\\r\n"
+                                             "OutputBaseFilename=App\r\n\r\n\r\n");
+
+    conversion.inputs.Version = "2.5";
+    conversion.folder().write("SetupLine.txt", "Compression=lzma\r\n");
+    const std::string tail = "OutputBaseFilename=App\r\n";
+    std::string setup = setupOf(conversion.run(list));
+    EXPECT_EQ(setup.substr(setup.find(tail) + tail.size()), "Compression=lzma\r\n\r\n\r\n");
+    EXPECT_NE(setup.find("AppVerName=App 2.5\r\nAppVersion=2.5\r\n"), std::string::npos);
+
+    // Without a line end of its own, the first empty line ends the inserted line.
+    conversion.folder().write("SetupLine.txt", "SolidCompression=yes");
+    setup = setupOf(conversion.run(list));
+    EXPECT_EQ(setup.substr(setup.find(tail) + tail.size()), "SolidCompression=yes\r\n\r\n");
+}
+
+TEST(GenerateScript, ExtraLinesAreAppendedOnlyWhenAsked) {
+    Conversion conversion;
+    const std::string list = "[Setup]\r\nTitle=App\r\n";
+    conversion.folder().write("AddLine.txt", "[Code]\nbytes \xE9 as they are");
+    EXPECT_TRUE(conversion.run(list).ends_with("[Icons]\r\n"));
+
+    conversion.inputs.AddExtraLines = true;
+    EXPECT_TRUE(conversion.run().ends_with("[Icons]\r\n\r\n[Code]\nbytes \xE9 as they are"));
+
+    std::filesystem::remove(conversion.inputs.ExtraLinesPath);
+    EXPECT_TRUE(conversion.run().ends_with("[Icons]\r\n\r\n"));
+}
+
+TEST(GenerateScript, RuntimeBlockComesFromBootstrapFilesWhenAsked) {
+    Conversion conversion;
+    const std::string list = "[Bootstrap Files]\r\n"
+                             "File1=@MDAC_TYP.EXE,$(WinSysPath),,\r\n"
+                             "File2=@VB6STKIT.DLL,$(WinSysPathSysFile),,,6/19/09 8:51:40 PM\r\n";
+    EXPECT_EQ(filesOf(conversion.run(list)),
+              "; START VISUAL BASIC \r\n"
+              "Source: MDAC_TYP.EXE; DestDir: {sys}; Flags: restartreplace uninsneveruninstall ; "
+              "CopyMode: alwaysskipifsameorolder\r\n"
+              "Source: VB6STKIT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall ; "
+              "CopyMode: alwaysskipifsameorolder\r\n"
+              "; END VISUAL BASIC\r\n");
+    EXPECT_EQ(conversion.run().find("[Run]"), std::string::npos);
+
+    conversion.inputs.IncludeRuntimeFiles = false;
+    EXPECT_EQ(filesOf(conversion.run()), "");
+
+    conversion.inputs.IncludeRuntimeFiles = true;
+    EXPECT_EQ(filesOf(conversion.run("[Setup]\r\nTitle=App\r\n[Bootstrap Files]\r\n")),
+              "; START VISUAL BASIC \r\n; END VISUAL BASIC\r\n");
+}
+
+TEST(GenerateScript, DataAccessInstallerNeedsItsExactName) {
+    Conversion conversion;
+    conversion.inputs.IncludeRuntimeFiles = false;
+    std::string script = conversion.run("[Setup1 Files]\r\n"
+                                        "File1=@mdac_typ.exe,$(AppPath),,\r\n");
+    EXPECT_EQ(filesOf(script), "Source: mdac_typ.exe; DestDir: {app}; Flags: ; CopyMode: "
+                               "alwaysskipifsameorolder\r\n");
+    EXPECT_EQ(script.find("[Run]"), std::string::npos);
+
+    script = conversion.run("[Setup1 Files]\r\n"
+                            "File1=@MDAC_TYP.EXE,$(AppPath),$(DLLSelfRegister),$(Shared)\r\n"
+                            "File2=@M@DAC_TYP.EXE\r\n");
+    const std::string line =
+        "Source: Mdac_typ.exe; DestDir: {tmp}; CopyMode: normal; Flags: deleteafterinstall\r\n";
+    EXPECT_EQ(filesOf(script), line + line);
+    EXPECT_TRUE(script.ends_with("[Icons]\r\n\r\n[Run]\r\nFilename: {tmp}\\Mdac_typ.exe; "
+                                 "WorkingDir: {tmp}; Parameters: /q\r\n"));
+}
+
+TEST(GenerateScript, ApplicationLinesTakeCopyModeFromTheRawRegistration) {
+    Conversion conversion;
+    conversion.inputs.IncludeRuntimeFiles = false;
+    EXPECT_EQ(filesOf(conversion.run("[Setup1 Files]\r\n"
+                                     "File1=@A.EXE,$(AppPath),$(EXESelfRegister),\r\n"
+                                     "File2=@B.OCX,$(WinSysPath),$(dllselfregister),$(Shared)\r\n"
+                                     "File3=@C.TLB,$(CommonFiles)\\X,$(TLBRegister),\r\n"
+                                     "File4=@ARIAL.TTF,$(Font),,$(Shared)\r\n"
+                                     "File5=@D;E.DAT,$(CommonFilesSys),,\r\n")),
+              "Source: A.EXE; DestDir: {app}; Flags: ; CopyMode: normal\r\n"
+              "Source: B.OCX; DestDir: {sys}; Flags: regserver sharedfile ; CopyMode: normal\r\n"
+              "Source: C.TLB; DestDir: {cf}\\X; Flags: regtypelib ; CopyMode: normal\r\n"
+              "Source: ARIAL.TTF; DestDir: {fonts}; Flags: sharedfile ; CopyMode: "
+              "alwaysskipifsameorolder\r\n"
+              "Source: D;E.DAT; DestDir: $(CommonFilesSys); Flags: ; CopyMode: "
+              "alwaysskipifsameorolder\r\n");
+}
+
+TEST(GenerateScript, IconsComeFromTheFirstGroupUntilTheFirstEmptyProgram) {
+    Conversion conversion;
+    std::string script =
+        conversion.run("[IconGroups]\r\nGroup0=Tools\r\nGroup1=Other\r\n"
+                       "[Tools]\r\n"
+                       "Icon1=\"A.EXE\"\r\nTitle1=First\r\nStartIn1=$(AppPath)\\Bin\r\n"
+                       "Icon2=B.EXE\r\n"
+                       "Icon4=D.EXE\r\nTitle4=Skipped\r\n"
+                       "[Other]\r\nIcon1=OTHER.EXE\r\n");
+    EXPECT_EQ(iconsOf(script), "Name: {group}\\First; Filename: {app}\\A.EXE;WorkingDir: "
+                               "{app}\\Bin; IconFilename: {app}\\A.EXE; IconIndex: 0\r\n"
+                               "Name: {group}\\; Filename: {app}\\B.EXE;WorkingDir: ; "
+                               "IconFilename: {app}\\B.EXE; IconIndex: 0\r\n");
+    EXPECT_NE(script.find("DefaultGroupName=Tools\r\n"), std::string::npos);
+
+    script = conversion.run("[Tools]\r\nIcon1=A.EXE\r\n");
+    EXPECT_NE(script.find("DefaultGroupName=\r\n"), std::string::npos);
+    EXPECT_TRUE(script.ends_with("\r\n[Icons]\r\n"));
+
+    EXPECT_EQ(iconsOf(conversion.run("[IconGroups]\r\nGroup0=Tools\r\n[Tools]\r\n"
+                                     "Icon1=\r\nTitle1=Has a title\r\nIcon2=B.EXE\r\n")),
+              "");
+}
+
+TEST(GenerateScript, ReplacesAnEarlierScriptWholly) {
+    Conversion conversion;
+    conversion.folder().write("Setup.iss", std::string(100000, 'q'));
+    const std::string script = conversion.run("[Setup]\r\nTitle=App\r\n");
+    EXPECT_TRUE(script.starts_with(kScriptHeader));
+    EXPECT_EQ(script.find("qq"), std::string::npos);
+    EXPECT_EQ(conversion.folder().entryCount(), 2u); // the list and the script, no temporary file
+}
+
+// The four mends that make real setup lists compile.
+TEST(CompileMends, SystemFilesTheCompilerRefusesBecomeComments) {
+    Conversion conversion;
+    const std::string files =
+        filesOf(conversion.run("[Bootstrap Files]\r\n"
+                               "File1=@msvbvm60.dll,$(WinSysPathSysFile),$(DLLSelfRegister),\r\n"
+                               "File2=@Kernel32.dll,$(WinSysPath),,\r\n"
+                               "[Setup1 Files]\r\n"
+                               "File1=@RICHED32.DLL,$(WinSysPath)\\,,\r\n"
+                               "File2=@sub\\@shlwapi.dll,$(WinSysPath),,$(Shared)\r\n"
+                               "File3=@USER32.DLL,$(AppPath),,\r\n"
+                               "File4=@STDOLE2.TLB,$(AppPath),$(TLBRegister),\r\n"
+                               "File5=@OLEAUT32.DLL,$(AppPath),,\r\n"
+                               "File6=@MSVBVM60.DLL,$(WinSysPath)\\Sub,$(DLLSelfRegister),\r\n"
+                               "File7=@USER32.DLL.BAK,$(WinSysPath),,\r\n"));
+    EXPECT_EQ(files,
+              "; START VISUAL BASIC \r\n"
+              "Source: msvbvm60.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall "
+              "regserver ; CopyMode: alwaysskipifsameorolder\r\n"
+              "; Source: Kernel32.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall ; "
+              "CopyMode: alwaysskipifsameorolder\r\n"
+              "; END VISUAL BASIC\r\n"
+              "; Source: RICHED32.DLL; DestDir: {sys}\\; Flags: ; CopyMode: "
+              "alwaysskipifsameorolder\r\n"
+              "; Source: sub\\shlwapi.dll; DestDir: {sys}; Flags: sharedfile ; CopyMode: "
+              "alwaysskipifsameorolder\r\n"
+              "Source: USER32.DLL; DestDir: {app}; Flags: ; CopyMode: alwaysskipifsameorolder\r\n"
+              "; Source: STDOLE2.TLB; DestDir: {app}; Flags: regtypelib ; CopyMode: normal\r\n"
+              "Source: OLEAUT32.DLL; DestDir: {app}; Flags: ; CopyMode: alwaysskipifsameorolder\r\n"
+              "; Source: MSVBVM60.DLL; DestDir: {sys}\\Sub; Flags: regserver ; CopyMode: normal\r\n"
+              "Source: USER32.DLL.BAK; DestDir: {sys}; Flags: ; CopyMode: "
+              "alwaysskipifsameorolder\r\n");
+}
+
+TEST(CompileMends, InstallerBaseNameLosesCharactersThatFileNamesCannotHold) {
+    Conversion conversion;
+    const std::string setup =
+        setupOf(conversion.run("[Setup]\r\nTitle=A\\B/C:D*E?F\"G<H>I|J K;\xE9\r\n"));
+    EXPECT_NE(setup.find("AppName=A\\B/C:D*E?F\"G<H>I|J K;\xE9\r\n"), std::string::npos);
+    EXPECT_NE(setup.find("AppVerName=A\\B/C:D*E?F\"G<H>I|J K;\xE9 1.0\r\n"), std::string::npos);
+    EXPECT_NE(setup.find("OutputBaseFilename=A_B_C_D_E_F_G_H_I_J K;\xE9\r\n"), std::string::npos);
+}
+
+TEST(CompileMends, IconProgramLosesTheListsOwnQuotes) {
+    Conversion conversion;
+    const std::string icons = iconsOf(
+        conversion.run("[IconGroups]\r\nGroup0=G\r\n[G]\r\n"
+                       "Icon1=\"\"My App.exe\"\"\r\nTitle1=My App\r\nStartIn1=$(AppPath)\r\n"
+                       "Icon2=\"\"\"\"\r\nTitle2=Empty\r\n"
+                       "Icon3=\"\"x\r\nTitle3=Half\r\n"
+                       "Icon4='\"Q\"'\r\n"));
+    EXPECT_EQ(icons, "Name: {group}\\My App; Filename: {app}\\My App.exe;WorkingDir: {app}; "
+                     "IconFilename: {app}\\My App.exe; IconIndex: 0\r\n"
+                     "Name: {group}\\Empty; Filename: {app}\\;WorkingDir: ; "
+                     "IconFilename: {app}\\; IconIndex: 0\r\n"
+                     "Name: {group}\\Half; Filename: {app}\\\"\"x;WorkingDir: ; "
+                     "IconFilename: {app}\\\"\"x; IconIndex: 0\r\n"
+                     "Name: {group}\\; Filename: {app}\\Q;WorkingDir: ; "
+                     "IconFilename: {app}\\Q; IconIndex: 0\r\n");
+}
+
+TEST(CompileMends, SectionsOfTheSameNameAreSearchedInFileOrder) {
+    Conversion conversion;
+    const std::string script = conversion.run("[IconGroups]\r\nGroup0=Setup \r\n"
+                                              "[Setup ]\r\nIcon1=\"\"Game X.exe\"\"\r\n"
+                                              "Title1=Setup\r\nStartIn1=$(AppPath)\r\n"
+                                              "[Setup]\r\nTitle=AutoRun\r\nIcon1=ignored.exe\r\n");
+    EXPECT_NE(script.find("AppName=AutoRun\r\n"), std::string::npos);
+    EXPECT_NE(script.find("DefaultGroupName=Setup\r\n"), std::string::npos);
+    EXPECT_EQ(iconsOf(script), "Name: {group}\\Setup; Filename: {app}\\Game X.exe;WorkingDir: "
+                               "{app}; IconFilename: {app}\\Game X.exe; IconIndex: 0\r\n");
+}
+
+TEST(CompileMends, Utf8ByteOrderMarkDoesNotHideTheFirstSection) {
+    Conversion conversion;
+    const std::string script = conversion.run("\xEF\xBB\xBF[Setup]\r\nTitle=App\r\n");
+    EXPECT_NE(script.find("AppName=App\r\n"), std::string::npos);
+    EXPECT_EQ(script.find("\xEF\xBB\xBF"), std::string::npos);
+}
+
+namespace {
+
+// Hands out writers that fail, to see that a write error reaches the caller.
+class FailingFileSystem final : public tembrix::FileSystem {
+public:
+    class Writer final : public tembrix::TextFileWriter {
+    public:
+        void write(std::string_view) override {}
+        void writeLine(std::string_view) override {}
+        tembrix::Status commit() override {
+            return tembrix::Status::failure("/out/Setup.iss: No space left on device");
+        }
+    };
+    bool fileExists(const std::string&) const override { return true; }
+    std::optional<std::string> readAll(const std::string& path) const override {
+        reads.push_back(path);
+        return std::string("[Setup]\r\nTitle=App\r\n");
+    }
+    tembrix::Status
+    createTextFile(const std::string&,
+                   std::unique_ptr<tembrix::TextFileWriter>& writer) const override {
+        writer = std::make_unique<Writer>();
+        return tembrix::Status::success();
+    }
+    mutable std::vector<std::string> reads;
+};
+
+} // namespace
+
+TEST(GenerateScript, ReportsAWriteErrorAndReadsOnlyWhatItNeeds) {
+    FailingFileSystem fileSystem;
+    tembrix::ConversionInputs inputs;
+    inputs.SetupListPath = "list";
+    inputs.ScriptPath = "/out/Setup.iss";
+    inputs.SetupLinesPath = "setup-lines";
+    inputs.ExtraLinesPath = "extra-lines";
+    const tembrix::Status status = tembrix::GenerateScript(inputs, fileSystem);
+    EXPECT_FALSE(status.ok());
+    EXPECT_EQ(status.reason(), "/out/Setup.iss: No space left on device");
+    // Each input is read once; the extra lines only when asked.
+    EXPECT_EQ(fileSystem.reads, (std::vector<std::string>{"list", "setup-lines"}));
+}
