@@ -36,12 +36,12 @@ struct FileDialogRequest {
     enum class Kind { Open, Save };
     Kind kind = Kind::Open;
     QString title;
-    QString initialDirectory;                           ///< empty: the toolkit's choice
-    QString fileName;                                   ///< initial file-name box
-    std::vector<std::pair<QString, QString>> filters;   ///< (description, pattern) entries
-    int filterIndex = 1;                                ///< 1-based
-    unsigned flags = 0;                                 ///< the OFN_ flag word
-    QString defaultExtension;                           ///< empty: none
+    QString initialDirectory;                         ///< empty: the toolkit's choice
+    QString fileName;                                 ///< initial file-name box
+    std::vector<std::pair<QString, QString>> filters; ///< (description, pattern) entries
+    int filterIndex = 1;                              ///< 1-based
+    unsigned flags = 0;                               ///< the OFN_ flag word
+    QString defaultExtension;                         ///< empty: none
     QWidget* owner = nullptr;
 };
 

@@ -22,18 +22,33 @@ public:
     /// What one look draws.
     struct LookStyle {
         QColor foreColor;
-        QColor backColor;   ///< invalid: transparent
+        QColor backColor; ///< invalid: transparent
         QFont font;
         QPixmap picture;    ///< null: no picture in this look
         int frameLines = 1; ///< 0 or 1
         bool underline = false;
+        bool sunken = false; ///< the frame's colours swapped, contents one pixel down-right
     };
+
+    /// The four frame colours: first and second line top-left, first and second
+    /// line bottom-right. Invalid colours follow the palette's 3D highlight,
+    /// 3D light, dark shadow and button shadow.
+    struct FrameColors {
+        QColor upLeftOne;
+        QColor upLeftTwo;
+        QColor downRightOne;
+        QColor downRightTwo;
+    };
+
+    /// "MS Sans Serif" 8.25 pt (11 px), or a metric-compatible sans face where it is missing.
+    static QFont defaultFont();
 
     explicit ImageButton(QWidget* parent = nullptr);
 
     /// The three common kinds of button of the windows.
-    void applyPushStyle();                       ///< framed, dark text
-    void applyLinkStyle(bool underline);         ///< blue/navy/purple text, frame only when hovered or pressed
+    void applyPushStyle(); ///< framed, dark text
+    void
+    applyLinkStyle(bool underline); ///< blue/navy/purple text, frame only when hovered or pressed
     void applyPictureStyle(const QPixmap& rest, const QPixmap& over, const QPixmap& down);
 
     QString caption() const { return text(); }
@@ -41,7 +56,14 @@ public:
 
     void setLookStyle(Look look, const LookStyle& style);
     const LookStyle& lookStyle(Look look) const;
+    /// A null over or down picture repeats the resting one.
     void setPictures(const QPixmap& rest, const QPixmap& over, const QPixmap& down);
+
+    void setFrameColors(const FrameColors& colors);
+    FrameColors frameColors() const { return m_frameColors; }
+    /// Width of one frame in pixels: 2 for the classic raised button, 1 for the flat link frame.
+    void setFrameWidth(int pixels);
+    int frameWidth() const { return m_frameWidth; }
 
     /// Picture and caption offsets from the top-left corner, in pixels;
     /// negative: centred.
@@ -53,8 +75,9 @@ public:
     /// Back to the resting look (neither hovered nor pressed).
     void ResetLook();
 
-    /// The start-up operation: with 1, the picture stands centred above the
-    /// caption (the large buttons of the final page); with 0, beside it.
+    /// The start-up operation: with 1 (any value but 0), the picture stands
+    /// centred above the caption (the large buttons of the final page); with 0,
+    /// left of it. Also returns the button to its resting look.
     void initialise(std::int16_t mode);
 
     /// The pointer shown while the mouse is over the button; the object is
@@ -70,9 +93,17 @@ protected:
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
+    void drawFrame(QPainter& painter, const LookStyle& style) const;
+    void drawContents(QPainter& painter, const LookStyle& style) const;
+
     LookStyle m_looks[3];
+    FrameColors m_frameColors;
+    int m_frameWidth = 2;
     QPoint m_imageOffset{-1, -1};
     QPoint m_labelOffset{-1, -1};
     bool m_pictureAbove = false;
