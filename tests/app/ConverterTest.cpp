@@ -1,0 +1,206 @@
+// Runs the real converter, as build servers do.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "TempFolder.h"
+
+#include <sys/wait.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Result {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string quoted(const std::string& arg) {
+    std::string out = "'";
+    for (char c : arg)
+        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out + "'";
+}
+
+class Converter {
+public:
+    explicit Converter(std::string program = TEMBRIX_CONVERTER) : m_program(std::move(program)) {}
+
+    Result run(const std::vector<std::string>& args) const {
+        std::string command = quoted(m_program);
+        for (const auto& arg : args)
+            command += " " + quoted(arg);
+        command += " >" + quoted(m_io.file("out")) + " 2>" + quoted(m_io.file("err"));
+        const int status = std::system(command.c_str());
+        Result result;
+        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        result.out = TempFolder::read(m_io.file("out"));
+        result.err = TempFolder::read(m_io.file("err"));
+        return result;
+    }
+
+private:
+    std::string m_program;
+    TempFolder m_io;
+};
+
+std::string data(const std::string& name) {
+    return TempFolder::read(std::string(TEMBRIX_TEST_DATA_DIR) + "/" + name);
+}
+
+// One line on standard error that names the given text.
+void expectOneErrorLine(const Result& result, const std::string& mentioned) {
+    EXPECT_TRUE(result.out.empty());
+    EXPECT_TRUE(result.err.starts_with("tembrix-convert: ")) << result.err;
+    EXPECT_TRUE(result.err.ends_with("\n"));
+    EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << result.err;
+    EXPECT_NE(result.err.find(mentioned), std::string::npos) << result.err;
+}
+
+const std::vector<std::string> kFixed = {"--output-dir", "C:\\Build\\OutPut\\", "--setup-lines",
+                                         "/nonexistent/SetupLine.txt"};
+
+std::vector<std::string> withFixed(std::vector<std::string> args) {
+    args.insert(args.end(), kFixed.begin(), kFixed.end());
+    return args;
+}
+
+} // namespace
+
+TEST(Converter, UsageErrorsExitWithTwo) {
+    const Converter converter;
+    for (const auto& args : std::vector<std::vector<std::string>>{{},
+                                                                  {"--bogus", "SETUP.LST"},
+                                                                  {"a.lst", "b.lst"},
+                                                                  {"SETUP.LST", "-o"},
+                                                                  {"SETUP.LST", "--app-version"},
+                                                                  {""}}) {
+        const Result result = converter.run(args);
+        EXPECT_EQ(result.exitCode, 2) << result.err;
+        expectOneErrorLine(result, "--help");
+    }
+    const Result help = converter.run({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.starts_with("Usage: tembrix-convert [options] SETUP.LST\n"));
+    EXPECT_NE(help.out.find("--absolute-source"), std::string::npos);
+    EXPECT_EQ(converter.run({"-h"}).out, help.out);
+    const Result version = converter.run({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_TRUE(version.out.starts_with("tembrix-convert "));
+}
+
+TEST(Converter, MissingOrFolderSetupListExitsWithOne) {
+    const Converter converter;
+    TempFolder folder;
+    const std::string missing = folder.file("SETUP.LST");
+    Result result = converter.run({missing});
+    EXPECT_EQ(result.exitCode, 1);
+    expectOneErrorLine(result, missing);
+    result = converter.run({folder.path().string()});
+    EXPECT_EQ(result.exitCode, 1);
+    expectOneErrorLine(result, folder.path().string());
+    EXPECT_EQ(folder.entryCount(), 0u);
+}
+
+TEST(Converter, WritesTheExampleToStandardOutputOrBesideTheList) {
+    const Converter converter;
+    const std::string example =
+        std::string(TEMBRIX_SOURCE_DIR) + "/examples/Inventory/Support/SETUP.LST";
+    const Result printed = converter.run(withFixed({example, "-o", "-"}));
+    EXPECT_EQ(printed.exitCode, 0) << printed.err;
+    EXPECT_EQ(printed.out, data("engine/worked-example.iss")); // the example is the worked one
+    EXPECT_TRUE(printed.err.empty());
+
+    TempFolder folder;
+    fs::copy_file(example, folder.file("SETUP.LST"));
+    const Result written =
+        converter.run({folder.file("SETUP.LST"), "--setup-lines", "/nonexistent"});
+    EXPECT_EQ(written.exitCode, 0) << written.err;
+    EXPECT_TRUE(written.out.empty());
+    const std::string script = TempFolder::read(folder.file("Setup.iss"));
+    const std::string base = fs::absolute(folder.path()).lexically_normal().string() + "/";
+    EXPECT_NE(script.find("\r\nOutputDir=" + base + "OutPut/\r\n"), std::string::npos) << script;
+    EXPECT_NE(script.find("\r\nAppVersion=1.0\r\n"), std::string::npos);
+    EXPECT_NE(script.find("\r\n; START VISUAL BASIC \r\n"), std::string::npos);
+    EXPECT_NE(script.find("\r\nSource: GRID.DLL;"), std::string::npos);
+    EXPECT_EQ(folder.entryCount(), 2u);
+}
+
+TEST(Converter, OptionsReachTheScript) {
+    const Converter converter;
+    TempFolder folder;
+    const std::string list = folder.write("SETUP.LST", data("engine/worked-example.lst"));
+    folder.write("extra-setup.txt", "Compression=lzma\r\n");
+    folder.write("extra-end.txt", "[Code]\r\n");
+    const Result result =
+        converter.run({list, "--output=" + folder.file("out.iss"), "--app-version", "",
+                       "--no-runtime", "--absolute-source", "--source-folder", "D:\\Pkg\\",
+                       "--output-dir=D:\\Out\\", "--setup-lines", folder.file("extra-setup.txt"),
+                       "--add-lines", folder.file("extra-end.txt")});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const std::string script = TempFolder::read(folder.file("out.iss"));
+    EXPECT_NE(script.find("AppVerName=Inventory \r\nAppVersion=\r\n"), std::string::npos);
+    EXPECT_NE(script.find("OutputDir=D:\\Out\\\r\nOutputBaseFilename=Inventory\r\n"
+                          "Compression=lzma\r\n\r\n\r\n[Files]\r\nSource: D:\\Pkg\\Mdac_typ.exe;"),
+              std::string::npos)
+        << script;
+    EXPECT_EQ(script.find("VISUAL BASIC"), std::string::npos);
+    EXPECT_TRUE(script.ends_with("/q\r\n\r\n[Code]\r\n"));
+
+    // Texts for the script are Windows-1252; the command line is UTF-8 here.
+    ASSERT_EQ(
+        converter
+            .run({list, "-o", folder.file("out.iss"), "--app-version", "1.0 \xC3\xA9t\xC3\xA9"})
+            .exitCode,
+        0);
+    EXPECT_NE(TempFolder::read(folder.file("out.iss")).find("AppVersion=1.0 \xE9t\xE9\r\n"),
+              std::string::npos);
+}
+
+TEST(Converter, SetupLinesDefaultToTheProgramsFolder) {
+    TempFolder programFolder;
+    const std::string program = programFolder.file("tembrix-convert");
+    fs::copy_file(TEMBRIX_CONVERTER, program);
+    programFolder.write("SetupLine.txt", "PrivilegesRequired=admin\r\n");
+    TempFolder work;
+    const std::string list = work.write("SETUP.LST", "[Setup]\r\nTitle=App\r\n");
+    const Result result = Converter(program).run({list, "-o", "-"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(
+        result.out.find("OutputBaseFilename=App\r\nPrivilegesRequired=admin\r\n\r\n\r\n[Files]"),
+        std::string::npos)
+        << result.out;
+}
+
+TEST(Converter, UnwritableScriptExitsWithThreeAndKeepsTheEarlierOne) {
+    const Converter converter;
+    TempFolder folder;
+    const std::string list = folder.write("SETUP.LST", "[Setup]\r\nTitle=App\r\n");
+    const std::string missing = folder.file("no/such/folder/Setup.iss");
+    Result result = converter.run({list, "-o", missing});
+    EXPECT_EQ(result.exitCode, 3);
+    expectOneErrorLine(result, missing);
+
+    fs::create_directory(folder.file("Setup.iss"));
+    result = converter.run({list});
+    EXPECT_EQ(result.exitCode, 3);
+    expectOneErrorLine(result, folder.file("Setup.iss"));
+    EXPECT_TRUE(fs::is_directory(folder.file("Setup.iss")));
+    EXPECT_EQ(folder.entryCount(), 2u);
+}
+
+TEST(Converter, ScriptOverTheSetupListReadsTheListFirst) {
+    const Converter converter;
+    TempFolder folder;
+    const std::string list = folder.write("SETUP.LST", data("engine/worked-example.lst"));
+    const Result result = converter.run(withFixed({list, "-o", list}));
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(TempFolder::read(list), data("engine/worked-example.iss"));
+    EXPECT_EQ(folder.entryCount(), 1u);
+}
