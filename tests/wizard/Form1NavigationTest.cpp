@@ -1,0 +1,263 @@
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "WizardFakes.h"
+#include "tembrix/platform/FileSystem.h"
+#include "tembrix/platformqt/ImageButton.h"
+
+using namespace tembrix;
+using namespace tembrix::testing;
+
+namespace {
+
+const std::string kWorkedList = TEMBRIX_TEST_DATA_DIR "/engine/worked-example.lst";
+const std::string kWorkedScript = TEMBRIX_TEST_DATA_DIR "/engine/worked-example.iss";
+const std::string kWorkedAbsolute = TEMBRIX_TEST_DATA_DIR "/engine/worked-example-absolute.iss";
+
+struct Buttons {
+    bool next, back, finish;
+    bool operator==(const Buttons&) const = default;
+};
+
+class Wizard : public ::testing::Test {
+protected:
+    void SetUp() override {
+        h.start();
+        std::filesystem::create_directories(h.folder.path() / "My Proj" / "Support");
+        listPath = h.programFile("My Proj/Support/SETUP.LST");
+        std::filesystem::copy_file(kWorkedList, listPath.toStdString());
+    }
+
+    void click(const char* name) { QTest::mouseClick(h.find<ImageButton>(name), Qt::LeftButton); }
+    void chooseSetupList(const QString& path) {
+        h.dialogs.answers.push_back(path);
+        click("cmdChooseLST");
+    }
+    QLineEdit* text(const char* name) { return h.find<QLineEdit>(name); }
+    Buttons buttons() {
+        return {h.find<ImageButton>("BTnext")->isEnabled(),
+                h.find<ImageButton>("BTlast")->isEnabled(),
+                h.find<ImageButton>("BTend")->isEnabled()};
+    }
+    int pageShown() {
+        int shown = -1;
+        for (int i = 0; i < 5; ++i) {
+            if (h.find<QGroupBox>("frame", i)->isVisibleTo(h.form.get())) {
+                EXPECT_EQ(shown, -1) << "two pages at once";
+                shown = i;
+            }
+        }
+        return shown;
+    }
+    void expectState(int page, int step, Buttons expected, const char* row) {
+        SCOPED_TRACE(row);
+        EXPECT_EQ(pageShown(), page);
+        EXPECT_EQ(h.form->currentStep(), step);
+        EXPECT_EQ(buttons(), expected);
+    }
+    void walkToPage3() {
+        click("BTnext");
+        chooseSetupList(listPath);
+        click("BTnext");
+        click("BTnext");
+    }
+
+    WizardHarness h;
+    QString listPath;
+};
+
+} // namespace
+
+TEST_F(Wizard, EveryRowOfTheStateTable) {
+    expectState(0, 0, {true, false, false}, "after start-up");
+    click("BTlast"); // disabled: no click
+    click("BTend");
+    expectState(0, 0, {true, false, false}, "disabled buttons on page 0");
+    click("BTnext");
+    expectState(1, 1, {true, true, false}, "Next from page 0");
+    click("BTnext");
+    expectState(1, 1, {true, true, false}, "Next from page 1, list missing");
+    chooseSetupList(listPath);
+    click("BTnext");
+    expectState(2, 2, {true, true, false}, "Next from page 1, list exists");
+    click("BTnext");
+    expectState(3, 3, {false, true, true}, "Next from page 2");
+    click("BTlast");
+    expectState(2, 2, {true, true, false}, "Back from page 3");
+    click("BTlast");
+    expectState(1, 1, {true, true, false}, "Back from page 2");
+    click("BTlast");
+    expectState(0, 0, {true, false, false}, "Back from page 1");
+    click("BTnext");
+    click("BTnext");
+    click("BTnext");
+    click("BTend");
+    expectState(4, 3, {false, false, false}, "Finish on page 3");
+    click("abRestart");
+    expectState(1, 1, {true, true, false}, "Restart on page 4");
+    click("BTlast");
+    expectState(0, 0, {true, false, false}, "Back after Restart");
+}
+
+TEST_F(Wizard, AMissingSetupListKeepsThePageAndNamesThePath) {
+    click("BTnext");
+    click("BTnext");
+    ASSERT_EQ(h.messages.shown.size(), 1u);
+    EXPECT_EQ(h.messages.shown[0].text, "Fichier introuvable !\r\n");
+    EXPECT_EQ(h.messages.shown[0].style, kMessageStop);
+
+    text("txtLST")->setText(h.programFile("My Proj/Support")); // a folder is no file
+    click("BTnext");
+    ASSERT_EQ(h.messages.shown.size(), 2u);
+    EXPECT_EQ(h.messages.shown[1].text,
+              "Fichier introuvable !\r\n" + h.programFile("My Proj/Support"));
+    EXPECT_EQ(h.form->currentStep(), 1);
+    EXPECT_EQ(h.find<ImageButton>("BTnext")->currentLook(), ImageButton::Look::Rest);
+
+    // Typing the path of an existing list passes, and derives nothing.
+    text("txtLST")->setText(listPath);
+    click("BTnext");
+    EXPECT_EQ(h.form->currentStep(), 2);
+    EXPECT_EQ(h.messages.shown.size(), 2u);
+    for (const char* derived : {"txtPath", "txtISS", "txtOutputDir", "txtOuputExe"})
+        EXPECT_EQ(text(derived)->text(), "") << derived;
+}
+
+TEST_F(Wizard, ChoosingASetupListDerivesEveryDefault) {
+    click("BTnext");
+    chooseSetupList(listPath);
+    ASSERT_EQ(h.dialogs.requests.size(), 1u);
+    const FileDialogRequest& request = h.dialogs.requests[0];
+    EXPECT_EQ(request.kind, FileDialogRequest::Kind::Open);
+    EXPECT_EQ(request.title, "Selectionner un LST");
+    ASSERT_EQ(request.filters.size(), 1u);
+    EXPECT_EQ(request.filters[0].second, "*.lst");
+
+    const QString folder = h.programFile("My Proj/Support/");
+    EXPECT_EQ(text("txtLST")->text(), listPath);
+    EXPECT_EQ(text("txtPath")->text(), folder);
+    EXPECT_EQ(text("txtISS")->text(), folder + "Setup.iss");
+    EXPECT_EQ(text("txtOutputDir")->text(), folder + "OutPut/");
+    EXPECT_EQ(text("txtOuputExe")->text(), "Inventory.exe");
+    EXPECT_TRUE(text("txtPath")->isHidden()); // the check box decides that
+
+    // A second choice overwrites what the user typed; a list without title gives ".exe".
+    text("txtISS")->setText("/elsewhere/Mine.iss");
+    const QString bare = h.programFile("bare.lst");
+    h.folder.write("bare.lst", "[Setup]\r\nDefaultDir=x\r\n");
+    chooseSetupList(bare);
+    EXPECT_EQ(text("txtISS")->text(), h.programFile("Setup.iss"));
+    EXPECT_EQ(text("txtOuputExe")->text(), ".exe");
+
+    // Cancel touches nothing.
+    click("cmdChooseLST");
+    EXPECT_EQ(text("txtLST")->text(), bare);
+    EXPECT_EQ(h.find<ImageButton>("cmdChooseLST")->currentLook(), ImageButton::Look::Rest);
+}
+
+TEST_F(Wizard, ScriptAndInstallerDialogsFillTheirBoxes) {
+    walkToPage3();
+    click("BTlast");
+    h.dialogs.answers.push_back(QString("/out dir/My Script.iss"));
+    click("cmdChooseISS");
+    EXPECT_EQ(text("txtISS")->text(), "/out dir/My Script.iss");
+    EXPECT_EQ(h.dialogs.requests.back().kind, FileDialogRequest::Kind::Save);
+    EXPECT_EQ(h.dialogs.requests.back().title, "Fichier ISS cible");
+
+    h.dialogs.answers.push_back(QString("/D/Out/Setup.exe"));
+    click("cmdExeName");
+    EXPECT_EQ(h.dialogs.requests.back().title, "Fichier exécutable final");
+    EXPECT_EQ(text("txtOutputDir")->text(), "/D/Out/");
+    EXPECT_EQ(text("txtOuputExe")->text(), "Setup.exe");
+}
+
+TEST_F(Wizard, OptionsOfPage4ReachTheRecordAsDesigned) {
+    walkToPage3();
+    auto* addLines = h.find<QCheckBox>("chkFileAdd");
+    addLines->click();
+    EXPECT_TRUE(h.form->conversionInputs().AddExtraLines);
+    for (const char* shown : {"txtFileAdd"})
+        EXPECT_FALSE(text(shown)->isHidden());
+    EXPECT_FALSE(h.find<ImageButton>("cmdChooseAdd")->isHidden());
+    EXPECT_FALSE(h.find<ImageButton>("cmdEditAdd")->isHidden());
+    addLines->click();
+    EXPECT_FALSE(h.form->conversionInputs().AddExtraLines);
+    EXPECT_TRUE(text("txtFileAdd")->isHidden());
+    EXPECT_TRUE(h.find<ImageButton>("cmdEditAdd")->isHidden());
+    EXPECT_EQ(text("txtFileAdd")->text(), h.programFile("AddLine.txt"));
+
+    h.find<QCheckBox>("chkVbDLL")->click();
+    EXPECT_FALSE(h.form->conversionInputs().IncludeRuntimeFiles);
+    text("txtVersion")->clear();
+    EXPECT_EQ(h.form->conversionInputs().Version, "");
+    text("txtVersion")->setText("2.5");
+    EXPECT_EQ(h.form->conversionInputs().Version, "2.5");
+
+    // Typing a line file opens the typed one but does not reach the conversion.
+    text("txtOption")->setText("/typed/Lines.txt");
+    click("cmdEdit");
+    ASSERT_EQ(h.shell.requests.size(), 1u);
+    EXPECT_EQ(h.shell.requests[0].file, "/typed/Lines.txt");
+    EXPECT_EQ(h.shell.requests[0].verb, "open");
+    EXPECT_EQ(h.form->conversionInputs().SetupLinesPath,
+              h.programFile("SetupLine.txt").toStdString());
+
+    h.dialogs.answers.push_back(QString("/chosen/Lines.txt"));
+    click("cmdOption");
+    EXPECT_EQ(h.dialogs.requests.back().title, "Selectionner un fichier");
+    EXPECT_EQ(h.dialogs.requests.back().initialDirectory, h.app.programFolder());
+    EXPECT_EQ(h.form->conversionInputs().SetupLinesPath, "/chosen/Lines.txt");
+    h.dialogs.answers.push_back(QString("/chosen/More.txt"));
+    addLines->click();
+    click("cmdChooseAdd");
+    EXPECT_EQ(h.form->conversionInputs().ExtraLinesPath, "/chosen/More.txt");
+}
+
+TEST_F(Wizard, FinishWritesTheEnginesScript) {
+    walkToPage3();
+    click("BTlast");
+    text("txtOutputDir")->setText("C:\\Build\\OutPut\\");
+    click("BTnext");
+    click("BTend");
+    EXPECT_TRUE(h.messages.shown.empty());
+    const std::string script = TempFolder::read(text("txtISS")->text().toStdString());
+    EXPECT_EQ(script, TempFolder::read(kWorkedScript));
+    EXPECT_EQ(h.find<ImageButton>("BTend")->currentLook(), ImageButton::Look::Rest);
+
+    // Restart keeps every input; the absolute source folder is the one in txtPath.
+    click("abRestart");
+    EXPECT_EQ(text("txtLST")->text(), listPath);
+    EXPECT_EQ(text("txtOutputDir")->text(), "C:\\Build\\OutPut\\");
+    EXPECT_EQ(text("txtVersion")->text(), "1.0");
+    h.find<QCheckBox>("chkAbsPath")->click();
+    EXPECT_FALSE(text("txtPath")->isHidden());
+    text("txtPath")->setText("C:\\Build\\Support\\");
+    click("BTnext");
+    click("BTnext");
+    click("BTend");
+    EXPECT_EQ(TempFolder::read(text("txtISS")->text().toStdString()),
+              TempFolder::read(kWorkedAbsolute));
+    EXPECT_TRUE(h.form->conversionInputs().UseAbsoluteSource);
+    EXPECT_EQ(h.form->conversionInputs().SourceFolder, "C:\\Build\\Support\\");
+}
+
+TEST_F(Wizard, AScriptThatCannotBeWrittenIsReportedAndThePageStays) {
+    walkToPage3();
+    const QString target = h.programFile("no such folder/Setup.iss");
+    text("txtISS")->setText(target);
+    click("BTend");
+    ASSERT_EQ(h.messages.shown.size(), 1u);
+    const ShownMessage& box = h.messages.shown[0];
+    EXPECT_EQ(box.style, kMessageStop);
+    EXPECT_TRUE(box.text.startsWith("Impossible d'écrire le script :\r\n"))
+        << box.text.toStdString();
+    EXPECT_TRUE(box.text.contains(target)) << box.text.toStdString();
+    expectState(3, 3, {false, true, true}, "after a failed Finish");
+    EXPECT_FALSE(std::filesystem::exists(target.toStdString()));
+}

@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "tembrix/engine/ConversionInputs.h"
+#include "tembrix/localisation/MODTranslate.h"
+#include "tembrix/platformqt/DesktopServices.h"
+
+namespace tembrix {
+
+class AboutLauncher;
+class FileSystem;
+struct Form1Widgets;
+class Form1Texts;
+
+/// The wizard window: five pages over one rectangle, the bottom row of
+/// navigation buttons and the language menu. Every control is found by its
+/// objectName; a control-array member carries its index in "tembrixIndex".
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    /// Builds the file-system service at the end of start-up. Empty: the local one.
+    using FileSystemFactory = std::function<std::unique_ptr<FileSystem>()>;
+
+    /// Builds the window and runs its start-up (French export into the program
+    /// folder, the saved language, the menu, the input defaults). Every pointer
+    /// of `services` must be set; `services` and `about` must outlive the window.
+    /// Never throws: a failing file step is skipped, as the language walks do.
+    Form1(const DesktopServices& services, AboutLauncher& about,
+          FileSystemFactory fileSystemFactory = {}, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    /// The index of the page the wizard is on (it stays 3 on the final page).
+    int currentStep() const { return m_currentStep; }
+    /// The record handed to the generator at the last Finish (or being filled).
+    const ConversionInputs& conversionInputs() const { return m_inputs; }
+    /// The language module of the run: the current language file and messages.
+    const MODTranslate& translation() const { return m_translate; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void formLoad();
+    void connectHandlers();
+
+    // Navigation
+    void nextClicked();
+    void backClicked();
+    void finishClicked();
+    void restartClicked();
+    void aboutClicked();
+    void showPage(int index, bool visible);
+
+    // Inputs
+    bool CanLeaveStep();
+    void chooseSetupList();
+    void chooseScript();
+    void chooseInstaller();
+    void chooseSetupLines();
+    void chooseExtraLines();
+    void editSetupLines();
+    void editExtraLines();
+    void chkAbsPath_Click();
+    void chkFileAdd_Click();
+    void chkVbDLL_Click();
+    void txtVersion_Change();
+    void deriveDefaults(const QString& setupListPath);
+    void splitInstallerPath(const QString& installerPath);
+    void fillConversionInputs();
+    std::optional<QString> openDialog(const char* titleKey, const QString& filter,
+                                      const QString& initialDirectory);
+    std::optional<QString> saveDialog(const char* titleKey, const QString& filter);
+
+    // Final page and links
+    void editScript();
+    void openScript();
+    void openSite();
+    void mailAuthor();
+    bool shellOpen(const QString& target);
+
+    // Language
+    void BuildLanguageMenu();
+    void openLanguageMenu();
+    void chooseLanguage(int index);
+    void showTranslatorInstructions();
+    QString messageText(const char* key) const;
+
+    DesktopServices m_services;
+    AboutLauncher& m_about;
+    FileSystemFactory m_fileSystemFactory;
+    std::unique_ptr<FileSystem> m_fileSystem;
+    std::unique_ptr<Form1Widgets> m_ui;
+    std::unique_ptr<Form1Texts> m_texts;
+    MODTranslate m_translate;
+    ConversionInputs m_inputs;
+    int m_currentStep = 0;
+    QString m_outputDirCopy;
+    QString m_installerNameCopy;
+};
+
+} // namespace tembrix

@@ -1,0 +1,95 @@
+#pragma once
+
+// The widgets of Form1 as the window's design places them, and the one
+// builder that creates them with their start texts and states.
+
+#include <QHash>
+#include <QRect>
+#include <QString>
+
+#include <array>
+#include <vector>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QObject;
+class QWidget;
+
+namespace tembrix {
+
+class ImageButton;
+
+inline constexpr int kPageCount = 5;
+inline constexpr int kTwipsPerPixel = 15;
+
+struct Form1Widgets {
+    std::array<QGroupBox*, kPageCount> frame{};
+
+    ImageButton* BTend = nullptr;
+    ImageButton* BTnext = nullptr;
+    ImageButton* BTlast = nullptr;
+    ImageButton* BTcancel = nullptr;
+    ImageButton* BThelp = nullptr;
+    QListWidget* FileLNG = nullptr;
+
+    QLabel* Picture1 = nullptr;
+    ImageButton* abTranslate = nullptr;
+    ImageButton* abSite = nullptr;
+    ImageButton* LBLmail = nullptr;
+
+    ImageButton* abRestart = nullptr;
+    ImageButton* abEdit = nullptr;
+    ImageButton* abOpenISS = nullptr;
+
+    QLineEdit* txtFileAdd = nullptr;
+    ImageButton* cmdChooseAdd = nullptr;
+    ImageButton* cmdEditAdd = nullptr;
+    QCheckBox* chkFileAdd = nullptr;
+    QCheckBox* chkVbDLL = nullptr;
+    QLineEdit* txtOption = nullptr;
+    ImageButton* cmdOption = nullptr;
+    ImageButton* cmdEdit = nullptr;
+    QLineEdit* txtVersion = nullptr;
+
+    QLineEdit* txtISS = nullptr;
+    ImageButton* cmdChooseISS = nullptr;
+    QLineEdit* txtOutputDir = nullptr;
+    QLineEdit* txtOuputExe = nullptr;
+    ImageButton* cmdExeName = nullptr;
+
+    QLineEdit* txtLST = nullptr;
+    ImageButton* cmdChooseLST = nullptr;
+    QLineEdit* txtPath = nullptr;
+    QCheckBox* chkAbsPath = nullptr;
+
+    QMenu* MNlangue = nullptr;
+    std::vector<QAction*> MNlangueChoice; ///< entry 0 from the start, more added by the menu build
+    QAction* MNlangueSep = nullptr;
+    QAction* MNlangueOther = nullptr;
+
+    /// Every control of the design by key: "name" or "name(index)".
+    QHash<QString, QObject*> byKey;
+
+    QObject* find(const QString& name, int index) const;
+};
+
+/// The key under which `byKey` holds a control; `index` -1 for a single control.
+QString controlKey(const QString& name, int index);
+
+/// Creates every control of the window on `window` at its design place, with
+/// its objectName, index, built-in texts, pictures, start state and tab order.
+/// The window's own title, icon and size are set too.
+Form1Widgets buildForm1Widgets(QWidget* window);
+
+/// The rectangle of every page frame, in pixels of the client area.
+QRect pageRectangle();
+
+/// Adds language entry `index` to the menu, after the last entry, before the separator.
+QAction* addLanguageEntry(Form1Widgets& widgets, int index);
+
+} // namespace tembrix
