@@ -3,7 +3,9 @@
 #include <QFile>
 
 // Q_INIT_RESOURCE must be used outside any namespace.
-static void registerTembrixResources() { Q_INIT_RESOURCE(tembrix); }
+static void registerTembrixResources() {
+    Q_INIT_RESOURCE(tembrix);
+}
 
 namespace tembrix {
 
@@ -15,7 +17,8 @@ void ensureArtwork() {
 ButtonPictures buttonPictures(const QString& name) {
     ensureArtwork();
     const QString base = QStringLiteral(":/tembrix/button/") + name;
-    return {QPixmap(base + QStringLiteral("-rest.png")), QPixmap(base + QStringLiteral("-over.png")),
+    return {QPixmap(base + QStringLiteral("-rest.png")),
+            QPixmap(base + QStringLiteral("-over.png")),
             QPixmap(base + QStringLiteral("-down.png"))};
 }
 

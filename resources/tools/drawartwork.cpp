@@ -256,8 +256,8 @@ void drawBox(PixelPainter& p, int x, int y, int w, int h, int depth, bool open) 
     if (open) {
         // two flaps folded back, lit from the top left
         QPolygon left;
-        left << QPoint(x, y) << QPoint(x - depth, y - depth - 2) << QPoint(x + depth / 2, y - depth - 4)
-             << QPoint(x + depth, y - depth);
+        left << QPoint(x, y) << QPoint(x - depth, y - depth - 2)
+             << QPoint(x + depth / 2, y - depth - 4) << QPoint(x + depth, y - depth);
         p.polygon(left, kCardboardLight);
         p.setPen(kCardboardEdge);
         p.drawPolyline(left);
@@ -284,7 +284,8 @@ void drawBoxBackFlap(PixelPainter& p, int x, int y, int w, int depth) {
 void drawBoxLabel(PixelPainter& p, const QRect& r) {
     p.box(r, kWhite, kCardboardEdge);
     for (int y = r.top() + 2; y < r.bottom() - 1; y += 2)
-        p.hline(r.left() + 2, r.right() - 2 - ((y / 2) % 2) * 2, y, y == r.top() + 2 ? kNavy : kGray);
+        p.hline(r.left() + 2, r.right() - 2 - ((y / 2) % 2) * 2, y,
+                y == r.top() + 2 ? kNavy : kGray);
 }
 
 /// A gear with `teeth` teeth, turned by `angle` radians, drawn into an image.
@@ -366,9 +367,11 @@ QImage drawWelcome() {
     title.setStyleStrategy(QFont::NoAntialias);
     p.setFont(title);
     p.setPen(kBlack);
-    p.drawText(QRect(2, 13, 132, 28), Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("Tembrix"));
+    p.drawText(QRect(2, 13, 132, 28), Qt::AlignHCenter | Qt::AlignVCenter,
+               QStringLiteral("Tembrix"));
     p.setPen(kWhite);
-    p.drawText(QRect(0, 11, 132, 28), Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("Tembrix"));
+    p.drawText(QRect(0, 11, 132, 28), Qt::AlignHCenter | Qt::AlignVCenter,
+               QStringLiteral("Tembrix"));
     p.hline(22, 109, 42, kPaleBlue);
     p.hline(23, 110, 43, QColor(0, 0, 64));
 
@@ -515,7 +518,8 @@ QImage drawGlobe() {
             const int step = d < 3.6 ? 0 : (d < 8.4 ? 1 : 2);
             bool isLand = false;
             for (const Blob& b : land)
-                isLand = isLand || std::pow((x - b.x) / b.rx, 2) + std::pow((y - b.y) / b.ry, 2) <= 1;
+                isLand =
+                    isLand || std::pow((x - b.x) / b.rx, 2) + std::pow((y - b.y) / b.ry, 2) <= 1;
             const QColor sea[] = {QColor(96, 144, 255), kBlue, kNavy};
             const QColor green[] = {kPaleGreen, kLime, kGreen};
             return isLand ? green[step] : sea[step];
@@ -718,22 +722,61 @@ QImage drawAnimationFrame(int frame) {
     Item nextBox{0, 0, false};
     const int pageW = 22, pageH = 29, pageY = 64 - pageH;
     switch (frame) {
-    case 0: list = {10, pageY, true}; break;
-    case 1: list = {20, pageY, true}; break;
-    case 2: list = {30, pageY, true}; break;
-    case 3: list = {40, pageY, true}; break;
-    case 4: list = {50, pageY, true}; break;
-    case 5: script = {98, pageY, true}; break;
-    case 6: script = {104, pageY - 12, true}; break;
-    case 7: script = {112, pageY - 18, true}; break;
-    case 8: script = {121, pageY - 14, true}; break;
-    case 9: script = {129, pageY - 2, true}; break;
-    case 10: boxOpen = false; break;
-    case 11: boxOpen = false; boxX = 136; list = {-18, pageY, true}; break;
-    case 12: boxOpen = false; boxX = 150; list = {-8, pageY, true}; break;
-    case 13: boxVisible = false; nextBox = {124, -26, true}; list = {2, pageY, true}; break;
-    case 14: boxVisible = false; nextBox = {124, -10, true}; list = {7, pageY, true}; break;
-    default: break;
+    case 0:
+        list = {10, pageY, true};
+        break;
+    case 1:
+        list = {20, pageY, true};
+        break;
+    case 2:
+        list = {30, pageY, true};
+        break;
+    case 3:
+        list = {40, pageY, true};
+        break;
+    case 4:
+        list = {50, pageY, true};
+        break;
+    case 5:
+        script = {98, pageY, true};
+        break;
+    case 6:
+        script = {104, pageY - 12, true};
+        break;
+    case 7:
+        script = {112, pageY - 18, true};
+        break;
+    case 8:
+        script = {121, pageY - 14, true};
+        break;
+    case 9:
+        script = {129, pageY - 2, true};
+        break;
+    case 10:
+        boxOpen = false;
+        break;
+    case 11:
+        boxOpen = false;
+        boxX = 136;
+        list = {-18, pageY, true};
+        break;
+    case 12:
+        boxOpen = false;
+        boxX = 150;
+        list = {-8, pageY, true};
+        break;
+    case 13:
+        boxVisible = false;
+        nextBox = {124, -26, true};
+        list = {2, pageY, true};
+        break;
+    case 14:
+        boxVisible = false;
+        nextBox = {124, -10, true};
+        list = {7, pageY, true};
+        break;
+    default:
+        break;
     }
 
     // pages in front of the machine are drawn first: the machine swallows them
@@ -749,8 +792,8 @@ QImage drawAnimationFrame(int frame) {
     const bool working = frame >= 1 && frame <= 4;
     const QColor lamp = working ? ((frame % 2) ? kRed : kYellow) : kLime;
     p.box(QRect(body.left() + 7, body.top() - 4, 6, 4), lamp, kBlack);
-    p.fillRect(QRect(body.left() + 2, 40, 4, 24), kGray);     // mouth in
-    p.fillRect(QRect(body.right() - 5, 40, 4, 24), kGray);    // mouth out
+    p.fillRect(QRect(body.left() + 2, 40, 4, 24), kGray);  // mouth in
+    p.fillRect(QRect(body.right() - 5, 40, 4, 24), kGray); // mouth out
     p.vline(body.left() + 2, 40, 63, kBlack);
     p.vline(body.right() - 2, 40, 63, kBlack);
     // a round window with the gear turning in it

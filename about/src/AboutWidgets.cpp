@@ -1,0 +1,79 @@
+#include "AboutWidgets.h"
+
+#include <QPainter>
+
+namespace tembrix {
+
+AboutBackground::AboutBackground(const QPixmap& titleStrip, QWidget* parent)
+    : QWidget(parent), m_titleStrip(titleStrip) {
+    setAutoFillBackground(false);
+}
+
+void AboutBackground::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), palette().color(QPalette::Button));
+    p.drawPixmap(0, 0, m_titleStrip);
+}
+
+CloseMark::CloseMark(QWidget* parent) : QWidget(parent) {
+    setFixedSize(kSize, kSize);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void CloseMark::paintEvent(QPaintEvent*) {
+    // A cross two pixels thick, seven rows high, centred in the frame that
+    // LBLtop and LBLdown draw around the box.
+    QPainter p(this);
+    for (int i = 0; i < 7; ++i) {
+        p.fillRect(1 + i, 1 + i, 2, 1, Qt::black);
+        p.fillRect(7 - i, 1 + i, 2, 1, Qt::black);
+    }
+}
+
+FrameHalf::FrameHalf(Half half, QWidget* parent) : QWidget(parent), m_half(half) {
+    setFixedSize(kSize, kSize);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void FrameHalf::setColor(const QColor& color) {
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, color);
+    setPalette(pal);
+}
+
+void FrameHalf::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QColor color = palette().color(QPalette::WindowText);
+    if (m_half == Half::TopLeft) {
+        p.fillRect(0, 0, kSize - 1, 1, color);
+        p.fillRect(0, 0, 1, kSize - 1, color);
+    } else {
+        p.fillRect(0, kSize - 1, kSize, 1, color);
+        p.fillRect(kSize - 1, 0, 1, kSize, color);
+    }
+}
+
+SunkenBox::SunkenBox(QWidget* parent) : QWidget(parent), m_viewport(new QWidget(this)) {
+    m_viewport->move(kBorder, kBorder);
+}
+
+void SunkenBox::resizeEvent(QResizeEvent*) {
+    m_viewport->resize(width() - 2 * kBorder, height() - 2 * kBorder);
+}
+
+void SunkenBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QPalette& pal = palette();
+    const int r = width() - 1, b = height() - 1;
+    p.fillRect(rect(), pal.color(QPalette::Button));
+    p.fillRect(0, 0, r, 1, pal.color(QPalette::Dark));
+    p.fillRect(0, 0, 1, b, pal.color(QPalette::Dark));
+    p.fillRect(0, b, r + 1, 1, pal.color(QPalette::Light));
+    p.fillRect(r, 0, 1, b + 1, pal.color(QPalette::Light));
+    p.fillRect(1, 1, r - 2, 1, pal.color(QPalette::Shadow));
+    p.fillRect(1, 1, 1, b - 2, pal.color(QPalette::Shadow));
+    p.fillRect(1, b - 1, r - 1, 1, pal.color(QPalette::Midlight));
+    p.fillRect(r - 1, 1, 1, b - 1, pal.color(QPalette::Midlight));
+}
+
+} // namespace tembrix

@@ -1,0 +1,68 @@
+#pragma once
+
+// The few painted pieces of the About window that stand in for the classic
+// controls and the symbol font it was drawn with.
+
+#include <QColor>
+#include <QPixmap>
+#include <QWidget>
+
+namespace tembrix {
+
+/// The window's inner area: the title strip on top of the button face.
+class AboutBackground : public QWidget {
+public:
+    AboutBackground(const QPixmap& titleStrip, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap m_titleStrip;
+};
+
+/// The close mark: a bold cross in an 11 x 11 box, transparent around it.
+class CloseMark : public QWidget {
+public:
+    static constexpr int kSize = 11;
+    explicit CloseMark(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+/// One half of the 16 x 16 button frame around the close mark: the top and
+/// left edges, or the bottom and right edges, in one colour (the palette's
+/// WindowText, where a label keeps its text colour).
+class FrameHalf : public QWidget {
+public:
+    static constexpr int kSize = 16;
+    enum class Half { TopLeft, BottomRight };
+    FrameHalf(Half half, QWidget* parent);
+
+    void setColor(const QColor& color);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Half m_half;
+};
+
+/// A picture box with the classic two-pixel sunken border. Its viewport is
+/// the area inside the border; what it shows is clipped to it.
+class SunkenBox : public QWidget {
+public:
+    static constexpr int kBorder = 2;
+    explicit SunkenBox(QWidget* parent);
+    QWidget* viewport() const { return m_viewport; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QWidget* m_viewport;
+};
+
+} // namespace tembrix
