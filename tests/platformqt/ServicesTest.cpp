@@ -1,0 +1,241 @@
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMessageBox>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include "TempFolder.h"
+#include "tembrix/platformqt/DesktopShellBackend.h"
+#include "tembrix/platformqt/ProcessEditor.h"
+#include "tembrix/platformqt/QtMessageBoxes.h"
+#include "tembrix/platformqt/QtSettingsStore.h"
+#include "tembrix/platformqt/RunningAppInfo.h"
+#include "tembrix/platformqt/TextBridge.h"
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+using namespace tembrix;
+
+namespace {
+
+QString qt(const std::string& path) {
+    return QString::fromStdString(path);
+}
+
+// Waits until a file that a detached process writes has appeared and is complete.
+QString waitForFile(const QString& path) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 5000) {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly)) {
+            const QByteArray bytes = file.readAll();
+            if (bytes.endsWith("END\n"))
+                return QString::fromUtf8(bytes);
+        }
+        QThread::msleep(20);
+    }
+    return {};
+}
+
+#ifndef _WIN32
+// A script that writes each of its arguments on a line of `record`, then exits with `code`.
+QString fakeProgram(const TempFolder& folder, const std::string& name, const QString& record,
+                    int code) {
+    const std::string path =
+        folder.write(name, "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '" +
+                               record.toStdString() + "'\necho END >> '" + record.toStdString() +
+                               "'\nexit " + std::to_string(code) + "\n");
+    QFile::setPermissions(qt(path), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return qt(path);
+}
+#endif
+
+struct FixedApp : AppInfo {
+    QString folder;
+    QString programFolder() const override { return folder; }
+    QString title() const override { return "Tembrix"; }
+    int versionMajor() const override { return 1; }
+    int versionMinor() const override { return 0; }
+    int versionRevision() const override { return 0; }
+    QString executableName() const override { return "tembrix"; }
+};
+
+} // namespace
+
+#ifndef _WIN32
+TEST(DesktopShellBackend, LocalFailuresGetTheShellCodes) {
+    TempFolder folder;
+    const QString record = qt(folder.file("opener.txt"));
+    DesktopShellBackend shell({fakeProgram(folder, "opener", record, 0)});
+    ShellRequest request;
+    request.verb = "open";
+
+    request.file = qt(folder.file("missing.iss"));
+    EXPECT_EQ(shell.execute(request), 2);
+    request.file = qt(folder.file("no-folder/missing.iss"));
+    EXPECT_EQ(shell.execute(request), 3);
+    request.file = "";
+    EXPECT_EQ(shell.execute(request), 2);
+    request.file = qt(folder.write("Setup.iss", "[Setup]\r\n"));
+    request.verb = "print";
+    EXPECT_EQ(shell.execute(request), 31);
+    if (geteuid() != 0) { // root reads everything
+        request.verb = "open";
+        const QString locked = qt(folder.write("locked.iss", "x"));
+        QFile::setPermissions(locked, QFileDevice::WriteOwner);
+        request.file = locked;
+        EXPECT_EQ(shell.execute(request), 5);
+    }
+    EXPECT_FALSE(QFile::exists(record)); // the opener was never started
+}
+
+TEST(DesktopShellBackend, OpenerReceivesThePathOrTheAddressUnchanged) {
+    TempFolder folder;
+    const QString record = qt(folder.file("opener.txt"));
+    DesktopShellBackend shell({fakeProgram(folder, "opener", record, 0), "--flag"});
+    ShellRequest request;
+    request.verb = "open";
+
+    folder.write("My Setup.iss", "[Setup]\r\n");
+    request.file = "My Setup.iss";
+    request.directory = qt(folder.path().string());
+    EXPECT_GT(shell.execute(request), 32);
+    EXPECT_EQ(waitForFile(record), "--flag\n" + qt(folder.file("My Setup.iss")) + "\nEND\n");
+
+    QFile::remove(record);
+    request.directory.clear();
+    request.file = "mailto:someone@example.org?subject=About Tembrix";
+    EXPECT_GT(shell.execute(request), 32);
+    EXPECT_EQ(waitForFile(record), "--flag\n" + request.file + "\nEND\n");
+}
+
+TEST(DesktopShellBackend, OpenerRefusalsAndAbsence) {
+    TempFolder folder;
+    const QString record = qt(folder.file("opener.txt"));
+    ShellRequest request;
+    request.verb = "open";
+    request.file = qt(folder.write("Setup.iss", "[Setup]\r\n"));
+
+    const std::pair<int, int> exits[] = {{2, 2}, {3, 31}, {4, 31}, {1, 31}};
+    for (const auto& [exitCode, expected] : exits) {
+        DesktopShellBackend shell({fakeProgram(folder, "opener", record, exitCode)});
+        EXPECT_EQ(shell.execute(request), expected) << exitCode;
+    }
+    DesktopShellBackend nowhere({qt(folder.file("no-such-opener"))});
+    EXPECT_EQ(nowhere.execute(request), 31);
+    request.file = "https://example.org/";
+    EXPECT_EQ(nowhere.execute(request), 31);
+}
+
+TEST(ProcessEditor, PathArrivesAsOneArgumentAndCandidatesFallBack) {
+    TempFolder folder;
+    const QString record = qt(folder.file("editor.txt"));
+    const QString script = qt(folder.write("My Setup.iss", "[Setup]\r\n"));
+    const QString editor = fakeProgram(folder, "editor", record, 0);
+
+    QProcessEnvironment env;
+    env.insert("VISUAL", qt(folder.file("no-such-editor")) + " -x");
+    env.insert("EDITOR", editor + " --wait");
+    ProcessEditor processEditor(env, {qt(folder.file("no-such-opener"))});
+    ASSERT_EQ(processEditor.candidates(script).size(), 3u);
+    EXPECT_TRUE(processEditor.start(script).ok());
+    EXPECT_EQ(waitForFile(record), "--wait\n" + script + "\nEND\n");
+
+    ProcessEditor onlyOpener(QProcessEnvironment(), {editor});
+    QFile::remove(record);
+    EXPECT_TRUE(onlyOpener.start(script).ok());
+    EXPECT_EQ(waitForFile(record), script + "\nEND\n");
+
+    ProcessEditor nothing(QProcessEnvironment(), {qt(folder.file("no-such-opener"))});
+    const Status failed = nothing.start(script);
+    EXPECT_FALSE(failed.ok());
+    EXPECT_NE(failed.reason().find("My Setup.iss"), std::string::npos);
+}
+#endif
+
+TEST(QtSettingsStore, RoundTripInAnIsolatedFile) {
+    TempFolder folder;
+    const QString file = qt(folder.file("settings.ini"));
+    const QString path = "C:\\Program Files\\Tembrix\\English.LNG";
+    {
+        QtSettingsStore store(file);
+        EXPECT_EQ(store.location(), file);
+        EXPECT_FALSE(store.read("FILES", "LNG").has_value());
+        store.write("FILES", "LNG", path);
+        EXPECT_EQ(store.read("FILES", "LNG"), path);
+        EXPECT_TRUE(store.status().ok());
+        store.write("FILES", "EMPTY", "");
+        EXPECT_EQ(store.read("FILES", "EMPTY"), QString());
+    }
+    QtSettingsStore reopened(file);
+    EXPECT_EQ(reopened.read("FILES", "LNG"), path);
+    EXPECT_FALSE(reopened.read("OTHER", "LNG").has_value());
+}
+
+TEST(RunningAppInfo, FolderNameTitleAndVersion) {
+#ifdef _WIN32
+    EXPECT_EQ(RunningAppInfo::trimFolder("C:/Tools/Tembrix/"), "C:\\Tools\\Tembrix");
+    EXPECT_EQ(RunningAppInfo::trimFolder("C:/"), "C:\\");
+    EXPECT_EQ(RunningAppInfo::nameWithoutExtension("C:/Tools/Tembrix.EXE"), "Tembrix");
+#else
+    EXPECT_EQ(RunningAppInfo::trimFolder("/opt/tembrix/"), "/opt/tembrix");
+    EXPECT_EQ(RunningAppInfo::trimFolder("/opt/tembrix"), "/opt/tembrix");
+    EXPECT_EQ(RunningAppInfo::trimFolder("/"), "/");
+    EXPECT_EQ(RunningAppInfo::nameWithoutExtension("/opt/tembrix-1.0"), "tembrix-1.0");
+#endif
+    RunningAppInfo app;
+    EXPECT_EQ(app.title(), "Tembrix");
+    EXPECT_EQ(QString("%1.%2.%3")
+                  .arg(app.versionMajor())
+                  .arg(app.versionMinor())
+                  .arg(app.versionRevision()),
+              TEMBRIX_TEST_VERSION);
+    EXPECT_EQ(app.executableName(), "platformqt_services_test");
+    EXPECT_EQ(QDir(app.programFolder()).canonicalPath(),
+              QDir(QCoreApplication::applicationDirPath()).canonicalPath());
+    EXPECT_FALSE(app.programFolder().endsWith(QDir::separator()));
+}
+
+TEST(ProgramFile, JoinsFolderAndName) {
+    FixedApp app;
+#ifdef _WIN32
+    app.folder = "C:\\Tools";
+    EXPECT_EQ(programFile(app, "Francais.lng"), "C:\\Tools\\Francais.lng");
+    app.folder = "C:\\";
+    EXPECT_EQ(programFile(app, "Francais.lng"), "C:\\\\Francais.lng");
+#else
+    app.folder = "/opt/tembrix";
+    EXPECT_EQ(programFile(app, "Francais.lng"), "/opt/tembrix/Francais.lng");
+    app.folder = "/";
+    EXPECT_EQ(programFile(app, "Francais.lng"), "/Francais.lng");
+#endif
+}
+
+TEST(TextBridge, ContentsAreWindows1252AndPathsRoundTrip) {
+    EXPECT_EQ(qtFromCp1252("Etape \xE9\x80"), QString::fromUtf8("Etape é€"));
+    EXPECT_EQ(cp1252FromQt(QString::fromUtf8("Précédent €")), "Pr\xE9\x63\xE9\x64\x65nt \x80");
+    EXPECT_EQ(cp1252FromQt(QString::fromUtf8("日本")), "??");
+    const QString path = QString::fromUtf8("/tmp/Données/Setup.iss");
+    EXPECT_EQ(qtFromPath(pathFromQt(path)), path);
+}
+
+TEST(QtMessageBoxes, StyleTitleAndPlainText) {
+    QtMessageBoxes boxes;
+    auto stop = boxes.build(nullptr, "Erreur 53\r\nFile not found", kMessageStop, "");
+    EXPECT_EQ(stop->icon(), QMessageBox::Critical);
+    EXPECT_EQ(stop->windowTitle(), "Tembrix");
+    EXPECT_EQ(stop->text(), "Erreur 53\nFile not found");
+    EXPECT_EQ(stop->textFormat(), Qt::PlainText);
+    EXPECT_EQ(stop->standardButtons(), QMessageBox::Ok);
+
+    auto info = boxes.build(nullptr, "<b>C:\\a</b>", kMessageInformation, "Own title");
+    EXPECT_EQ(info->icon(), QMessageBox::Information);
+    EXPECT_EQ(info->windowTitle(), "Own title");
+    EXPECT_EQ(info->text(), "<b>C:\\a</b>");
+}
