@@ -33,6 +33,7 @@ private:
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tembrix"));
+    tembrix::applyClassicLook();
 
     tembrix::RunningAppInfo appInfo;
     tembrix::QtMessageBoxes messageBoxes(appInfo.title());

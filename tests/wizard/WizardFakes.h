@@ -25,7 +25,11 @@ inline QApplication& application() {
     static int argc = 1;
     static char name[] = "wizard-test";
     static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
+    static QApplication* app = [] {
+        auto* created = new QApplication(argc, argv);
+        applyClassicLook();
+        return created;
+    }();
     return *app;
 }
 

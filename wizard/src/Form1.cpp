@@ -1,16 +1,18 @@
 #include "tembrix/wizard/Form1.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPixmap>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QUrl>
 
 #include "Form1Layout.h"
@@ -45,6 +47,14 @@ QString builtinCaption(std::string_view name) {
 }
 
 } // namespace
+
+void applyClassicLook() {
+#ifndef Q_OS_WIN
+    if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows")))
+        QApplication::setStyle(classic);
+#endif
+    QApplication::setFont(ImageButton::defaultFont());
+}
 
 Form1::Form1(const DesktopServices& services, AboutLauncher& about,
              FileSystemFactory fileSystemFactory, QWidget* parent)

@@ -245,6 +245,7 @@ void nameControl(QObject* control, const QString& name, int index) {
 
 void buildLanguageMenu(QWidget* window, Form1Widgets& w) {
     w.MNlangue = new QMenu(window);
+    w.MNlangue->setFont(window->font()); // a popup does not inherit its window's font
     nameControl(w.MNlangue, QStringLiteral("MNlangue"), -1);
     w.byKey.insert(controlKey(QStringLiteral("MNlangue"), -1), w.MNlangue);
 

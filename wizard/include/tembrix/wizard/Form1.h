@@ -103,4 +103,10 @@ private:
     QString m_installerNameCopy;
 };
 
+/// Gives the application the classic look the window is designed for: the
+/// image button's font everywhere (message boxes and dialogs included) and,
+/// away from Windows, the toolkit's classic Windows style. Call once, after the
+/// QApplication exists and before any window is created.
+void applyClassicLook();
+
 } // namespace tembrix
