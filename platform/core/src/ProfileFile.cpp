@@ -193,6 +193,14 @@ ParsedLine parseLine(std::string_view line) {
 
 constexpr std::uint32_t kNoSection = 0xFFFFFFFFu;
 
+inline void prefetchForWrite(const void* address) {
+#if defined(__GNUC__) || defined(__clang__)
+    __builtin_prefetch(address, 1);
+#else
+    (void)address;
+#endif
+}
+
 } // namespace
 
 struct ProfileIndex::Impl {
@@ -302,9 +310,20 @@ struct ProfileIndex::Impl {
             capacity <<= 1;
         slots.assign(capacity, 0);
         mask = capacity - 1;
+        // Past the cache size every insertion waits for memory, so the slot of
+        // an entry a few places ahead is fetched early; hashes wait in a ring.
+        constexpr std::size_t kAhead = 16;
+        std::uint64_t ahead[kAhead];
+        for (std::uint32_t i = 0; i < entries.size() && i < kAhead; ++i)
+            ahead[i] = hashFolded(key(entries[i]), entries[i].section);
         for (std::uint32_t i = 0; i < entries.size(); ++i) {
             Entry& e = entries[i];
-            const std::uint64_t hash = hashFolded(key(e), e.section);
+            const std::uint64_t hash = ahead[i % kAhead];
+            if (i + kAhead < entries.size()) {
+                const Entry& later = entries[i + kAhead];
+                ahead[i % kAhead] = hashFolded(key(later), later.section);
+                prefetchForWrite(&slots[ahead[i % kAhead] & mask]);
+            }
             const std::uint64_t tag = hash >> 32;
             std::size_t slot = hash & mask;
             bool duplicate = false;
