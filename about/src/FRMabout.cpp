@@ -50,7 +50,7 @@ bool isPress(const QEvent* event) {
 } // namespace
 
 struct FRMabout::Parts {
-    const DesktopServices& services;
+    DesktopServices services; // a copy: the caller's set may be a temporary
     AboutAnimation animation;
 
     AboutBackground* background = nullptr;
@@ -91,13 +91,12 @@ FRMabout::FRMabout(const DesktopServices& services, const QCursor& linkCursor, Q
     d.background->installEventFilter(this);
     QWidget* inner = d.background;
 
-    auto linkButton = [&](const char* name, const QString& caption, QWidget* owner,
-                          const QRect& geometry) {
+    auto linkButton = [](const char* name, const QString& caption, QWidget* owner,
+                         const QRect& geometry) {
         auto* button = new ImageButton(owner);
         button->setObjectName(QString::fromLatin1(name));
         button->applyLinkStyle(false);
         button->setCaption(caption);
-        button->setMouseIcon(linkCursor);
         button->setGeometry(geometry);
         return button;
     };

@@ -77,7 +77,7 @@ protected:
         services.app = &app;
         services.shell = &shell;
         services.messageBoxes = &boxes;
-        window = std::make_unique<FRMabout>(services, tembrix::linkCursor());
+        window = std::make_unique<FRMabout>(services, pointer);
         window->show();
     }
 
@@ -94,6 +94,7 @@ protected:
     RecordingShell shell;
     RecordingBoxes boxes;
     tembrix::DesktopServices services;
+    QCursor pointer = tembrix::linkCursor();
     std::unique_ptr<FRMabout> window;
 };
 
@@ -121,10 +122,10 @@ TEST_F(AboutWindow, LoadsIdentityFramesAndSharedLinkPointer) {
     EXPECT_TRUE(timer()->isActive());
     EXPECT_EQ(timer()->interval(), 1000);
 
-    const qint64 pointer = tembrix::linkCursor().pixmap().cacheKey();
+    ASSERT_FALSE(pointer.pixmap().isNull());
     for (const char* name : {"abIS", "abIStools", "abISX", "LBLCieName", "LBLcopyRight"}) {
         const auto* link = control<ImageButton>(name);
-        EXPECT_EQ(link->mouseIcon().pixmap().cacheKey(), pointer) << name;
+        EXPECT_EQ(link->mouseIcon().pixmap().cacheKey(), pointer.pixmap().cacheKey()) << name;
         EXPECT_EQ(link->mouseIcon().hotSpot(), QPoint(6, 1)) << name;
     }
 }
