@@ -17,6 +17,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace tembrix {
 
 namespace {

@@ -17,6 +17,7 @@
 #include <QPolygon>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <functional>
