@@ -105,7 +105,6 @@ FRMabout::FRMabout(const DesktopServices& services, const QCursor& linkCursor, Q
     d.Frame1 = new QGroupBox(QStringLiteral("Links"), inner);
     d.Frame1->setObjectName(QStringLiteral("Frame1"));
     d.Frame1->setGeometry(8, 128, 373, 125);
-    d.abIS = linkButton("abIS", kInnoSetupHome, d.Frame1, {167, 52, 165, 21});
     // The labels write in the same face and size as the buttons.
     const QFont textFont = ImageButton::defaultFont();
 
@@ -133,6 +132,7 @@ FRMabout::FRMabout(const DesktopServices& services, const QCursor& linkCursor, Q
     label("Label6", QStringLiteral("My Inno Setup Extensions :"), d.Frame1, 8, 24, 129);
     d.abISX = linkButton("abISX", kIsxHome, d.Frame1, {167, 20, 165, 21});
     label("Label7", QStringLiteral("Inno Setup home page :"), d.Frame1, 16, 56, 114);
+    d.abIS = linkButton("abIS", kInnoSetupHome, d.Frame1, {167, 52, 165, 21});
     label("Label8", QStringLiteral("IStools home page :"), d.Frame1, 24, 92, 94);
     d.abIStools = linkButton("abIStools", kIsToolHome, d.Frame1, {167, 88, 165, 21});
 
