@@ -2,8 +2,8 @@
 // build servers and tests. Its options and exit codes are relied on by other
 // tools; change them only with care.
 
-#include <cstdio>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -168,24 +168,24 @@ std::string scriptText(const std::string& text) {
 class StandardOutputWriter final : public tembrix::TextFileWriter {
 public:
     void write(std::string_view text) override {
-        if (!m_failed && std::fwrite(text.data(), 1, text.size(), stdout) != text.size())
-            m_failed = true;
+        if (m_error == 0 && std::fwrite(text.data(), 1, text.size(), stdout) != text.size())
+            m_error = errno ? errno : EIO;
     }
     void writeLine(std::string_view text) override {
         write(text);
         write("\r\n");
     }
     tembrix::Status commit() override {
-        if (std::fflush(stdout) != 0 || std::ferror(stdout))
-            m_failed = true;
-        if (m_failed)
-            return tembrix::Status::failure("standard output: " +
-                                            std::string(std::strerror(errno)));
+        if (m_error == 0 && std::fflush(stdout) != 0)
+            m_error = errno ? errno : EIO;
+        if (m_error != 0)
+            return tembrix::Status::failure("to standard output: " +
+                                            std::string(std::strerror(m_error)));
         return tembrix::Status::success();
     }
 
 private:
-    bool m_failed = false;
+    int m_error = 0;
 };
 
 // The machine's file system, where the script path "-" means standard output.
@@ -316,10 +316,8 @@ int main(int argc, char** argv) {
 
     ConverterFileSystem fileSystem;
     if (!fileSystem.fileExists(options.setupList)) {
-        FILE* probe = std::fopen(options.setupList.c_str(), "rb");
-        const bool exists = probe != nullptr;
-        if (probe)
-            std::fclose(probe);
+        std::error_code ec;
+        const bool exists = std::filesystem::exists(std::filesystem::path(options.setupList), ec);
         printError(options.setupList + ": " +
                    (exists ? "not a file (a folder or a device)" : "no such setup list"));
         return kNoSetupList;

@@ -195,6 +195,21 @@ TEST(Converter, UnwritableScriptExitsWithThreeAndKeepsTheEarlierOne) {
     EXPECT_EQ(folder.entryCount(), 2u);
 }
 
+TEST(Converter, FailedStandardOutputExitsWithThree) {
+    if (!fs::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full here";
+    TempFolder folder;
+    const std::string list = folder.write("SETUP.LST", data("engine/worked-example.lst"));
+    const std::string command = std::string(TEMBRIX_CONVERTER) + " '" + list +
+                                "' -o - >/dev/full 2>'" + folder.file("err") + "'";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 3);
+    EXPECT_EQ(
+        TempFolder::read(folder.file("err")),
+        "tembrix-convert: cannot write the script to standard output: No space left on device\n");
+}
+
 TEST(Converter, ScriptOverTheSetupListReadsTheListFirst) {
     const Converter converter;
     TempFolder folder;

@@ -4,6 +4,10 @@
 
 #include "GeneratorSupport.h"
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
 namespace fs = std::filesystem;
 
 namespace {
