@@ -121,7 +121,9 @@ TEST(ImageButton, PushFrameIsTheClassicBevel) {
     b.setDown(true);
     const QImage down = bench.image();
     EXPECT_EQ(down.pixel(0, 0), QColor(color(QPalette::Shadow)).rgb());
-    EXPECT_EQ(down.pixel(71, 20), QColor(color(QPalette::Light)).rgb());
+    EXPECT_EQ(down.pixel(71, 20), QColor(color(QPalette::Shadow)).rgb());
+    EXPECT_EQ(down.pixel(1, 1), QColor(color(QPalette::Dark)).rgb());
+    EXPECT_EQ(down.pixel(70, 19), QColor(color(QPalette::Dark)).rgb());
 
     ImageButton::FrameColors custom{Qt::red, Qt::green, Qt::blue, Qt::yellow};
     b.setDown(false);

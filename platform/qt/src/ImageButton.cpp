@@ -194,9 +194,13 @@ void ImageButton::drawFrame(QPainter& painter, const LookStyle& style) const {
         // The flat frame of a hovered link: highlight against button shadow.
         downRight[0] = downRight[1];
     }
-    if (style.sunken) {
+    if (style.sunken && m_frameWidth == 1) {
         std::swap(upLeft[0], downRight[0]);
-        std::swap(upLeft[1], downRight[1]);
+    } else if (style.sunken) {
+        // A pressed push button: dark shadow outside and button shadow inside,
+        // all round, as a pressed button of the classic dialogs looks.
+        upLeft[0] = downRight[0];
+        upLeft[1] = downRight[1];
     }
     const int w = width();
     const int h = height();

@@ -27,7 +27,8 @@ public:
         QPixmap picture;    ///< null: no picture in this look
         int frameLines = 1; ///< 0 or 1
         bool underline = false;
-        bool sunken = false; ///< the frame's colours swapped, contents one pixel down-right
+        bool sunken = false; ///< pressed frame (shadows all round, or swapped when flat), contents
+                             ///< one pixel down-right
     };
 
     /// The four frame colours: first and second line top-left, first and second
