@@ -36,8 +36,8 @@ constexpr long kSizes[] = {1000, 10000, 100000, 1000000};
 
 fs::path workFolder() {
     static const fs::path folder = [] {
-        fs::path path = fs::temp_directory_path() /
-                        ("tembrix-bench-" + std::to_string(static_cast<long>(::getpid())));
+        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+        fs::path path = fs::temp_directory_path() / ("tembrix-bench-" + std::to_string(stamp));
         fs::create_directories(path);
         return path;
     }();
