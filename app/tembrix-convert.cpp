@@ -291,6 +291,8 @@ std::optional<std::string> parseArguments(int argc, char** argv, Options& option
         return std::string("no setup list given");
     if (positional.size() > 1)
         return "more than one setup list given ('" + positional[0] + "', '" + positional[1] + "')";
+    if (options.output && options.output->empty())
+        return std::string("the script's name given with -o is empty");
     options.setupList = positional[0];
     if (options.setupList.empty())
         return std::string("the setup list's name is empty");
@@ -332,8 +334,13 @@ int main(int argc, char** argv) {
     inputs.UseAbsoluteSource = options.absoluteSource;
     inputs.SourceFolder = scriptText(options.sourceFolder.value_or(folder));
     inputs.IncludeRuntimeFiles = !options.noRuntime;
-    inputs.SetupLinesPath =
-        options.setupLines.value_or(programFolder() + kSeparator + "SetupLine.txt");
+    if (options.setupLines) {
+        inputs.SetupLinesPath = *options.setupLines;
+    } else if (const std::string programDir = programFolder(); !programDir.empty()) {
+        inputs.SetupLinesPath = programDir +
+                                (isSeparator(programDir.back()) ? "" : std::string(1, kSeparator)) +
+                                "SetupLine.txt";
+    }
     inputs.AddExtraLines = options.addLines.has_value();
     inputs.ExtraLinesPath = options.addLines.value_or(std::string());
 

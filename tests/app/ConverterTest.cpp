@@ -80,6 +80,7 @@ TEST(Converter, UsageErrorsExitWithTwo) {
                                                                   {"a.lst", "b.lst"},
                                                                   {"SETUP.LST", "-o"},
                                                                   {"SETUP.LST", "--app-version"},
+             {"SETUP.LST", "-o", ""},
                                                                   {""}}) {
         const Result result = converter.run(args);
         EXPECT_EQ(result.exitCode, 2) << result.err;
