@@ -1,5 +1,7 @@
 #include "tembrix/engine/MacroTranslation.h"
 
+#include "FolderMacros.h"
+
 #include <array>
 #include <utility>
 
@@ -37,9 +39,7 @@ bool equalsUpperAscii(std::string_view text, std::string_view upper) {
 // turn: a macro runs from "$(" to the first ")", so no two occurrences overlap,
 // and every constant holds a "{", which no macro does, so a replacement never
 // forms a new occurrence with its neighbours.
-std::string TranslateFolderMacros(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
+void appendFolderMacrosTranslated(std::string& out, std::string_view text) {
     std::size_t done = 0;
     for (std::size_t at = text.find("$("); at != std::string_view::npos; at = text.find("$(", at)) {
         const std::size_t close = text.find(')', at + 2);
@@ -59,6 +59,12 @@ std::string TranslateFolderMacros(std::string_view text) {
         at = replaced ? close + 1 : at + 2;
     }
     out.append(text.substr(done));
+}
+
+std::string TranslateFolderMacros(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    appendFolderMacrosTranslated(out, text);
     return out;
 }
 

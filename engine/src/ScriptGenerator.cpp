@@ -4,6 +4,7 @@
 #include <memory>
 #include <new>
 
+#include "FolderMacros.h"
 #include "SetupList.h"
 #include "tembrix/engine/MacroTranslation.h"
 #include "tembrix/platform/FileSystem.h"
@@ -162,14 +163,14 @@ private:
     }
 
     void writeFileLine(const FileEntry& entry, bool runtime) {
-        const std::string destination = TranslateFolderMacros(entry.destination);
         const std::string_view flag = RegistrationFlag(entry.registration);
         const std::string_view shared = entry.shared.empty() ? "" : "sharedfile ";
-        m_line.clear();
-        if (mustBeCommentedOut(entry.name, destination, flag))
-            m_line.append("; ");
-        m_line.append("Source: ").append(m_sourcePrefix).append(entry.name);
-        m_line.append("; DestDir: ").append(destination);
+        m_line.assign("Source: ").append(m_sourcePrefix).append(entry.name).append("; DestDir: ");
+        const std::size_t destinationAt = m_line.size();
+        appendFolderMacrosTranslated(m_line, entry.destination);
+        const std::string_view destination =
+            std::string_view(m_line).substr(destinationAt, m_line.size() - destinationAt);
+        const bool commentedOut = mustBeCommentedOut(entry.name, destination, flag);
         if (runtime) {
             m_line.append("; Flags: restartreplace uninsneveruninstall ")
                 .append(flag)
@@ -180,6 +181,8 @@ private:
             m_line.append(entry.registration.empty() ? "; CopyMode: alwaysskipifsameorolder"
                                                      : "; CopyMode: normal");
         }
+        if (commentedOut)
+            m_out.write("; ");
         m_out.writeLine(m_line);
     }
 

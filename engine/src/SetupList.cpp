@@ -3,6 +3,12 @@
 namespace tembrix {
 
 FileEntry splitFileEntry(std::string_view value) {
+    FileEntry entry;
+    splitFileEntry(value, entry);
+    return entry;
+}
+
+void splitFileEntry(std::string_view value, FileEntry& entry) {
     std::string_view fields[4];
     std::size_t count = 0;
     std::size_t begin = 0;
@@ -15,15 +21,17 @@ FileEntry splitFileEntry(std::string_view value) {
         begin = comma + 1;
     }
 
-    FileEntry entry;
-    entry.name.reserve(fields[0].size());
-    for (char c : fields[0])
-        if (c != '@')
-            entry.name.push_back(c);
+    entry.name.clear();
+    for (std::size_t at = 0; at < fields[0].size();) {
+        const std::size_t mark = fields[0].find('@', at);
+        entry.name.append(fields[0].substr(at, mark == std::string_view::npos ? mark : mark - at));
+        if (mark == std::string_view::npos)
+            break;
+        at = mark + 1;
+    }
     entry.destination.assign(fields[1]);
     entry.registration.assign(fields[2]);
     entry.shared.assign(fields[3]);
-    return entry;
 }
 
 IconEntry ReadIconEntry(const ProfileIndex& list, std::string_view group, unsigned long n) {

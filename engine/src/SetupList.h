@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "tembrix/platform/ProfileFile.h"
 
@@ -23,18 +24,23 @@ struct FileEntry {
 /// unquoted, and field 4 and later are ignored.
 FileEntry splitFileEntry(std::string_view value);
 
+/// The same into an existing entry, whose storage a walk reuses.
+void splitFileEntry(std::string_view value, FileEntry& entry);
+
 /// Calls `onEntry(const FileEntry&)` for File1, File2, ... of `section`,
 /// stopping at the first number whose value is empty or missing.
 template <typename OnEntry>
 void forEachFileEntry(const ProfileIndex& list, std::string_view section, OnEntry&& onEntry) {
     std::string key = "File";
+    FileEntry entry;
     for (unsigned long n = 1;; ++n) {
         key.resize(4);
         key += std::to_string(n);
         const std::string value = list.read(section, key, "");
         if (value.empty())
             return;
-        onEntry(splitFileEntry(value));
+        splitFileEntry(value, entry);
+        onEntry(std::as_const(entry));
     }
 }
 
