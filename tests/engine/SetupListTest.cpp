@@ -7,7 +7,6 @@
 using tembrix::FileEntry;
 using tembrix::forEachFileEntry;
 using tembrix::ProfileIndex;
-using tembrix::ReadIconEntry;
 using tembrix::splitFileEntry;
 
 namespace {
@@ -38,14 +37,6 @@ TEST(SplitFileEntry, TakesTheFirstFourFieldsAsTheyAre) {
     expectFields(splitFileEntry("PLAIN.DLL,,,"), "PLAIN.DLL", "", "", "");
 }
 
-TEST(SplitFileEntry, LeavesMissingFieldsEmpty) {
-    expectFields(splitFileEntry("@ONLY.DLL"), "ONLY.DLL", "", "", "");
-    expectFields(splitFileEntry("@TWO.DLL,$(AppPath)"), "TWO.DLL", "$(AppPath)", "", "");
-    expectFields(splitFileEntry("@THREE.DLL,$(AppPath),$(TLBRegister)"), "THREE.DLL", "$(AppPath)",
-                 "$(TLBRegister)", "");
-    expectFields(splitFileEntry(","), "", "", "", "");
-}
-
 TEST(FileWalk, StopsAtTheFirstMissingOrEmptyNumber) {
     const auto list = ProfileIndex::parse("[Setup1 Files]\r\n"
                                           "File1=@A.DLL,$(AppPath),,\r\n"
@@ -70,26 +61,4 @@ TEST(FileWalk, ReadsNumbersOutOfFileOrderAndPastNine) {
     ASSERT_EQ(found.size(), 12u);
     EXPECT_EQ(found.front(), "F1");
     EXPECT_EQ(found.back(), "F12");
-}
-
-TEST(ReadIconEntry, ReadsTheTripleOfTheGroupSection) {
-    const auto list = ProfileIndex::parse("[Inventory]\n"
-                                          "Icon1=\"INVENT.EXE\"\n"
-                                          "Title1=Inventory\n"
-                                          "StartIn1=$(AppPath)\n"
-                                          "Icon2=\"\"My App.exe\"\"\n"
-                                          "Icon12=TWELVE.EXE\n");
-    auto icon = ReadIconEntry(list, "Inventory", 1);
-    EXPECT_EQ(icon.programFile, "INVENT.EXE");
-    EXPECT_EQ(icon.caption, "Inventory");
-    EXPECT_EQ(icon.workingFolder, "$(AppPath)");
-
-    icon = ReadIconEntry(list, "inventory", 2);
-    EXPECT_EQ(icon.programFile, "\"My App.exe\"");
-    EXPECT_EQ(icon.caption, "");
-    EXPECT_EQ(icon.workingFolder, "");
-
-    EXPECT_EQ(ReadIconEntry(list, "Inventory", 12).programFile, "TWELVE.EXE");
-    EXPECT_EQ(ReadIconEntry(list, "Inventory", 3).programFile, "");
-    EXPECT_EQ(ReadIconEntry(list, "", 1).programFile, "");
 }
