@@ -38,7 +38,7 @@ Status ProcessEditor::start(const QString& filePath) {
         process.setProgram(command.first());
 #ifdef Q_OS_WIN
         // The classic command line: notepad.exe "path", quoted even without blanks.
-        process.setNativeArguments(u'"' + command.at(1) + u'"');
+        process.setNativeArguments(QStringLiteral("\"") + command.at(1) + QStringLiteral("\""));
 #else
         process.setArguments(command.mid(1));
         process.setProcessEnvironment(m_environment);

@@ -83,7 +83,9 @@ public:
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
+    /// The text under (section, key); nothing when it is missing.
     virtual std::optional<QString> read(const QString& section, const QString& key) const = 0;
+    /// Creates or replaces the text. A store that cannot be written reports nothing here.
     virtual void write(const QString& section, const QString& key, const QString& value) = 0;
 };
 

@@ -22,8 +22,8 @@ public:
     /// What one look draws.
     struct LookStyle {
         QColor foreColor;
-        QColor backColor; ///< invalid: transparent
-        QFont font;
+        QColor backColor;   ///< invalid: transparent
+        QFont font;         ///< drawn in this look; the widget's own font is not used
         QPixmap picture;    ///< null: no picture in this look
         int frameLines = 1; ///< 0 or 1
         bool underline = false;
