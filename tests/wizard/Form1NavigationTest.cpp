@@ -20,6 +20,31 @@ const std::string kWorkedList = TEMBRIX_TEST_DATA_DIR "/engine/worked-example.ls
 const std::string kWorkedScript = TEMBRIX_TEST_DATA_DIR "/engine/worked-example.iss";
 const std::string kWorkedAbsolute = TEMBRIX_TEST_DATA_DIR "/engine/worked-example-absolute.iss";
 
+// The local file system, counting what the window asks of it.
+class CountingFileSystem : public FileSystem {
+public:
+    explicit CountingFileSystem(bool& released) : m_released(released) {}
+    ~CountingFileSystem() override { m_released = true; }
+    bool fileExists(const std::string& path) const override {
+        ++existenceTests;
+        return m_local->fileExists(path);
+    }
+    std::optional<std::string> readAll(const std::string& path) const override {
+        return m_local->readAll(path);
+    }
+    Status createTextFile(const std::string& path,
+                          std::unique_ptr<TextFileWriter>& writer) const override {
+        ++scriptsCreated;
+        return m_local->createTextFile(path, writer);
+    }
+    mutable int existenceTests = 0;
+    mutable int scriptsCreated = 0;
+
+private:
+    std::unique_ptr<FileSystem> m_local = createLocalFileSystem();
+    bool& m_released;
+};
+
 struct Buttons {
     bool next, back, finish;
     bool operator==(const Buttons&) const = default;
@@ -260,4 +285,30 @@ TEST_F(Wizard, AScriptThatCannotBeWrittenIsReportedAndThePageStays) {
     EXPECT_TRUE(box.text.contains(target)) << box.text.toStdString();
     expectState(3, 3, {false, true, true}, "after a failed Finish");
     EXPECT_FALSE(std::filesystem::exists(target.toStdString()));
+}
+
+TEST(Form1FileSystem, OneServiceFromStartUpToUnload) {
+    WizardHarness h;
+    bool released = false;
+    int created = 0;
+    CountingFileSystem* service = nullptr;
+    Form1& form = h.start([&] {
+        ++created;
+        auto made = std::make_unique<CountingFileSystem>(released);
+        service = made.get();
+        return made;
+    });
+    EXPECT_EQ(created, 1);
+    h.find<ImageButton>("BTnext")->click();
+    h.find<ImageButton>("BTnext")->click();
+    EXPECT_EQ(service->existenceTests, 1);
+    h.find<QLineEdit>("txtLST")->setText(h.programFile("Francais.lng"));
+    h.find<ImageButton>("BTnext")->click();
+    h.find<ImageButton>("BTnext")->click();
+    h.find<ImageButton>("BTend")->click();
+    EXPECT_EQ(service->scriptsCreated, 1);
+    EXPECT_EQ(created, 1);
+    EXPECT_FALSE(released);
+    form.close();
+    EXPECT_TRUE(released);
 }
