@@ -5,7 +5,7 @@ BUILD_DIR   ?= build
 BUILD_TYPE  ?= RelWithDebInfo
 JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES    := cmake ninja-build g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
-               libbenchmark-dev fonts-liberation xvfb xauth
+               libbenchmark-dev fonts-liberation xvfb xauth x11-utils
 SUDO        := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps configure build test run bench sanitize format clean iscc-check
@@ -46,7 +46,7 @@ bench: build
 sanitize: deps
 	cmake -S . -B $(BUILD_DIR)-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTEMBRIX_SANITIZE=ON -DTEMBRIX_BUILD_BENCH=OFF
 	cmake --build $(BUILD_DIR)-asan -j $(JOBS)
-	cd $(BUILD_DIR)-asan && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD_DIR)-asan && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ctest --output-on-failure -j $(JOBS)
 
 # Compiles the golden scripts with the real compiler (needs Wine; by hand only).
 iscc-check:

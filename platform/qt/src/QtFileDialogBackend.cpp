@@ -22,6 +22,12 @@ QStringList QtFileDialogBackend::nameFilters(const FileDialogRequest& request) {
 
 void QtFileDialogBackend::configure(QFileDialog& dialog, const FileDialogRequest& request) {
     const bool save = request.kind == FileDialogRequest::Kind::Save;
+#ifndef Q_OS_WIN
+    // Setup lists are named SETUP.LST as often as setup.lst. Qt's own dialog
+    // matches patterns without letter case, as Windows does; a desktop's native
+    // dialog may not, and would hide the very file the user is looking for.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+#endif
     dialog.setWindowTitle(request.title);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     if (save)
