@@ -29,9 +29,9 @@ void splitFileEntry(std::string_view value, FileEntry& entry) {
             break;
         at = mark + 1;
     }
-    entry.destination.assign(fields[1]);
-    entry.registration.assign(fields[2]);
-    entry.shared.assign(fields[3]);
+    entry.destination = fields[1];
+    entry.registration = fields[2];
+    entry.shared = fields[3];
 }
 
 IconEntry ReadIconEntry(const ProfileIndex& list, std::string_view group, unsigned long n) {

@@ -12,12 +12,13 @@
 namespace tembrix {
 
 /// The four fields of a file entry that the script uses. A value with fewer
-/// than four fields leaves the missing ones empty.
+/// than four fields leaves the missing ones empty. Fields 1 to 3 are views
+/// into the value that was split.
 struct FileEntry {
-    std::string name;         ///< field 0 with every "@" removed
-    std::string destination;  ///< field 1, in folder-macro form
-    std::string registration; ///< field 2, the registration macro
-    std::string shared;       ///< field 3, the shared-file marker
+    std::string name;              ///< field 0 with every "@" removed
+    std::string_view destination;  ///< field 1, in folder-macro form
+    std::string_view registration; ///< field 2, the registration macro
+    std::string_view shared;       ///< field 3, the shared-file marker
 };
 
 /// Splits a `File<n>` value at every comma; fields are neither trimmed nor
@@ -36,7 +37,7 @@ void forEachFileEntry(const ProfileIndex& list, std::string_view section, OnEntr
     for (unsigned long n = 1;; ++n) {
         key.resize(4);
         key += std::to_string(n);
-        const std::string value = list.read(section, key, "");
+        const std::string_view value = list.view(section, key, "");
         if (value.empty())
             return;
         splitFileEntry(value, entry);

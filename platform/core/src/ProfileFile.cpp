@@ -106,18 +106,18 @@ std::string foldedCopy(std::string_view text) {
     return out;
 }
 
-std::string stripQuotesAndCut(std::string_view value) {
+std::string_view stripQuotesAndCut(std::string_view value) {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front())
         value = value.substr(1, value.size() - 2);
-    return std::string(value.substr(0, kProfileValueLimit));
+    return value.substr(0, kProfileValueLimit);
 }
 
-std::string cutDefault(std::string_view defaultValue) {
+std::string_view cutDefault(std::string_view defaultValue) {
     defaultValue = defaultValue.substr(0, kProfileValueLimit);
     while (!defaultValue.empty() && defaultValue.back() == ' ')
         defaultValue.remove_suffix(1);
-    return std::string(defaultValue);
+    return defaultValue;
 }
 
 bool startsWith(std::string_view text, std::string_view prefix) {
@@ -178,17 +178,21 @@ struct ParsedLine {
     bool hasValue = false;
 };
 
-ParsedLine parseLine(std::string_view line) {
+ParsedLine parseLine(std::string_view line, bool mayHoldNul = true) {
+    // Most files hold no NUL at all, which the caller knows from one scan.
+    const auto cut = [mayHoldNul](std::string_view text) {
+        return mayHoldNul ? cutAtNul(text) : text;
+    };
     if (line.front() == '[') {
         const auto close = line.rfind(']');
         if (close != std::string_view::npos)
-            return {ParsedLine::Kind::Section, cutAtNul(trim(line.substr(1, close - 1))), {}, false};
+            return {ParsedLine::Kind::Section, cut(trim(line.substr(1, close - 1))), {}, false};
     }
     const auto equals = line.find('=');
     if (equals == std::string_view::npos)
-        return {ParsedLine::Kind::Entry, cutAtNul(line), {}, false};
-    return {ParsedLine::Kind::Entry, cutAtNul(trim(line.substr(0, equals))),
-            cutAtNul(trim(line.substr(equals + 1))), true};
+        return {ParsedLine::Kind::Entry, cut(line), {}, false};
+    return {ParsedLine::Kind::Entry, cut(trim(line.substr(0, equals))),
+            cut(trim(line.substr(equals + 1))), true};
 }
 
 constexpr std::uint32_t kNoSection = 0xFFFFFFFFu;
@@ -282,11 +286,12 @@ struct ProfileIndex::Impl {
              ++p)
             ++lineEstimate;
         entries.reserve(lineEstimate);
+        const bool mayHoldNul = std::memchr(base, 0, bytes.size()) != nullptr;
         forEachLine(bytes, [&](std::string_view raw) {
             const std::string_view line = trim(raw);
             if (line.empty())
                 return;
-            const ParsedLine parsed = parseLine(line);
+            const ParsedLine parsed = parseLine(line, mayHoldNul);
             if (parsed.kind == ParsedLine::Kind::Section) {
                 if (parsed.name.empty()) {
                     current = kNoSection;
@@ -362,12 +367,17 @@ ProfileIndex ProfileIndex::load(const std::string& filePath) {
     return parse(bytes ? std::move(*bytes) : std::string());
 }
 
-std::string ProfileIndex::read(std::string_view section, std::string_view key,
-                               std::string_view defaultValue) const {
+std::string_view ProfileIndex::view(std::string_view section, std::string_view key,
+                                    std::string_view defaultValue) const {
     const Impl::Entry* entry = m_impl->find(m_impl->sectionId(trim(section)), trim(key));
     if (!entry || !entry->hasValue)
         return cutDefault(defaultValue);
     return stripQuotesAndCut(m_impl->value(*entry));
+}
+
+std::string ProfileIndex::read(std::string_view section, std::string_view key,
+                               std::string_view defaultValue) const {
+    return std::string(view(section, key, defaultValue));
 }
 
 bool ProfileIndex::contains(std::string_view section, std::string_view key) const {

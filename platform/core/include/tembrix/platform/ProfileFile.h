@@ -42,6 +42,11 @@ public:
     std::string read(std::string_view section, std::string_view key,
                      std::string_view defaultValue) const;
 
+    /// The same answer as `read`, as a view into this index's bytes or into
+    /// `defaultValue`; it stays valid while both live.
+    std::string_view view(std::string_view section, std::string_view key,
+                          std::string_view defaultValue) const;
+
     /// True when the key is present in the section (even with an empty value).
     bool contains(std::string_view section, std::string_view key) const;
 
