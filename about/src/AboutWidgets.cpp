@@ -64,16 +64,23 @@ void SunkenBox::resizeEvent(QResizeEvent*) {
 void SunkenBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QPalette& pal = palette();
-    const int r = width() - 1, b = height() - 1;
     p.fillRect(rect(), pal.color(QPalette::Button));
-    p.fillRect(0, 0, r, 1, pal.color(QPalette::Dark));
-    p.fillRect(0, 0, 1, b, pal.color(QPalette::Dark));
-    p.fillRect(0, b, r + 1, 1, pal.color(QPalette::Light));
-    p.fillRect(r, 0, 1, b + 1, pal.color(QPalette::Light));
-    p.fillRect(1, 1, r - 2, 1, pal.color(QPalette::Shadow));
-    p.fillRect(1, 1, 1, b - 2, pal.color(QPalette::Shadow));
-    p.fillRect(1, b - 1, r - 1, 1, pal.color(QPalette::Midlight));
-    p.fillRect(r - 1, 1, 1, b - 1, pal.color(QPalette::Midlight));
+    paintBevel(p, size(), pal.color(QPalette::Dark), pal.color(QPalette::Light),
+               pal.color(QPalette::Shadow), pal.color(QPalette::Midlight));
+}
+
+void paintBevel(QPainter& p, const QSize& size, const QColor& outerTopLeft,
+                const QColor& outerBottomRight, const QColor& innerTopLeft,
+                const QColor& innerBottomRight) {
+    const int r = size.width() - 1, b = size.height() - 1;
+    p.fillRect(0, 0, r, 1, outerTopLeft);
+    p.fillRect(0, 0, 1, b, outerTopLeft);
+    p.fillRect(0, b, r + 1, 1, outerBottomRight);
+    p.fillRect(r, 0, 1, b + 1, outerBottomRight);
+    p.fillRect(1, 1, r - 2, 1, innerTopLeft);
+    p.fillRect(1, 1, 1, b - 2, innerTopLeft);
+    p.fillRect(1, b - 1, r - 1, 1, innerBottomRight);
+    p.fillRect(r - 1, 1, 1, b - 1, innerBottomRight);
 }
 
 } // namespace tembrix

@@ -7,7 +7,15 @@
 #include <QPixmap>
 #include <QWidget>
 
+class QPainter;
+
 namespace tembrix {
+
+/// Paints the classic two-line bevel around a widget of `size`: the outer
+/// line's top-left and bottom-right colours, then the inner line's.
+void paintBevel(QPainter& painter, const QSize& size, const QColor& outerTopLeft,
+                const QColor& outerBottomRight, const QColor& innerTopLeft,
+                const QColor& innerBottomRight);
 
 /// The window's inner area: the title strip on top of the button face.
 class AboutBackground : public QWidget {

@@ -309,16 +309,9 @@ void FRMabout::paintEvent(QPaintEvent*) {
     // The classic raised window frame, three pixels deep.
     QPainter p(this);
     const QPalette& pal = palette();
-    const int r = width() - 1, b = height() - 1;
     p.fillRect(rect(), pal.color(QPalette::Button));
-    p.fillRect(0, 0, r, 1, pal.color(QPalette::Midlight));
-    p.fillRect(0, 0, 1, b, pal.color(QPalette::Midlight));
-    p.fillRect(0, b, r + 1, 1, pal.color(QPalette::Shadow));
-    p.fillRect(r, 0, 1, b + 1, pal.color(QPalette::Shadow));
-    p.fillRect(1, 1, r - 2, 1, pal.color(QPalette::Light));
-    p.fillRect(1, 1, 1, b - 2, pal.color(QPalette::Light));
-    p.fillRect(1, b - 1, r - 1, 1, pal.color(QPalette::Dark));
-    p.fillRect(r - 1, 1, 1, b - 1, pal.color(QPalette::Dark));
+    paintBevel(p, size(), pal.color(QPalette::Midlight), pal.color(QPalette::Shadow),
+               pal.color(QPalette::Light), pal.color(QPalette::Dark));
 }
 
 } // namespace tembrix

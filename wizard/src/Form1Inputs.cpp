@@ -92,34 +92,37 @@ void Form1::splitInstallerPath(const QString& installerPath) {
     m_installerNameCopy = m_ui->txtOuputExe->text();
 }
 
-void Form1::chooseSetupLines() {
+void Form1::chooseLinesFile(QLineEdit* pathBox, std::string& inputPath, ImageButton* button) {
     if (const auto path =
             openDialog("msg4", QStringLiteral("*.txt|*.txt"), m_services.app->programFolder())) {
-        m_ui->txtOption->setText(*path);
-        m_inputs.SetupLinesPath = pathFromQt(m_ui->txtOption->text());
+        pathBox->setText(*path);
+        inputPath = pathFromQt(pathBox->text());
     }
-    m_ui->cmdOption->ResetLook();
+    button->ResetLook();
+}
+
+void Form1::chooseSetupLines() {
+    chooseLinesFile(m_ui->txtOption, m_inputs.SetupLinesPath, m_ui->cmdOption);
 }
 
 void Form1::chooseExtraLines() {
-    if (const auto path =
-            openDialog("msg4", QStringLiteral("*.txt|*.txt"), m_services.app->programFolder())) {
-        m_ui->txtFileAdd->setText(*path);
-        m_inputs.ExtraLinesPath = pathFromQt(m_ui->txtFileAdd->text());
-    }
-    m_ui->cmdChooseAdd->ResetLook();
+    chooseLinesFile(m_ui->txtFileAdd, m_inputs.ExtraLinesPath, m_ui->cmdChooseAdd);
+}
+
+// The file typed in the box is opened, even when the conversion still reads
+// the one chosen last.
+void Form1::editLinesFile(const QLineEdit* pathBox, ImageButton* button) {
+    shellOpen(pathBox->text());
+    QCoreApplication::processEvents();
+    button->ResetLook();
 }
 
 void Form1::editSetupLines() {
-    shellOpen(m_ui->txtOption->text());
-    QCoreApplication::processEvents();
-    m_ui->cmdEdit->ResetLook();
+    editLinesFile(m_ui->txtOption, m_ui->cmdEdit);
 }
 
 void Form1::editExtraLines() {
-    shellOpen(m_ui->txtFileAdd->text());
-    QCoreApplication::processEvents();
-    m_ui->cmdEditAdd->ResetLook();
+    editLinesFile(m_ui->txtFileAdd, m_ui->cmdEditAdd);
 }
 
 void Form1::chkAbsPath_Click() {

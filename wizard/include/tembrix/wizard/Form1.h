@@ -10,10 +10,13 @@
 #include "tembrix/localisation/MODTranslate.h"
 #include "tembrix/platformqt/DesktopServices.h"
 
+class QLineEdit;
+
 namespace tembrix {
 
 class AboutLauncher;
 class FileSystem;
+class ImageButton;
 struct Form1Widgets;
 class Form1Texts;
 
@@ -65,6 +68,8 @@ private:
     void chooseExtraLines();
     void editSetupLines();
     void editExtraLines();
+    void chooseLinesFile(QLineEdit* pathBox, std::string& inputPath, ImageButton* button);
+    void editLinesFile(const QLineEdit* pathBox, ImageButton* button);
     void chkAbsPath_Click();
     void chkFileAdd_Click();
     void chkVbDLL_Click();
