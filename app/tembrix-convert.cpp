@@ -134,6 +134,7 @@ std::string absolutePath(const std::string& path) {
     return ec ? path : absolute.lexically_normal().string();
 }
 
+#ifndef _WIN32
 bool isUtf8(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size()) {
@@ -152,6 +153,7 @@ bool isUtf8(std::string_view text) {
     }
     return true;
 }
+#endif
 
 // Texts that go into the script are Windows-1252. Here the command line and the
 // file names are UTF-8; a text that is not valid UTF-8 is taken as it is.
