@@ -50,7 +50,7 @@ sanitize: deps
 
 # Compiles the golden scripts with the real compiler (needs Wine; by hand only).
 iscc-check:
-	@for f in tests/data/corpus/*.iss; do echo "== $$f"; ../shared/tools/iscc-check --version all -b "$$f" || exit 1; done
+	@for f in tests/data/corpus/*.iss tests/data/engine/*.iss; do echo "== $$f"; ../shared/tools/iscc-check --version all -b "$$f" || exit 1; done
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
