@@ -3,6 +3,7 @@
 // tools; change them only with care.
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -129,9 +130,14 @@ std::string programFolder() {
 // OutputDir and SourceFolder are read by the compiler relative to the script's
 // folder, not to ours, so the defaults start from the absolute path.
 std::string absolutePath(const std::string& path) {
-    std::error_code ec;
-    const auto absolute = std::filesystem::absolute(std::filesystem::path(path), ec);
-    return ec ? path : absolute.lexically_normal().string();
+    try {
+        std::error_code ec;
+        const auto absolute = std::filesystem::absolute(std::filesystem::path(path), ec);
+        return ec ? path : absolute.lexically_normal().string();
+    } catch (const std::exception&) {
+        // A folder name the narrow code page cannot spell: keep the path as given.
+        return path;
+    }
 }
 
 #ifndef _WIN32
@@ -304,6 +310,11 @@ std::optional<std::string> parseArguments(int argc, char** argv, Options& option
 } // namespace
 
 int main(int argc, char** argv) {
+#ifndef _WIN32
+    // A reader that stops early (`| head`) must give exit 3 and a message, not
+    // a silent death by signal: the write then fails with EPIPE instead.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     Options options;
     if (const auto error = parseArguments(argc, argv, options)) {
         printError(*error + " (try --help)");

@@ -211,6 +211,21 @@ TEST(Converter, FailedStandardOutputExitsWithThree) {
         "tembrix-convert: cannot write the script to standard output: No space left on device\n");
 }
 
+TEST(Converter, ReaderThatStopsEarlyGivesExitThreeNotASignal) {
+    TempFolder folder;
+    std::string list = "[Setup]\r\nTitle=Big\r\n[Setup1 Files]\r\n";
+    for (int n = 1; n <= 5000; ++n) // far more than a pipe holds
+        list += "File" + std::to_string(n) + "=@F" + std::to_string(n) + ".DLL,$(AppPath),,\r\n";
+    const std::string path = folder.write("SETUP.LST", list);
+    const std::string command = "( " + quoted(TEMBRIX_CONVERTER) + " " + quoted(path) +
+                                " -o - 2>" + quoted(folder.file("err")) + "; echo $? >" +
+                                quoted(folder.file("code")) + " ) | head -c 1 >/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(TempFolder::read(folder.file("code")), "3\n");
+    EXPECT_EQ(TempFolder::read(folder.file("err")),
+              "tembrix-convert: cannot write the script to standard output: Broken pipe\n");
+}
+
 TEST(Converter, ScriptOverTheSetupListReadsTheListFirst) {
     const Converter converter;
     TempFolder folder;

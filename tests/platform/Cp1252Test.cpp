@@ -18,4 +18,6 @@ TEST(Cp1252, CharactersThePageLacksAndBrokenUtf8BecomeQuestionMarks) {
     EXPECT_EQ(cp1252FromUtf8("\u4E2D\U0001F600"), "??");
     EXPECT_EQ(cp1252FromUtf8("a\xC3"), "a?");
     EXPECT_EQ(cp1252FromUtf8("\xE9t\xE9"), "?t?");
+    // Overlong forms and surrogates are malformed: C0 80 must not become a NUL.
+    EXPECT_EQ(cp1252FromUtf8("a\xC0\x80" "b\xED\xA0\x80"), "a?b?");
 }

@@ -4,6 +4,10 @@
 
 #include "TempFolder.h"
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
 using namespace tembrix;
 
 TEST(FileSystem, ExistenceMeansARegularFile) {
@@ -70,4 +74,45 @@ TEST(FileSystem, UnwritableTargetsFailWithThePathAndReason) {
         EXPECT_EQ(writer, nullptr);
     }
     EXPECT_EQ(folder.entryCount(), 1u);
+}
+
+TEST(FileSystem, WriterFollowsLinksKeepsReadOnlyFilesAndLongNames) {
+    TempFolder folder;
+    const auto fs = createLocalFileSystem();
+    auto writeThrough = [&](const std::string& path, std::string_view text) {
+        std::unique_ptr<TextFileWriter> writer;
+        Status status = fs->createTextFile(path, writer);
+        if (status) {
+            writer->write(text);
+            status = writer->commit();
+        }
+        return status;
+    };
+    // A link to the script stays a link; the file it names gets the script.
+    const auto real = folder.write("real.iss", "old");
+    std::error_code ec;
+    std::filesystem::create_symlink(real, folder.file("link.iss"), ec);
+    if (!ec) {
+        ASSERT_TRUE(writeThrough(folder.file("link.iss"), "new").ok());
+        EXPECT_TRUE(std::filesystem::is_symlink(folder.file("link.iss")));
+        EXPECT_EQ(TempFolder::read(real), "new");
+    }
+    // The temporary name does not grow with the target's name.
+    const std::string longName(250, 'n');
+    EXPECT_TRUE(writeThrough(folder.file(longName), "x").ok());
+    EXPECT_EQ(TempFolder::read(folder.file(longName)), "x");
+#ifndef _WIN32
+    if (::geteuid() != 0) { // root may replace any file
+        const auto readOnly = folder.write("readonly.iss", "keep");
+        std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read);
+        const Status status = writeThrough(readOnly, "lost");
+        EXPECT_FALSE(status.ok());
+        EXPECT_NE(status.reason().find(readOnly), std::string::npos);
+        EXPECT_EQ(TempFolder::read(readOnly), "keep");
+    }
+#endif
+#ifdef __linux__
+    // A folder that nobody may write in, root included.
+    EXPECT_FALSE(writeThrough("/proc/tembrix-test.iss", "x").ok());
+#endif
 }

@@ -4,6 +4,11 @@
 
 #include "TempFolder.h"
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 using tembrix::ProfileIndex;
 using tembrix::ReadProfileString;
 using tembrix::StoreProfileString;
@@ -161,10 +166,37 @@ TEST(ProfileStore, ForeignLayoutsAreKept) {
     EXPECT_EQ(TempFolder::read(twice), "[S]\r\na=1\r\nc=4\r\n[T]\r\n[S]\r\nb=3\r\n");
 }
 
+TEST(ProfileStore, FilesThatAnEditorResavedKeepTheirEncoding) {
+    TempFolder folder;
+    // A UTF-8 mark: the key is replaced where the reader finds it, the mark stays.
+    const auto marked = folder.write("utf8.lng", "\xEF\xBB\xBF[Form1]\r\nForm.Caption=Old\r\n");
+    ASSERT_TRUE(StoreProfileString(marked, "Form1", "Form.Caption", "New"));
+    EXPECT_EQ(TempFolder::read(marked), "\xEF\xBB\xBF[Form1]\r\nForm.Caption=New\r\n");
+    // Single bytes would damage a UTF-16 file: it is refused and kept.
+    const std::string wide("\xFF\xFE[\0S\0]\0\r\0\n\0", 12);
+    const auto utf16 = folder.write("utf16.lng", wide);
+    EXPECT_FALSE(StoreProfileString(utf16, "S", "B", "2"));
+    EXPECT_EQ(TempFolder::read(utf16), wide);
+}
+
 TEST(ProfileStore, AFailedWriteChangesNothing) {
     TempFolder folder;
     EXPECT_FALSE(StoreProfileString(folder.file("missing/x.lng"), "S", "K", "V"));
     EXPECT_FALSE(StoreProfileString(folder.path().string(), "S", "K", "V"));
     EXPECT_FALSE(StoreProfileString(folder.file("x.lng"), "", "K", "V"));
     EXPECT_EQ(folder.entryCount(), 0u);
+#ifndef _WIN32
+    // A file that is there but cannot be read is not rewritten from nothing.
+    const std::string pipe = folder.file("pipe.lng");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_FALSE(StoreProfileString(pipe, "S", "K", "V"));
+    EXPECT_TRUE(std::filesystem::is_fifo(pipe));
+    if (::geteuid() != 0) {
+        const auto locked = folder.write("locked.lng", "[Form1]\r\nA=1\r\n");
+        std::filesystem::permissions(locked, std::filesystem::perms::owner_write);
+        EXPECT_FALSE(StoreProfileString(locked, "MSG", "msg1", "x"));
+        std::filesystem::permissions(locked, std::filesystem::perms::owner_all);
+        EXPECT_EQ(TempFolder::read(locked), "[Form1]\r\nA=1\r\n");
+    }
+#endif
 }

@@ -6,6 +6,12 @@
 #include <random>
 #include <system_error>
 
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace tembrix {
 
 namespace fs = std::filesystem;
@@ -14,13 +20,28 @@ namespace {
 
 constexpr std::size_t kBufferSize = 1 << 20;
 
-std::string randomSuffix() {
+// A short hidden name in the target's folder: appending to the target's own
+// name could make a valid long name too long.
+std::string temporaryName() {
     static thread_local std::mt19937_64 generator{std::random_device{}()};
     static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
-    std::string suffix = ".tmp-";
+    std::string name = ".tembrix-";
     for (int i = 0; i < 8; ++i)
-        suffix.push_back(kDigits[generator() % 36]);
-    return suffix;
+        name.push_back(kDigits[generator() % 36]);
+    return name + ".tmp";
+}
+
+// A rename replaces a read-only file as readily as any other, so the target's
+// own write permission is asked first: a file the user may not change stays.
+bool mayReplace(const fs::path& target) {
+    std::error_code ec;
+    if (!fs::exists(target, ec))
+        return true;
+#ifdef _WIN32
+    return (fs::status(target, ec).permissions() & fs::perms::owner_write) != fs::perms::none;
+#else
+    return ::access(target.c_str(), W_OK) == 0;
+#endif
 }
 
 } // namespace
@@ -36,16 +57,24 @@ Status AtomicFile::open(const std::string& targetPath) {
     if (targetPath.empty())
         return Status::failure("the file name is empty");
     std::error_code ec;
-    const fs::path target(targetPath);
+    fs::path target(targetPath);
+    // Writing through a link replaces the file it points to, not the link.
+    if (fs::is_symlink(target, ec)) {
+        const fs::path resolved = fs::weakly_canonical(target, ec);
+        if (!ec)
+            target = resolved;
+    }
     if (fs::is_directory(target, ec))
         return Status::failure(describeFileError(targetPath, EISDIR));
     const fs::path folder = target.parent_path();
     if (!folder.empty() && !fs::is_directory(folder, ec))
         return Status::failure(describeFileError(targetPath, ENOENT));
+    if (!mayReplace(target))
+        return Status::failure(describeFileError(targetPath, EACCES));
 
     // "x" makes the creation exclusive, so two writers never share a temporary file.
     for (int attempt = 0; attempt < 16 && !m_file; ++attempt) {
-        m_tempPath = targetPath + randomSuffix();
+        m_tempPath = (folder / temporaryName()).string();
         errno = 0;
         m_file = std::fopen(m_tempPath.c_str(), "wbx");
         if (!m_file && errno != EEXIST)
@@ -56,7 +85,8 @@ Status AtomicFile::open(const std::string& targetPath) {
         m_tempPath.clear();
         return Status::failure(describeFileError(targetPath, error));
     }
-    m_targetPath = targetPath;
+    m_targetPath = target.string();
+    m_displayPath = targetPath;
     m_error = 0;
     m_buffer.reserve(kBufferSize);
     return Status::success();
@@ -87,7 +117,7 @@ void AtomicFile::flushBuffer() {
 Status AtomicFile::commit() {
     if (!m_file)
         return Status::failure(m_targetPath.empty() ? "no file is open"
-                                                    : describeFileError(m_targetPath, EBADF));
+                                                    : describeFileError(m_displayPath, EBADF));
     flushBuffer();
     if (std::fflush(m_file) != 0 && !m_error)
         m_error = errno ? errno : EIO;
@@ -98,7 +128,7 @@ Status AtomicFile::commit() {
     if (m_error) {
         const int error = m_error;
         discard();
-        return Status::failure(describeFileError(target, error));
+        return Status::failure(describeFileError(m_displayPath, error));
     }
 
     std::error_code ec;
@@ -110,7 +140,7 @@ Status AtomicFile::commit() {
     fs::rename(m_tempPath, target, ec);
     if (ec) {
         discard();
-        return Status::failure(target + ": " + ec.message());
+        return Status::failure(m_displayPath + ": " + ec.message());
     }
     m_tempPath.clear();
     m_targetPath.clear();

@@ -18,8 +18,9 @@ public:
     AtomicFile& operator=(const AtomicFile&) = delete;
     ~AtomicFile();
 
-    /// Fails when the path is empty, names a folder, or its folder is missing
-    /// or not writable.
+    /// Fails when the path is empty, names a folder, names a file that may not
+    /// be changed, or its folder is missing or not writable. A link is followed:
+    /// the file it points to is replaced.
     Status open(const std::string& targetPath);
     void write(std::string_view bytes);
     /// Reports the first error met since open, or the failure to rename.
@@ -29,7 +30,8 @@ private:
     void flushBuffer();
     void discard();
 
-    std::string m_targetPath;
+    std::string m_targetPath;  // the file replaced, links resolved
+    std::string m_displayPath; // the path as the caller gave it, for messages
     std::string m_tempPath;
     std::FILE* m_file = nullptr;
     std::string m_buffer;

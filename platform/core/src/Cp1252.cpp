@@ -81,7 +81,12 @@ std::string cp1252FromUtf8(std::string_view utf8) {
             ++i;
             continue;
         }
-        out.push_back(cp1252FromCodePoint(cp));
+        // Overlong forms and surrogates are malformed too: C0 80 must not
+        // smuggle a NUL in.
+        const bool overlong = (length == 2 && cp < 0x80) || (length == 3 && cp < 0x800) ||
+                              (length == 4 && cp < 0x10000);
+        const bool invalid = overlong || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF;
+        out.push_back(invalid ? '?' : cp1252FromCodePoint(cp));
         i += length;
     }
     return out;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <unordered_map>
 #include <vector>
 
@@ -166,6 +167,8 @@ template <typename OnLine> void forEachLine(std::string_view text, OnLine&& onLi
             q = static_cast<const char*>(cr) + 1;
         }
         onLine(std::string_view(q, lineEnd - q));
+        if (lineEnd == end)
+            break;
         p = lineEnd + 1;
     }
 }
@@ -398,7 +401,16 @@ bool StoreProfileString(const std::string& filePath, std::string_view section,
     if (section.empty() || key.empty())
         return false;
 
-    const std::string old = readWholeFile(filePath).value_or(std::string());
+    std::error_code ec;
+    auto existing = readWholeFile(filePath);
+    if (!existing && std::filesystem::exists(std::filesystem::path(filePath), ec))
+        return false; // there but unreadable: rewriting it would lose its content
+    const std::string old = existing ? std::move(*existing) : std::string();
+    // Lines of single bytes cannot be added to a UTF-16 file without damaging it.
+    if (startsWith(old, "\xFF\xFE") || startsWith(old, "\xFE\xFF"))
+        return false;
+    // The reader skips a UTF-8 mark, so the search does too; the mark itself stays.
+    const std::size_t bomLength = startsWith(old, "\xEF\xBB\xBF") ? 3 : 0;
     const std::string newLine = std::string(key) + "=" + std::string(value);
 
     // Find, in file order, the sections of that name: where the key's line is,
@@ -408,7 +420,7 @@ bool StoreProfileString(const std::string& filePath, std::string_view section,
     bool inSection = false, firstSectionDone = false;
     std::size_t sectionTail = 0;
     const char* base = old.data();
-    forEachLine(old, [&](std::string_view raw) {
+    forEachLine(std::string_view(old).substr(bomLength), [&](std::string_view raw) {
         if (replaceBegin != std::string::npos)
             return;
         const std::string_view line = trim(raw);
