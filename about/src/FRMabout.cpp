@@ -234,6 +234,7 @@ bool FRMabout::eventFilter(QObject* watched, QEvent* event) {
 
     if (watched == d.Image1 && mouseEvent) {
         const auto* me = static_cast<QMouseEvent*>(event);
+        const bool wasRunning = d.Timer1->isActive();
         if (isPress(event))
             d.animation.mouseDown(animationButton(me->button()));
         else if (type == QEvent::MouseButtonRelease)
@@ -241,8 +242,10 @@ bool FRMabout::eventFilter(QObject* watched, QEvent* event) {
         else
             return true;
         d.Image1->move(0, d.animation.imageTop());
-        d.Timer1->setInterval(d.animation.interval());
-        if (d.animation.running() != d.Timer1->isActive()) {
+        // A running timer restarts its countdown when its interval is set, so
+        // it is touched only when the animation pauses, steps or resumes.
+        if (d.animation.running() != wasRunning || !wasRunning) {
+            d.Timer1->setInterval(d.animation.interval());
             if (d.animation.running())
                 d.Timer1->start();
             else

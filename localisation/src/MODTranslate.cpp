@@ -147,21 +147,20 @@ std::vector<std::string> listLanguageFiles(const std::string& folder) {
     std::vector<std::string> names;
     if (folder.empty())
         return names;
-    // Names that the platform cannot spell in a narrow string throw on
-    // conversion; such a file could not be opened by name either.
-    try {
-        std::error_code ec;
-        fs::directory_iterator it(fs::path(folder), ec);
-        for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-            std::error_code typeError;
-            if (!it->is_regular_file(typeError))
-                continue;
+    std::error_code ec;
+    fs::directory_iterator it(fs::path(folder), ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        std::error_code typeError;
+        if (!it->is_regular_file(typeError))
+            continue;
+        // A name that the narrow code page cannot spell throws on conversion;
+        // that one file could not be opened by name either, so only it is skipped.
+        try {
             std::string name = it->path().filename().string();
             if (hasLanguageExtension(name))
                 names.push_back(std::move(name));
+        } catch (const std::exception&) {
         }
-    } catch (...) {
-        return {};
     }
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
         const std::string foldedA = asciiLowered(a);

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QThread>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -152,11 +153,14 @@ TEST_F(AboutWindow, MouseOnThePicturePausesStepsAndResumes) {
     for (int i = 0; i < 14; ++i)
         window->Timer1_Timer();
 
-    press(image, {20, 1210}, Qt::RightButton); // running: a right click does nothing
+    // Running: a right click does nothing, not even restart the frame's time.
+    QThread::msleep(60);
+    press(image, {20, 1210}, Qt::RightButton);
     release(image, {20, 1210}, Qt::RightButton);
     EXPECT_EQ(shownFrame(), 14);
     EXPECT_TRUE(timer()->isActive());
     EXPECT_EQ(timer()->interval(), 100);
+    EXPECT_LT(timer()->remainingTime(), 90);
 
     press(image, {20, 1210}, Qt::LeftButton);
     EXPECT_FALSE(timer()->isActive());
