@@ -140,26 +140,6 @@ std::string absolutePath(const std::string& path) {
     }
 }
 
-#ifndef _WIN32
-bool isUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        std::size_t length = c < 0x80         ? 1
-                             : (c >> 5) == 6  ? 2
-                             : (c >> 4) == 14 ? 3
-                             : (c >> 3) == 30 ? 4
-                                              : 0;
-        if (length == 0 || i + length > text.size())
-            return false;
-        for (std::size_t k = 1; k < length; ++k)
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
-                return false;
-        i += length;
-    }
-    return true;
-}
-#endif
 
 // Texts that go into the script are Windows-1252. Here the command line and the
 // file names are UTF-8; a text that is not valid UTF-8 is taken as it is.
@@ -167,7 +147,7 @@ std::string scriptText(const std::string& text) {
 #ifdef _WIN32
     return text;
 #else
-    return isUtf8(text) ? tembrix::cp1252FromUtf8(text) : text;
+    return tembrix::isUtf8(text) ? tembrix::cp1252FromUtf8(text) : text;
 #endif
 }
 

@@ -20,4 +20,7 @@ TEST(Cp1252, CharactersThePageLacksAndBrokenUtf8BecomeQuestionMarks) {
     EXPECT_EQ(cp1252FromUtf8("\xE9t\xE9"), "?t?");
     // Overlong forms and surrogates are malformed: C0 80 must not become a NUL.
     EXPECT_EQ(cp1252FromUtf8("a\xC0\x80" "b\xED\xA0\x80"), "a?b?");
+    EXPECT_TRUE(tembrix::isUtf8("Pr\u00E9c\u00E9dent \U0001F600"));
+    EXPECT_FALSE(tembrix::isUtf8("a\xC0\x80"));
+    EXPECT_FALSE(tembrix::isUtf8("caf\xE9"));
 }

@@ -53,43 +53,58 @@ std::string utf8FromCp1252(std::string_view bytes) {
     return out;
 }
 
+namespace {
+
+// The length of the UTF-8 sequence at `at` (0 when it is broken off) and its
+// code point. Overlong forms and surrogates are whole sequences but not valid
+// characters, so that C0 80 cannot smuggle a NUL in.
+std::size_t decodeUtf8(std::string_view utf8, std::size_t at, char32_t& cp, bool& valid) {
+    valid = false;
+    const auto lead = static_cast<unsigned char>(utf8[at]);
+    const std::size_t length = lead < 0x80            ? 1
+                               : (lead >> 5) == 0x6  ? 2
+                               : (lead >> 4) == 0xE  ? 3
+                               : (lead >> 3) == 0x1E ? 4
+                                                     : 0;
+    if (length == 0 || at + length > utf8.size())
+        return 0;
+    cp = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(utf8[at + k]);
+        if ((next & 0xC0) != 0x80)
+            return 0;
+        cp = (cp << 6) | (next & 0x3F);
+    }
+    const bool overlong = (length == 2 && cp < 0x80) || (length == 3 && cp < 0x800) ||
+                          (length == 4 && cp < 0x10000);
+    valid = !overlong && !(cp >= 0xD800 && cp <= 0xDFFF) && cp <= 0x10FFFF;
+    return length;
+}
+
+} // namespace
+
 std::string cp1252FromUtf8(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3
-                                     : (lead >> 3) == 0x1E ? 4 : 0;
-        if (length == 0 || i + length > utf8.size()) {
-            out.push_back('?');
-            ++i;
-            continue;
-        }
-        char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
-        bool malformed = false;
-        for (int k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(utf8[i + k]);
-            if ((next & 0xC0) != 0x80) {
-                malformed = true;
-                break;
-            }
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        if (malformed) {
-            out.push_back('?');
-            ++i;
-            continue;
-        }
-        // Overlong forms and surrogates are malformed too: C0 80 must not
-        // smuggle a NUL in.
-        const bool overlong = (length == 2 && cp < 0x80) || (length == 3 && cp < 0x800) ||
-                              (length == 4 && cp < 0x10000);
-        const bool invalid = overlong || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF;
-        out.push_back(invalid ? '?' : cp1252FromCodePoint(cp));
-        i += length;
+    for (std::size_t i = 0; i < utf8.size();) {
+        char32_t cp = 0;
+        bool valid = false;
+        const std::size_t length = decodeUtf8(utf8, i, cp, valid);
+        out.push_back(valid ? cp1252FromCodePoint(cp) : '?');
+        i += length ? length : 1;
     }
     return out;
+}
+
+bool isUtf8(std::string_view text) {
+    char32_t cp = 0;
+    bool valid = false;
+    for (std::size_t i = 0, length; i < text.size(); i += length) {
+        length = decodeUtf8(text, i, cp, valid);
+        if (!valid)
+            return false;
+    }
+    return true;
 }
 
 } // namespace tembrix

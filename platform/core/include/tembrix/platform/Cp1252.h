@@ -16,4 +16,7 @@ std::string utf8FromCp1252(std::string_view bytes);
 /// code page lacks, and any malformed byte, becomes '?'.
 std::string cp1252FromUtf8(std::string_view utf8);
 
+/// True when the text is well-formed UTF-8 (overlong forms and surrogates are not).
+bool isUtf8(std::string_view text);
+
 } // namespace tembrix
