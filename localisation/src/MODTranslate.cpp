@@ -86,19 +86,20 @@ bool hasLanguageExtension(std::string_view name) {
 
 } // namespace
 
+// One read and one write of the file for the whole window: the result is what
+// one store per text would leave.
 void MODTranslate::ExportFormTexts(const TranslatableWindow& window, const std::string& filePath) {
-    const std::string section = window.name();
-    StoreProfileString(filePath, section, kTitleKey, window.title());
+    std::vector<std::pair<std::string, std::string>> texts;
+    texts.emplace_back(kTitleKey, window.title());
     for (const TranslatableControl* control : window.controls()) {
         if (!control)
             continue;
         if (const auto caption = control->caption(); caption && !caption->empty())
-            StoreProfileString(filePath, section, propertyKey(*control, kCaptionProperty),
-                               *caption);
+            texts.emplace_back(propertyKey(*control, kCaptionProperty), *caption);
         if (const auto toolTip = control->toolTip(); toolTip && !toolTip->empty())
-            StoreProfileString(filePath, section, propertyKey(*control, kToolTipProperty),
-                               *toolTip);
+            texts.emplace_back(propertyKey(*control, kToolTipProperty), *toolTip);
     }
+    StoreProfileStrings(filePath, window.name(), texts);
 }
 
 void MODTranslate::ApplyLanguage(TranslatableWindow& window, const std::string& filePath) {
@@ -131,8 +132,10 @@ void MODTranslate::ExportMessages(const std::string& filePath) {
         m_messagesLoaded = true;
         return;
     }
+    std::vector<std::pair<std::string, std::string>> messages;
     for (std::size_t i = 0; i < m_messages.size(); ++i)
-        StoreProfileString(filePath, kMessageSection, messageKey(i + 1), m_messages[i]);
+        messages.emplace_back(messageKey(i + 1), m_messages[i]);
+    StoreProfileStrings(filePath, kMessageSection, messages);
 }
 
 std::string MODTranslate::GetMessageText(const std::string& key) const {

@@ -153,6 +153,22 @@ TEST(ProfileStore, CreatesReplacesAndAppendsKeepingEveryOtherByte) {
     EXPECT_EQ(ReadProfileString(path, "Form1", "BTnext.Caption", ""), "Next >");
 }
 
+TEST(ProfileStore, ABatchLeavesTheFileAsOneStorePerKeyWould) {
+    TempFolder folder;
+    const std::string start = "[MSG]\r\nmsg2=old\r\n[Other]\r\nx=1\r\n";
+    const auto one = folder.write("one.lng", start);
+    const auto batch = folder.write("batch.lng", start);
+    const std::vector<std::pair<std::string, std::string>> entries = {
+        {"msg1", "a"}, {"MSG2", "b"}, {"msg1", "c"}, {"msg3", ""}};
+    for (const auto& [key, value] : entries)
+        ASSERT_TRUE(StoreProfileString(one, "MSG", key, value));
+    ASSERT_TRUE(tembrix::StoreProfileStrings(batch, "msg", entries));
+    EXPECT_EQ(TempFolder::read(batch), TempFolder::read(one));
+    // An empty key is refused; the others are still stored.
+    EXPECT_FALSE(tembrix::StoreProfileStrings(batch, "MSG", {{" ", "x"}, {"msg4", "d"}}));
+    EXPECT_EQ(ReadProfileString(batch, "MSG", "msg4", ""), "d");
+}
+
 TEST(ProfileStore, ForeignLayoutsAreKept) {
     TempFolder folder;
     const auto path = folder.write("x.ini", "; comment\n[A]\nk=1\n[B]\nz=9");

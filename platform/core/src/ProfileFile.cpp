@@ -393,24 +393,13 @@ std::string ReadProfileString(const std::string& filePath, std::string_view sect
     return ProfileIndex::load(filePath).read(section, key, defaultValue);
 }
 
-bool StoreProfileString(const std::string& filePath, std::string_view section,
-                        std::string_view key, std::string_view value) {
-    section = trim(cutAtNul(section));
-    key = trim(cutAtNul(key));
-    value = cutAtNul(value);
-    if (section.empty() || key.empty())
-        return false;
+namespace {
 
-    std::error_code ec;
-    auto existing = readWholeFile(filePath);
-    if (!existing && std::filesystem::exists(std::filesystem::path(filePath), ec))
-        return false; // there but unreadable: rewriting it would lose its content
-    const std::string old = existing ? std::move(*existing) : std::string();
-    // Lines of single bytes cannot be added to a UTF-16 file without damaging it.
-    if (startsWith(old, "\xFF\xFE") || startsWith(old, "\xFE\xFF"))
-        return false;
-    // The reader skips a UTF-8 mark, so the search does too; the mark itself stays.
-    const std::size_t bomLength = startsWith(old, "\xEF\xBB\xBF") ? 3 : 0;
+// `text` with `key=value` stored into `[section]`, as one write of the
+// profile functions would leave the file. `bomLength` bytes at the start are
+// a byte-order mark that the search skips and keeps.
+std::string storeInText(const std::string& old, std::size_t bomLength, std::string_view section,
+                        std::string_view key, std::string_view value) {
     const std::string newLine = std::string(key) + "=" + std::string(value);
 
     // Find, in file order, the sections of that name: where the key's line is,
@@ -475,14 +464,63 @@ bool StoreProfileString(const std::string& filePath, std::string_view section,
             updated.append("\r\n");
         updated.append("[").append(section).append("]\r\n").append(newLine).append("\r\n");
     }
+    return updated;
+}
+
+// The file's bytes when it may be updated in place: nothing when it is there
+// but cannot be read (rewriting it would lose its content) or is UTF-16 (lines
+// of single bytes would damage it).
+std::optional<std::string> readForUpdate(const std::string& filePath) {
+    std::error_code ec;
+    auto existing = readWholeFile(filePath);
+    if (!existing)
+        return std::filesystem::exists(std::filesystem::path(filePath), ec)
+                   ? std::nullopt
+                   : std::optional<std::string>(std::string());
+    if (startsWith(*existing, "\xFF\xFE") || startsWith(*existing, "\xFE\xFF"))
+        return std::nullopt;
+    return existing;
+}
+
+bool writeIfChanged(const std::string& filePath, const std::string& old,
+                    const std::string& updated) {
     if (updated == old)
         return true;
-
     AtomicFile file;
     if (!file.open(filePath))
         return false;
     file.write(updated);
     return file.commit().ok();
+}
+
+} // namespace
+
+bool StoreProfileString(const std::string& filePath, std::string_view section,
+                        std::string_view key, std::string_view value) {
+    return StoreProfileStrings(filePath, section, {{std::string(key), std::string(value)}});
+}
+
+bool StoreProfileStrings(const std::string& filePath, std::string_view section,
+                         const std::vector<std::pair<std::string, std::string>>& entries) {
+    section = trim(cutAtNul(section));
+    if (section.empty())
+        return false;
+    const std::optional<std::string> old = readForUpdate(filePath);
+    if (!old)
+        return false;
+    // The reader skips a UTF-8 mark, so the search does too; the mark itself stays.
+    const std::size_t bomLength = startsWith(*old, "\xEF\xBB\xBF") ? 3 : 0;
+    std::string text = *old;
+    bool allStored = true;
+    for (const auto& [rawKey, rawValue] : entries) {
+        const std::string_view key = trim(cutAtNul(rawKey));
+        if (key.empty()) {
+            allStored = false;
+            continue;
+        }
+        text = storeInText(text, bomLength, section, key, cutAtNul(rawValue));
+    }
+    return writeIfChanged(filePath, *old, text) && allStored;
 }
 
 } // namespace tembrix

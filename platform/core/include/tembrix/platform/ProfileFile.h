@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace tembrix {
 
@@ -69,5 +71,12 @@ std::string ReadProfileString(const std::string& filePath, std::string_view sect
 /// Returns false when the file could not be written; Windows callers ignore that.
 bool StoreProfileString(const std::string& filePath, std::string_view section,
                         std::string_view key, std::string_view value);
+
+/// Several `StoreProfileString` calls on one section, in order, with one read
+/// and one atomic write of the file: the file ends as the calls would leave it.
+/// Returns false when the file could not be written or a key was empty (the
+/// other keys are still stored).
+bool StoreProfileStrings(const std::string& filePath, std::string_view section,
+                         const std::vector<std::pair<std::string, std::string>>& entries);
 
 } // namespace tembrix
