@@ -3,6 +3,8 @@
 #include "tembrix/platformqt/ImageButton.h"
 #include "tembrix/resources/Artwork.h"
 
+#include "RecordingServices.h"
+
 #include <QApplication>
 #include <QEnterEvent>
 #include <QGroupBox>
@@ -30,22 +32,6 @@ struct FixedApp : tembrix::AppInfo {
     int versionMinor() const override { return 2; }
     int versionRevision() const override { return 3; }
     QString executableName() const override { return QStringLiteral("tembrix"); }
-};
-
-struct RecordingShell : tembrix::ShellBackend {
-    int result = 42;
-    std::vector<tembrix::ShellRequest> requests;
-    int execute(const tembrix::ShellRequest& request) override {
-        requests.push_back(request);
-        return result;
-    }
-};
-
-struct RecordingBoxes : tembrix::MessageBoxes {
-    std::vector<QString> texts;
-    void show(QWidget*, const QString& text, int, const QString&) override {
-        texts.push_back(text);
-    }
 };
 
 void mouse(QWidget* target, QEvent::Type type, QPoint pos, Qt::MouseButton button,
@@ -301,7 +287,7 @@ TEST_F(AboutWindow, LinksOpenTheirAddressesThroughTheShellAndResetTheirLook) {
     // a refused link is shown once and the window stays as it was
     shell.result = 2;
     control<ImageButton>("LBLCieName")->click();
-    EXPECT_EQ(boxes.texts.size(), 1u);
+    EXPECT_EQ(boxes.shown.size(), 1u);
     EXPECT_TRUE(window->isVisible());
 }
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "Recorders.h"
+#include "RecordingServices.h"
 #include "tembrix/platformqt/FileDialogs.h"
 #include "tembrix/platformqt/QtFileDialogBackend.h"
 
