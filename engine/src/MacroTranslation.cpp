@@ -1,6 +1,7 @@
 #include "tembrix/engine/MacroTranslation.h"
 
 #include "FolderMacros.h"
+#include "tembrix/platform/Cp1252.h"
 
 #include <array>
 #include <utility>
@@ -19,19 +20,6 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kFolderMa
     {"$(CommonFiles)", "{cf}"},
     {"$(MSDAOPath)", "{dao}"},
 }};
-
-bool equalsUpperAscii(std::string_view text, std::string_view upper) {
-    if (text.size() != upper.size())
-        return false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-        if (c != upper[i])
-            return false;
-    }
-    return true;
-}
 
 } // namespace
 
@@ -69,9 +57,9 @@ std::string TranslateFolderMacros(std::string_view text) {
 }
 
 std::string_view RegistrationFlag(std::string_view text) {
-    if (equalsUpperAscii(text, "$(DLLSELFREGISTER)"))
+    if (equalsIgnoringCase(text, "$(DLLSELFREGISTER)"))
         return "regserver ";
-    if (equalsUpperAscii(text, "$(TLBREGISTER)"))
+    if (equalsIgnoringCase(text, "$(TLBREGISTER)"))
         return "regtypelib ";
     return {};
 }

@@ -7,6 +7,7 @@
 #include "FolderMacros.h"
 #include "SetupList.h"
 #include "tembrix/engine/MacroTranslation.h"
+#include "tembrix/platform/Cp1252.h"
 #include "tembrix/platform/FileSystem.h"
 #include "tembrix/platform/ProfileFile.h"
 
@@ -26,21 +27,10 @@ constexpr std::array<std::string_view, 14> kProtectedSystemFiles{
 constexpr std::array<std::string_view, 6> kSystemOnlyRegistered{
     "COMCAT.DLL", "MSVBVM50.DLL", "MSVBVM60.DLL", "OLEAUT32.DLL", "OLEPRO32.DLL", "STDOLE2.TLB"};
 
-bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    }
-    return true;
-}
-
 template <std::size_t N>
 bool isListed(const std::array<std::string_view, N>& names, std::string_view name) {
     for (std::string_view listed : names)
-        if (equalsIgnoringAsciiCase(listed, name))
+        if (equalsIgnoringCase(listed, name))
             return true;
     return false;
 }

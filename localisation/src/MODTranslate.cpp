@@ -62,26 +62,10 @@ ProfileIndex loadLanguageFile(const std::string& filePath) {
     return ProfileIndex::parse(std::move(*bytes));
 }
 
-bool equalsAsciiFolded(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               const auto lower = [](char c) {
-                   return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-               };
-               return lower(x) == lower(y);
-           });
-}
-
-std::string asciiLowered(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    return text;
-}
-
 bool hasLanguageExtension(std::string_view name) {
     constexpr std::string_view extension = ".lng";
     return name.size() >= extension.size() &&
-           equalsAsciiFolded(name.substr(name.size() - extension.size()), extension);
+           equalsIgnoringCase(name.substr(name.size() - extension.size()), extension);
 }
 
 } // namespace
@@ -140,7 +124,7 @@ void MODTranslate::ExportMessages(const std::string& filePath) {
 
 std::string MODTranslate::GetMessageText(const std::string& key) const {
     const ProfileIndex file = loadLanguageFile(m_currentLanguageFile);
-    if (equalsAsciiFolded(key, kFallbackMessageKey) && !file.contains(kMessageSection, key))
+    if (equalsIgnoringCase(key, kFallbackMessageKey) && !file.contains(kMessageSection, key))
         return cp1252FromUtf8(kBuiltinMessages[kFallbackMessageIndex]);
     return file.read(kMessageSection, key, "");
 }
@@ -166,8 +150,8 @@ std::vector<std::string> listLanguageFiles(const std::string& folder) {
         }
     }
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        const std::string foldedA = asciiLowered(a);
-        const std::string foldedB = asciiLowered(b);
+        const std::string foldedA = lowerCased(a);
+        const std::string foldedB = lowerCased(b);
         return foldedA != foldedB ? foldedA < foldedB : a < b;
     });
     return names;

@@ -96,6 +96,17 @@ std::string cp1252FromUtf8(std::string_view utf8) {
     return out;
 }
 
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    return equalsFolded(a, b);
+}
+
+std::string lowerCased(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        c = static_cast<char>(kLowerCase.lower[static_cast<unsigned char>(c)]);
+    return out;
+}
+
 bool isUtf8(std::string_view text) {
     char32_t cp = 0;
     bool valid = false;

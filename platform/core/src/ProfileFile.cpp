@@ -8,6 +8,7 @@
 
 #include "AtomicFile.h"
 #include "Cp1252Table.h"
+#include "tembrix/platform/Cp1252.h"
 #include "tembrix/platform/FileSystem.h"
 
 namespace tembrix {
@@ -59,40 +60,12 @@ std::string_view cutAtNul(std::string_view text) {
     return nul == std::string_view::npos ? text : text.substr(0, nul);
 }
 
-// Lower-case letter of every Windows-1252 byte.
-struct FoldTable {
-    unsigned char lower[256];
-    constexpr FoldTable() : lower() {
-        for (int c = 0; c < 256; ++c)
-            lower[c] = static_cast<unsigned char>(c);
-        for (int c = 'A'; c <= 'Z'; ++c)
-            lower[c] = static_cast<unsigned char>(c + 32);
-        for (int c = 0xC0; c <= 0xDE; ++c)
-            if (c != 0xD7)
-                lower[c] = static_cast<unsigned char>(c + 32);
-        lower[0x8A] = 0x9A; // Š
-        lower[0x8C] = 0x9C; // Œ
-        lower[0x8E] = 0x9E; // Ž
-        lower[0x9F] = 0xFF; // Ÿ
-    }
-};
-constexpr FoldTable kFold;
 
-bool equalFolded(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (kFold.lower[static_cast<unsigned char>(a[i])] !=
-            kFold.lower[static_cast<unsigned char>(b[i])])
-            return false;
-    }
-    return true;
-}
 
 std::uint64_t hashFolded(std::string_view text, std::uint64_t seed) {
     std::uint64_t h = seed ^ 0xcbf29ce484222325ULL;
     for (char c : text) {
-        h ^= kFold.lower[static_cast<unsigned char>(c)];
+        h ^= kLowerCase.lower[static_cast<unsigned char>(c)];
         h *= 0x100000001b3ULL;
     }
     h ^= h >> 33;
@@ -101,10 +74,7 @@ std::uint64_t hashFolded(std::string_view text, std::uint64_t seed) {
 }
 
 std::string foldedCopy(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        c = static_cast<char>(kFold.lower[static_cast<unsigned char>(c)]);
-    return out;
+    return lowerCased(text);
 }
 
 std::string_view stripQuotesAndCut(std::string_view value) {
@@ -251,7 +221,7 @@ struct ProfileIndex::Impl {
     }
 
     bool matches(const Entry& e, std::uint32_t section, std::string_view keyName) const {
-        return e.section == section && equalFolded(key(e), keyName);
+        return e.section == section && equalsFolded(key(e), keyName);
     }
 
     const Entry* find(std::uint32_t section, std::string_view keyName) const {
@@ -423,14 +393,14 @@ std::string storeInText(const std::string& old, std::size_t bomLength, std::stri
                 appendAt = sectionTail;
                 firstSectionDone = true;
             }
-            inSection = equalFolded(parsed.name, section);
+            inSection = equalsFolded(parsed.name, section);
             if (inSection && !firstSectionDone)
                 sectionTail = rawEnd;
             return;
         }
         if (!inSection)
             return;
-        if (equalFolded(parsed.name, key)) {
+        if (equalsFolded(parsed.name, key)) {
             replaceBegin = rawBegin;
             replaceEnd = rawEnd;
             return;

@@ -16,6 +16,12 @@ std::string utf8FromCp1252(std::string_view bytes);
 /// code page lacks, and any malformed byte, becomes '?'.
 std::string cp1252FromUtf8(std::string_view utf8);
 
+/// Compares without letter case, as Windows does for profile names and file
+/// names: ASCII letters and the Windows-1252 letters such as é/É.
+bool equalsIgnoringCase(std::string_view a, std::string_view b);
+/// The text with every Windows-1252 capital replaced by its small letter.
+std::string lowerCased(std::string_view text);
+
 /// True when the text is well-formed UTF-8 (overlong forms and surrogates are not).
 bool isUtf8(std::string_view text);
 
