@@ -154,9 +154,13 @@ TEST(GenerateScript, IconsComeFromTheFirstGroupUntilTheFirstEmptyProgram) {
     EXPECT_NE(script.find("DefaultGroupName=\r\n"), std::string::npos);
     EXPECT_TRUE(script.ends_with("\r\n[Icons]\r\n"));
 
-    EXPECT_EQ(iconsOf(conversion.run("[IconGroups]\r\nGroup0=Tools\r\n[Tools]\r\n"
-                                     "Icon1=\r\nTitle1=Has a title\r\nIcon2=B.EXE\r\n")),
-              "");
+    // An empty program ends the walk, also when it is an empty pair of quotes.
+    for (const char* empty : {"", "\"\"", "''"})
+        EXPECT_EQ(iconsOf(conversion.run("[IconGroups]\r\nGroup0=Tools\r\n[Tools]\r\nIcon1=" +
+                                         std::string(empty) +
+                                         "\r\nTitle1=Has a title\r\nIcon2=B.EXE\r\n")),
+                  "")
+            << empty;
 }
 
 TEST(GenerateScript, ReplacesAnEarlierScriptWholly) {

@@ -107,4 +107,12 @@ TEST(LanguageListing, ListsLngFilesSortedWithoutLetterCase) {
     std::filesystem::create_directory(folder.path() / "Folder.lng");
     EXPECT_EQ(tembrix::listLanguageFiles(folder.path().string()),
               (std::vector<std::string>{"deutsch.Lng", "English.LNG", "Francais.lng"}));
+
+    // Letter case orders only names that are otherwise alike, capitals first.
+    folder.write("zulu.lng", "");
+    folder.write("Zulu.LNG", "");
+    folder.write("yankee.lng", "");
+    EXPECT_EQ(tembrix::listLanguageFiles(folder.path().string()),
+              (std::vector<std::string>{"deutsch.Lng", "English.LNG", "Francais.lng", "yankee.lng",
+                                        "Zulu.LNG", "zulu.lng"}));
 }

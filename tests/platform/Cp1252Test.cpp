@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tembrix/platform/ProfileFile.h"
+
 using tembrix::cp1252FromUtf8;
 using tembrix::utf8FromCp1252;
 
@@ -23,4 +25,28 @@ TEST(Cp1252, CharactersThePageLacksAndBrokenUtf8BecomeQuestionMarks) {
     EXPECT_TRUE(tembrix::isUtf8("Pr\u00E9c\u00E9dent \U0001F600"));
     EXPECT_FALSE(tembrix::isUtf8("a\xC0\x80"));
     EXPECT_FALSE(tembrix::isUtf8("caf\xE9"));
+}
+
+TEST(Cp1252, LetterCaseFoldsForEveryLetterPairOfThePageAndNothingElse) {
+    // Written out rather than computed, so that a slip in the fold table shows.
+    const std::string capitals = "ABCDEFGHIJKLMNOPQRSTUVWXYZ\x8A\x8C\x8E\x9F"
+                                 "\xC0\xC1\xC2\xC3\xC4\xC5\xC6\xC7\xC8\xC9\xCA\xCB\xCC\xCD\xCE\xCF"
+                                 "\xD0\xD1\xD2\xD3\xD4\xD5\xD6\xD8\xD9\xDA\xDB\xDC\xDD\xDE";
+    const std::string smalls = "abcdefghijklmnopqrstuvwxyz\x9A\x9C\x9E\xFF"
+                               "\xE0\xE1\xE2\xE3\xE4\xE5\xE6\xE7\xE8\xE9\xEA\xEB\xEC\xED\xEE\xEF"
+                               "\xF0\xF1\xF2\xF3\xF4\xF5\xF6\xF8\xF9\xFA\xFB\xFC\xFD\xFE";
+    ASSERT_EQ(capitals.size(), smalls.size());
+    std::string every;
+    std::string expected;
+    for (int c = 0; c < 256; ++c) {
+        every.push_back(static_cast<char>(c));
+        const auto at = capitals.find(static_cast<char>(c));
+        expected.push_back(at == std::string::npos ? static_cast<char>(c) : smalls[at]);
+    }
+    EXPECT_EQ(tembrix::lowerCased(every), expected);
+    EXPECT_TRUE(tembrix::equalsIgnoringCase(capitals, smalls));
+    EXPECT_FALSE(tembrix::equalsIgnoringCase("\xD7\xDF", "\xF7\xFF")); // × ÷ and ß ÿ are no pairs
+    // The profile reader folds alike: a group "Zoo Tools" finds its section "[zoo tools]".
+    const auto index = tembrix::ProfileIndex::parse("[" + smalls + "]\n" + smalls + "=found\n");
+    EXPECT_EQ(index.read(capitals, capitals, "missing"), "found");
 }

@@ -6,7 +6,8 @@
 
 #ifndef _WIN32
 #include <sys/stat.h>
-#include <unistd.h>
+
+#include "OrdinaryUser.h"
 #endif
 
 using tembrix::ProfileIndex;
@@ -41,6 +42,8 @@ TEST(ProfileRead, ValuesLoseBlanksAndOnePairOfMatchingQuotes) {
                             "Single='x'\n"
                             "Mixed=\"x'\n"
                             "Lone=\"\n"
+                            "Nothing=\"\"\n"
+                            "NothingSingle=''\n"
                             "Inner=\"  kept  \"\n"
                             "Empty=\n"
                             "Tab=\tvalue\t\x1A\n";
@@ -50,6 +53,8 @@ TEST(ProfileRead, ValuesLoseBlanksAndOnePairOfMatchingQuotes) {
     EXPECT_EQ(lookup(ini, "S", "Single"), "x");
     EXPECT_EQ(lookup(ini, "S", "Mixed"), "\"x'");
     EXPECT_EQ(lookup(ini, "S", "Lone"), "\"");
+    EXPECT_EQ(lookup(ini, "S", "Nothing"), ""); // a pair with nothing between goes too
+    EXPECT_EQ(lookup(ini, "S", "NothingSingle"), "");
     EXPECT_EQ(lookup(ini, "S", "Inner"), "  kept  ");
     EXPECT_EQ(lookup(ini, "S", "Empty"), ""); // present and empty: not the default
     EXPECT_EQ(lookup(ini, "S", "Tab"), "value");
@@ -207,12 +212,13 @@ TEST(ProfileStore, AFailedWriteChangesNothing) {
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     EXPECT_FALSE(StoreProfileString(pipe, "S", "K", "V"));
     EXPECT_TRUE(std::filesystem::is_fifo(pipe));
-    if (::geteuid() != 0) {
-        const auto locked = folder.write("locked.lng", "[Form1]\r\nA=1\r\n");
+    asOrdinaryUser([] {
+        TempFolder own;
+        const auto locked = own.write("locked.lng", "[Form1]\r\nA=1\r\n");
         std::filesystem::permissions(locked, std::filesystem::perms::owner_write);
         EXPECT_FALSE(StoreProfileString(locked, "MSG", "msg1", "x"));
         std::filesystem::permissions(locked, std::filesystem::perms::owner_all);
         EXPECT_EQ(TempFolder::read(locked), "[Form1]\r\nA=1\r\n");
-    }
+    });
 #endif
 }
