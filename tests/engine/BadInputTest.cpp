@@ -4,9 +4,7 @@
 
 #include "GeneratorSupport.h"
 
-#ifndef _WIN32
-#include <unistd.h>
-#endif
+#include "OrdinaryUser.h"
 
 namespace fs = std::filesystem;
 
@@ -130,19 +128,22 @@ TEST(BadScriptPath, FailureNamesThePathAndKeepsTheEarlierScript) {
     conversion.inputs.ScriptPath = "";
     EXPECT_FALSE(conversion.run().starts_with(";"));
 
-#ifndef _WIN32
-    if (geteuid() != 0) { // root writes anywhere
-        fs::create_directory(conversion.folder().file("locked"));
-        conversion.folder().write("locked/Setup.iss", "earlier script");
-        fs::permissions(conversion.folder().file("locked"),
-                        fs::perms::owner_read | fs::perms::owner_exec);
-        conversion.inputs.ScriptPath = conversion.folder().file("locked/Setup.iss");
-        EXPECT_FALSE(conversion.run().starts_with(";"));
-        EXPECT_EQ(TempFolder::read(conversion.inputs.ScriptPath), "earlier script");
-        fs::permissions(conversion.folder().file("locked"), fs::perms::owner_all);
-    }
-#endif
     EXPECT_EQ(conversion.folder().entryCount(), 1u); // nothing left behind
+#ifndef _WIN32
+    asOrdinaryUser([] {
+        Conversion locked;
+        locked.folder().write("SETUP.LST", kSmallList);
+        const std::string folder = locked.folder().file("locked");
+        fs::create_directory(folder);
+        locked.folder().write("locked/Setup.iss", "earlier script");
+        fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+        locked.inputs.ScriptPath = folder + "/Setup.iss";
+        EXPECT_FALSE(locked.run().starts_with(";"));
+        fs::permissions(folder, fs::perms::owner_all);
+        EXPECT_EQ(TempFolder::read(locked.inputs.ScriptPath), "earlier script");
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+    });
+#endif
 }
 
 TEST(BadScriptPath, ScriptOverItsOwnInputsReadsThemFirst) {

@@ -4,9 +4,10 @@
 
 #include "TempFolder.h"
 
-#ifndef _WIN32
-#include <unistd.h>
-#endif
+#include <functional>
+
+#include "OrdinaryUser.h"
+#include "tembrix/platform/ProfileFile.h"
 
 using namespace tembrix;
 
@@ -101,18 +102,52 @@ TEST(FileSystem, WriterFollowsLinksKeepsReadOnlyFilesAndLongNames) {
     const std::string longName(250, 'n');
     EXPECT_TRUE(writeThrough(folder.file(longName), "x").ok());
     EXPECT_EQ(TempFolder::read(folder.file(longName)), "x");
-#ifndef _WIN32
-    if (::geteuid() != 0) { // root may replace any file
-        const auto readOnly = folder.write("readonly.iss", "keep");
-        std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read);
-        const Status status = writeThrough(readOnly, "lost");
-        EXPECT_FALSE(status.ok());
-        EXPECT_NE(status.reason().find(readOnly), std::string::npos);
-        EXPECT_EQ(TempFolder::read(readOnly), "keep");
-    }
-#endif
 #ifdef __linux__
     // A folder that nobody may write in, root included.
     EXPECT_FALSE(writeThrough("/proc/tembrix-test.iss", "x").ok());
 #endif
 }
+
+#ifndef _WIN32
+// Both ways in which the program replaces a file: the script and a language file.
+TEST(FileSystem, ReplacedFilesKeepTheirModeAndReadOnlyFilesStay) {
+    asOrdinaryUser([] {
+        namespace fs = std::filesystem;
+        TempFolder folder;
+        const auto fileSystem = createLocalFileSystem();
+        const std::pair<const char*, std::function<bool(const std::string&)>> writers[] = {
+            {"script",
+             [&](const std::string& path) {
+                 std::unique_ptr<TextFileWriter> writer;
+                 if (!fileSystem->createTextFile(path, writer))
+                     return false;
+                 writer->write("[Setup]\r\n");
+                 return writer->commit().ok();
+             }},
+            {"language file",
+             [](const std::string& path) { return StoreProfileString(path, "MSG", "msg1", "x"); }},
+        };
+        for (const auto& [what, replace] : writers) {
+            for (const auto mode : {fs::perms(0600), fs::perms(0755)}) {
+                const auto path = folder.write("kept.txt", "old");
+                fs::permissions(path, mode);
+                EXPECT_TRUE(replace(path)) << what;
+                EXPECT_NE(TempFolder::read(path), "old") << what;
+                EXPECT_EQ(fs::status(path).permissions(), mode) << what;
+            }
+            const auto readOnly = folder.write("readonly.txt", "keep");
+            fs::permissions(readOnly, fs::perms::owner_read);
+            EXPECT_FALSE(replace(readOnly)) << what;
+            EXPECT_EQ(TempFolder::read(readOnly), "keep") << what;
+            fs::permissions(readOnly, fs::perms::owner_all);
+            fs::remove(readOnly);
+        }
+        std::unique_ptr<TextFileWriter> writer;
+        const auto readOnly = folder.write("readonly.iss", "keep");
+        fs::permissions(readOnly, fs::perms::owner_read);
+        const Status refused = fileSystem->createTextFile(readOnly, writer);
+        EXPECT_NE(refused.reason().find(readOnly), std::string::npos) << refused.reason();
+        EXPECT_EQ(folder.entryCount(), 2u) << "no temporary file left behind";
+    });
+}
+#endif

@@ -15,9 +15,7 @@
 #include "tembrix/platformqt/RunningAppInfo.h"
 #include "tembrix/platformqt/TextBridge.h"
 
-#ifndef _WIN32
-#include <unistd.h>
-#endif
+#include "OrdinaryUser.h"
 
 using namespace tembrix;
 
@@ -85,14 +83,18 @@ TEST(DesktopShellBackend, LocalFailuresGetTheShellCodes) {
     request.file = qt(folder.write("Setup.iss", "[Setup]\r\n"));
     request.verb = "print";
     EXPECT_EQ(shell.execute(request), 31);
-    if (geteuid() != 0) { // root reads everything
-        request.verb = "open";
-        const QString locked = qt(folder.write("locked.iss", "x"));
-        QFile::setPermissions(locked, QFileDevice::WriteOwner);
-        request.file = locked;
-        EXPECT_EQ(shell.execute(request), 5);
-    }
     EXPECT_FALSE(QFile::exists(record)); // the opener was never started
+    asOrdinaryUser([] {
+        TempFolder own;
+        const QString ownRecord = qt(own.file("opener.txt"));
+        DesktopShellBackend lockedOut({fakeProgram(own, "opener", ownRecord, 0)});
+        ShellRequest unreadable;
+        unreadable.verb = "open";
+        unreadable.file = qt(own.write("locked.iss", "x"));
+        QFile::setPermissions(unreadable.file, QFileDevice::WriteOwner);
+        EXPECT_EQ(lockedOut.execute(unreadable), 5);
+        EXPECT_FALSE(QFile::exists(ownRecord));
+    });
 }
 
 TEST(DesktopShellBackend, OpenerReceivesThePathOrTheAddressUnchanged) {
