@@ -52,6 +52,7 @@ constexpr std::string_view kUsage =
     "  --setup-lines PATH    the file of extra [Setup] lines (default: SetupLine.txt in the "
     "program's folder)\n"
     "  --add-lines PATH      append this file at the end of the script (turns that option on)\n"
+    "  -q, --quiet           do not report on standard error what was mended or looks wrong\n"
     "  -h, --help            usage;  --version  the program's version\n"
     "\n"
     "Exit status: 0 written, 1 the setup list is missing or not a file, 2 usage error,\n"
@@ -140,7 +141,6 @@ std::string absolutePath(const std::string& path) {
     }
 }
 
-
 // Texts that go into the script are Windows-1252. Here the command line and the
 // file names are UTF-8; a text that is not valid UTF-8 is taken as it is.
 std::string scriptText(const std::string& text) {
@@ -149,6 +149,24 @@ std::string scriptText(const std::string& text) {
 #else
     return tembrix::isUtf8(text) ? tembrix::cp1252FromUtf8(text) : text;
 #endif
+}
+
+// Diagnostic texts are Windows-1252 like the list; here the terminal is UTF-8.
+std::string terminalText(const std::string& text) {
+#ifdef _WIN32
+    return text;
+#else
+    return tembrix::utf8FromCp1252(text);
+#endif
+}
+
+// One line per diagnostic: the list, the entry, and what happened.
+void printDiagnostics(const std::string& setupList, const tembrix::Diagnostics& diagnostics) {
+    for (const tembrix::Diagnostic& diagnostic : diagnostics) {
+        const std::string line =
+            setupList + ": " + terminalText(tembrix::DescribeDiagnostic(diagnostic)) + "\n";
+        std::fwrite(line.data(), 1, line.size(), stderr);
+    }
 }
 
 // The script written to standard output: buffered, with write errors (a closed
@@ -209,6 +227,7 @@ struct Options {
     std::optional<std::string> output, version, outputDir, sourceFolder, setupLines, addLines;
     bool absoluteSource = false;
     bool noRuntime = false;
+    bool quiet = false;
     bool help = false;
     bool showVersion = false;
 };
@@ -254,6 +273,10 @@ std::optional<std::string> parseArguments(int argc, char** argv, Options& option
         }
         if (arg == "--no-runtime") {
             options.noRuntime = true;
+            continue;
+        }
+        if (arg == "-q" || arg == "--quiet") {
+            options.quiet = true;
             continue;
         }
         const std::size_t equals = arg.find('=');
@@ -337,10 +360,13 @@ int main(int argc, char** argv) {
     inputs.AddExtraLines = options.addLines.has_value();
     inputs.ExtraLinesPath = options.addLines.value_or(std::string());
 
-    const tembrix::Status written = tembrix::GenerateScript(inputs, fileSystem);
+    tembrix::Diagnostics diagnostics;
+    const tembrix::Status written = tembrix::GenerateScript(inputs, fileSystem, diagnostics);
     if (!written) {
         printError("cannot write the script " + written.reason());
         return kNotWritten;
     }
+    if (!options.quiet)
+        printDiagnostics(options.setupList, diagnostics);
     return kWritten;
 }

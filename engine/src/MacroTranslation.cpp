@@ -27,7 +27,8 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kFolderMa
 // turn: a macro runs from "$(" to the first ")", so no two occurrences overlap,
 // and every constant holds a "{", which no macro does, so a replacement never
 // forms a new occurrence with its neighbours.
-void appendFolderMacrosTranslated(std::string& out, std::string_view text) {
+void appendFolderMacrosTranslated(std::string& out, std::string_view text,
+                                  std::vector<std::string_view>* unknown) {
     std::size_t done = 0;
     for (std::size_t at = text.find("$("); at != std::string_view::npos; at = text.find("$(", at)) {
         const std::size_t close = text.find(')', at + 2);
@@ -44,6 +45,9 @@ void appendFolderMacrosTranslated(std::string& out, std::string_view text) {
                 break;
             }
         }
+        // "$($(AppPath)" holds a macro further on; only the innermost candidate counts.
+        if (!replaced && unknown && candidate.find("$(", 2) == std::string_view::npos)
+            unknown->push_back(candidate);
         at = replaced ? close + 1 : at + 2;
     }
     out.append(text.substr(done));

@@ -3,6 +3,9 @@
 #include <array>
 #include <memory>
 #include <new>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "FolderMacros.h"
 #include "SetupList.h"
@@ -35,16 +38,26 @@ bool isListed(const std::array<std::string_view, N>& names, std::string_view nam
     return false;
 }
 
-// A file line that the compiler would reject is kept as a comment, so that the
-// script still compiles and the reader sees what was left out.
-bool mustBeCommentedOut(std::string_view name, std::string_view destination,
-                        std::string_view flag) {
+std::string_view baseNameOf(std::string_view name) {
     const std::size_t slash = name.rfind('\\');
-    const std::string_view baseName =
-        slash == std::string_view::npos ? name : name.substr(slash + 1);
+    return slash == std::string_view::npos ? name : name.substr(slash + 1);
+}
+
+// A file line that the compiler would reject is kept as a comment, so that the
+// script still compiles and the reader sees what was left out. Gives why, or
+// the empty text when the line may stay.
+std::string_view whyCommentedOut(std::string_view name, std::string_view destination,
+                                 std::string_view flag) {
+    const std::string_view baseName = baseNameOf(name);
     if (destination == "{sys}" || destination == "{sys}\\")
-        return isListed(kProtectedSystemFiles, baseName);
-    return !flag.empty() && isListed(kSystemOnlyRegistered, baseName);
+        return isListed(kProtectedSystemFiles, baseName)
+                   ? " is a Windows system file that Inno Setup refuses to install; its line is "
+                     "now a comment"
+                   : "";
+    return !flag.empty() && isListed(kSystemOnlyRegistered, baseName)
+               ? " is registered only in the system folder, which Inno Setup insists on; its "
+                 "line is now a comment"
+               : "";
 }
 
 std::string installerBaseName(std::string_view title) {
@@ -77,16 +90,36 @@ std::string_view withoutListQuotes(std::string_view programFile) {
     return programFile;
 }
 
+// The folder below {app} that a translated destination names, without the
+// separators around it ("" for {app} itself); nothing for other folders.
+std::optional<std::string_view> belowApplicationFolder(std::string_view destination) {
+    constexpr std::string_view kApp = "{app}";
+    if (!destination.starts_with(kApp))
+        return std::nullopt;
+    destination.remove_prefix(kApp.size());
+    if (!destination.empty() && destination.front() != '\\')
+        return std::nullopt;
+    while (!destination.empty() && destination.front() == '\\')
+        destination.remove_prefix(1);
+    while (!destination.empty() && destination.back() == '\\')
+        destination.remove_suffix(1);
+    return destination;
+}
+
 class ScriptWriter {
 public:
-    ScriptWriter(TextFileWriter& out, const ConversionInputs& inputs, const FileSystem& fileSystem)
-        : m_out(out), m_inputs(inputs), m_fileSystem(fileSystem),
+    ScriptWriter(TextFileWriter& out, const ConversionInputs& inputs, const FileSystem& fileSystem,
+                 const ProfileIndex& list, Diagnostics& diagnostics)
+        : m_out(out), m_inputs(inputs), m_fileSystem(fileSystem), m_list(list),
+          m_diagnostics(diagnostics),
           m_sourcePrefix(inputs.UseAbsoluteSource ? inputs.SourceFolder : std::string()) {
         m_line.reserve(512);
     }
 
-    void run(const ProfileIndex& list) {
+    void run() {
+        const ProfileIndex& list = m_list;
         const std::string title = list.read("Setup", "Title", "");
+        checkSetupSection(title);
         m_out.writeLine("; This script was created by Tembrix");
         m_out.writeLine("; https://tembrix.org");
         m_out.writeLine("; https://tembrix.org/download");
@@ -95,11 +128,20 @@ public:
         line("AppName=", title);
         line("AppVerName=", title, " ", m_inputs.Version);
         line("AppVersion=", m_inputs.Version);
-        line("DefaultDirName=", TranslateFolderMacros(list.read("Setup", "DefaultDir", "")));
+        m_line.assign("DefaultDirName=");
+        translateFolder(list.view("Setup", "DefaultDir", ""), "Setup", "DefaultDir");
+        m_out.writeLine(m_line);
         const std::string group = list.read("IconGroups", "Group0", "");
+        checkSectionOfKey("IconGroups", "Group0");
         line("DefaultGroupName=", group);
         line("OutputDir=", m_inputs.OutputDir);
-        line("OutputBaseFilename=", installerBaseName(title));
+        const std::string baseName = installerBaseName(title);
+        if (baseName != title)
+            note("Setup", "Title",
+                 "characters that a file name cannot hold are replaced by \"_\" in "
+                 "OutputBaseFilename: " +
+                     baseName);
+        line("OutputBaseFilename=", baseName);
         insertFile(m_inputs.SetupLinesPath);
         m_out.writeLine("");
         m_out.writeLine("");
@@ -107,18 +149,19 @@ public:
         m_out.writeLine("[Files]");
         if (m_inputs.IncludeRuntimeFiles) {
             m_out.writeLine("; START VISUAL BASIC ");
-            forEachFileEntry(list, "Bootstrap Files",
-                             [this](const FileEntry& entry) { writeFileLine(entry, true); });
+            walkFiles("Bootstrap Files", [this](const FileEntry& entry, std::string_view key) {
+                writeFileLine(entry, "Bootstrap Files", key, true);
+            });
             m_out.writeLine("; END VISUAL BASIC");
         }
         bool hasDataAccessInstaller = false;
-        forEachFileEntry(list, "Setup1 Files", [&](const FileEntry& entry) {
+        walkFiles("Setup1 Files", [&](const FileEntry& entry, std::string_view key) {
             if (entry.name == kDataAccessInstaller) {
                 hasDataAccessInstaller = true;
                 line("Source: ", m_sourcePrefix,
                      "Mdac_typ.exe; DestDir: {tmp}; CopyMode: normal; Flags: deleteafterinstall");
             } else {
-                writeFileLine(entry, false);
+                writeFileLine(entry, "Setup1 Files", key, false);
             }
         });
         m_out.writeLine("");
@@ -128,10 +171,30 @@ public:
             const IconEntry icon = ReadIconEntry(list, group, n);
             if (icon.programFile.empty())
                 break;
+            const std::string number = std::to_string(n);
+            const std::string iconKey = "Icon" + number;
+            for (const std::string& key : {iconKey, "Title" + number, "StartIn" + number})
+                checkSectionOfKey(group, key);
             const std::string_view program = withoutListQuotes(icon.programFile);
-            line("Name: {group}\\", icon.caption, "; Filename: {app}\\", program,
-                 ";WorkingDir: ", TranslateFolderMacros(icon.workingFolder),
-                 "; IconFilename: {app}\\", program, "; IconIndex: 0");
+            if (program.size() != icon.programFile.size())
+                note(group, iconKey,
+                     "the list's own quotes around the program are removed: " +
+                         std::string(program));
+            if (program.empty())
+                warning(group, iconKey, "names no program, so the shortcut points to nothing");
+            else if (!isInstalledProgram(program))
+                warning(group, iconKey,
+                        "the program " + std::string(program) +
+                            " is not among the files that the list installs in {app}, so the "
+                            "shortcut points to nothing");
+            m_line.assign("Name: {group}\\")
+                .append(icon.caption)
+                .append("; Filename: {app}\\")
+                .append(program)
+                .append(";WorkingDir: ");
+            translateFolder(icon.workingFolder, group, "StartIn" + number);
+            m_line.append("; IconFilename: {app}\\").append(program).append("; IconIndex: 0");
+            m_out.writeLine(m_line);
         }
 
         if (hasDataAccessInstaller) {
@@ -146,21 +209,102 @@ public:
     }
 
 private:
+    void note(std::string_view section, std::string_view key, std::string text) {
+        m_diagnostics.push_back(
+            {DiagnosticKind::Note, std::string(section), std::string(key), std::move(text)});
+    }
+    void warning(std::string_view section, std::string_view key, std::string text) {
+        m_diagnostics.push_back(
+            {DiagnosticKind::Warning, std::string(section), std::string(key), std::move(text)});
+    }
+
+    void checkSetupSection(const std::string& title) {
+        if (m_list.sectionCount("Setup") == 0) {
+            warning("Setup", "",
+                    "the list has no [Setup] section, so the script names no application and no "
+                    "installer");
+            return;
+        }
+        if (title.empty())
+            warning("Setup", "Title",
+                    "missing or empty, so the script names no application and no installer");
+        checkSectionOfKey("Setup", "Title");
+        checkSectionOfKey("Setup", "DefaultDir");
+    }
+
+    // Windows reads a key only from the first section of a name; this reader
+    // goes on to the later ones, which is worth saying.
+    void checkSectionOfKey(std::string_view section, std::string_view key) {
+        if (m_list.sectionCount(section) > 1 && m_list.foundUnderLaterHeader(section, key))
+            note(section, key,
+                 "found in a second section [" + std::string(section) +
+                     "] of the same name, and used");
+    }
+
+    // Appends the translated folder to m_line and reports the macros it kept.
+    void translateFolder(std::string_view folder, std::string_view section, std::string_view key) {
+        m_unknownMacros.clear();
+        appendFolderMacrosTranslated(m_line, folder, &m_unknownMacros);
+        for (std::string_view macro : m_unknownMacros)
+            warning(section, key,
+                    "the folder macro " + std::string(macro) + " is unknown and is left as it is");
+    }
+
+    template <typename OnEntry> void walkFiles(std::string_view section, OnEntry&& onEntry) {
+        const bool repeated = m_list.sectionCount(section) > 1;
+        forEachFileEntry(m_list, section, [&](const FileEntry& entry, std::string_view key) {
+            if (repeated)
+                checkSectionOfKey(section, key);
+            if (entry.fieldCount < 4)
+                warning(section, key,
+                        "has " + std::to_string(entry.fieldCount) +
+                            (entry.fieldCount == 1 ? " field" : " fields") +
+                            " where a file entry has four; the missing ones are taken as empty");
+            onEntry(entry, key);
+        });
+    }
+
+    bool isInstalledProgram(std::string_view program) const {
+        const std::size_t slash = program.rfind('\\');
+        const std::string_view folder =
+            slash == std::string_view::npos ? std::string_view() : program.substr(0, slash);
+        const std::string_view name =
+            slash == std::string_view::npos ? program : program.substr(slash + 1);
+        for (const auto& [installedFolder, installedName] : m_applicationFiles)
+            if (equalsIgnoringCase(installedName, name) &&
+                equalsIgnoringCase(installedFolder, folder))
+                return true;
+        return false;
+    }
+
     template <typename... Parts> void line(const Parts&... parts) {
         m_line.clear();
         (m_line.append(parts), ...);
         m_out.writeLine(m_line);
     }
 
-    void writeFileLine(const FileEntry& entry, bool runtime) {
+    void writeFileLine(const FileEntry& entry, std::string_view section, std::string_view key,
+                       bool runtime) {
         const std::string_view flag = RegistrationFlag(entry.registration);
         const std::string_view shared = entry.shared.empty() ? "" : "sharedfile ";
         m_line.assign("Source: ").append(m_sourcePrefix).append(entry.name).append("; DestDir: ");
         const std::size_t destinationAt = m_line.size();
-        appendFolderMacrosTranslated(m_line, entry.destination);
+        translateFolder(entry.destination, section, key);
         const std::string_view destination =
             std::string_view(m_line).substr(destinationAt, m_line.size() - destinationAt);
-        const bool commentedOut = mustBeCommentedOut(entry.name, destination, flag);
+        const std::string_view whyComment = whyCommentedOut(entry.name, destination, flag);
+        const bool commentedOut = !whyComment.empty();
+        if (commentedOut) {
+            note(section, key, std::string(baseNameOf(entry.name)).append(whyComment));
+        } else if (const auto below = belowApplicationFolder(destination)) {
+            // Where the file lands below {app}, for the shortcuts' programs.
+            std::string folder(*below);
+            const std::string_view name = entry.name;
+            const std::size_t slash = name.rfind('\\');
+            if (slash != std::string_view::npos)
+                folder.append(folder.empty() ? "" : "\\").append(name.substr(0, slash));
+            m_applicationFiles.emplace_back(std::move(folder), std::string(baseNameOf(name)));
+        }
         if (runtime) {
             m_line.append("; Flags: restartreplace uninsneveruninstall ")
                 .append(flag)
@@ -186,13 +330,37 @@ private:
     TextFileWriter& m_out;
     const ConversionInputs& m_inputs;
     const FileSystem& m_fileSystem;
+    const ProfileIndex& m_list;
+    Diagnostics& m_diagnostics;
     const std::string m_sourcePrefix;
     std::string m_line;
+    std::vector<std::string_view> m_unknownMacros;
+    // (folder below {app}, file name) of every file that the script installs there.
+    std::vector<std::pair<std::string, std::string>> m_applicationFiles;
 };
 
 } // namespace
 
+std::string DescribeDiagnostic(const Diagnostic& diagnostic) {
+    std::string out;
+    if (!diagnostic.key.empty())
+        out.append(diagnostic.key).append(diagnostic.section.empty() ? "" : " in ");
+    if (!diagnostic.section.empty())
+        out.append("[").append(diagnostic.section).append("]");
+    if (!out.empty())
+        out.append(": ");
+    out.append(diagnostic.kind == DiagnosticKind::Note ? "note: " : "warning: ");
+    return out.append(diagnostic.text);
+}
+
 Status GenerateScript(const ConversionInputs& inputs, const FileSystem& fileSystem) {
+    Diagnostics ignored;
+    return GenerateScript(inputs, fileSystem, ignored);
+}
+
+Status GenerateScript(const ConversionInputs& inputs, const FileSystem& fileSystem,
+                      Diagnostics& diagnostics) {
+    diagnostics.clear();
     try {
         std::unique_ptr<TextFileWriter> out;
         Status created = fileSystem.createTextFile(inputs.ScriptPath, out);
@@ -205,7 +373,7 @@ Status GenerateScript(const ConversionInputs& inputs, const FileSystem& fileSyst
         const ProfileIndex list = ProfileIndex::parse(bytes ? std::move(*bytes) : std::string());
         bytes.reset();
 
-        ScriptWriter(*out, inputs, fileSystem).run(list);
+        ScriptWriter(*out, inputs, fileSystem, list, diagnostics).run();
         return out->commit();
     } catch (const std::bad_alloc&) {
         return Status::failure(inputs.ScriptPath + ": not enough memory to convert " +

@@ -32,6 +32,7 @@ void splitFileEntry(std::string_view value, FileEntry& entry) {
     entry.destination = fields[1];
     entry.registration = fields[2];
     entry.shared = fields[3];
+    entry.fieldCount = count;
 }
 
 IconEntry ReadIconEntry(const ProfileIndex& list, std::string_view group, unsigned long n) {

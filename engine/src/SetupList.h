@@ -19,6 +19,7 @@ struct FileEntry {
     std::string_view destination;  ///< field 1, in folder-macro form
     std::string_view registration; ///< field 2, the registration macro
     std::string_view shared;       ///< field 3, the shared-file marker
+    std::size_t fieldCount = 0;    ///< how many fields the value has, at most 4
 };
 
 /// Splits a `File<n>` value at every comma; fields are neither trimmed nor
@@ -28,8 +29,9 @@ FileEntry splitFileEntry(std::string_view value);
 /// The same into an existing entry, whose storage a walk reuses.
 void splitFileEntry(std::string_view value, FileEntry& entry);
 
-/// Calls `onEntry(const FileEntry&)` for File1, File2, ... of `section`,
-/// stopping at the first number whose value is empty or missing.
+/// Calls `onEntry(const FileEntry&, std::string_view key)` for File1, File2,
+/// ... of `section`, stopping at the first number whose value is empty or
+/// missing.
 template <typename OnEntry>
 void forEachFileEntry(const ProfileIndex& list, std::string_view section, OnEntry&& onEntry) {
     std::string key = "File";
@@ -41,7 +43,7 @@ void forEachFileEntry(const ProfileIndex& list, std::string_view section, OnEntr
         if (value.empty())
             return;
         splitFileEntry(value, entry);
-        onEntry(std::as_const(entry));
+        onEntry(std::as_const(entry), std::string_view(key));
     }
 }
 

@@ -80,7 +80,7 @@ TEST(Converter, UsageErrorsExitWithTwo) {
                                                                   {"a.lst", "b.lst"},
                                                                   {"SETUP.LST", "-o"},
                                                                   {"SETUP.LST", "--app-version"},
-             {"SETUP.LST", "-o", ""},
+                                                                  {"SETUP.LST", "-o", ""},
                                                                   {""}}) {
         const Result result = converter.run(args);
         EXPECT_EQ(result.exitCode, 2) << result.err;
@@ -164,6 +164,29 @@ TEST(Converter, OptionsReachTheScript) {
               std::string::npos);
 }
 
+TEST(Converter, ReportsEachMendOnStandardErrorUnlessQuiet) {
+    const Converter converter;
+    TempFolder folder;
+    const std::string list =
+        folder.write("SETUP.LST", "[Setup]\r\nTitle=\xC9t\xE9 A/B\r\n[Setup1 "
+                                  "Files]\r\nFile1=@USER32.DLL,$(WinSysPath),,\r\n");
+    const Result reported = converter.run({list, "-o", "-"});
+    EXPECT_EQ(reported.exitCode, 0);
+    EXPECT_EQ(reported.err,
+              list +
+                  ": Title in [Setup]: note: characters that a file name cannot hold are "
+                  "replaced by \"_\" in OutputBaseFilename: \xC3\x89t\xC3\xA9 A_B\n" +
+                  list +
+                  ": File1 in [Setup1 Files]: note: USER32.DLL is a Windows system file "
+                  "that Inno Setup refuses to install; its line is now a comment\n");
+    for (const char* quiet : {"-q", "--quiet"}) {
+        const Result silent = converter.run({list, quiet, "-o", "-"});
+        EXPECT_EQ(silent.exitCode, 0);
+        EXPECT_EQ(silent.out, reported.out);
+        EXPECT_TRUE(silent.err.empty()) << silent.err;
+    }
+}
+
 TEST(Converter, SetupLinesDefaultToTheProgramsFolder) {
     TempFolder programFolder;
     const std::string program = programFolder.file("tembrix-convert");
@@ -217,8 +240,8 @@ TEST(Converter, ReaderThatStopsEarlyGivesExitThreeNotASignal) {
     for (int n = 1; n <= 5000; ++n) // far more than a pipe holds
         list += "File" + std::to_string(n) + "=@F" + std::to_string(n) + ".DLL,$(AppPath),,\r\n";
     const std::string path = folder.write("SETUP.LST", list);
-    const std::string command = "( " + quoted(TEMBRIX_CONVERTER) + " " + quoted(path) +
-                                " -o - 2>" + quoted(folder.file("err")) + "; echo $? >" +
+    const std::string command = "( " + quoted(TEMBRIX_CONVERTER) + " " + quoted(path) + " -o - 2>" +
+                                quoted(folder.file("err")) + "; echo $? >" +
                                 quoted(folder.file("code")) + " ) | head -c 1 >/dev/null";
     ASSERT_EQ(std::system(command.c_str()), 0);
     EXPECT_EQ(TempFolder::read(folder.file("code")), "3\n");

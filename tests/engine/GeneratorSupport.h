@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "TempFolder.h"
 #include "tembrix/engine/ConversionInputs.h"
@@ -26,7 +27,7 @@ public:
         return run();
     }
     std::string run() {
-        lastStatus = tembrix::GenerateScript(inputs, *m_fileSystem);
+        lastStatus = tembrix::GenerateScript(inputs, *m_fileSystem, diagnostics);
         if (!lastStatus)
             return "<failed: " + lastStatus.reason() + ">";
         return TempFolder::read(inputs.ScriptPath);
@@ -37,6 +38,14 @@ public:
 
     tembrix::ConversionInputs inputs;
     tembrix::Status lastStatus = tembrix::Status::success();
+    tembrix::Diagnostics diagnostics;
+
+    std::vector<std::string> describedDiagnostics() const {
+        std::vector<std::string> out;
+        for (const tembrix::Diagnostic& diagnostic : diagnostics)
+            out.push_back(tembrix::DescribeDiagnostic(diagnostic));
+        return out;
+    }
 
 private:
     TempFolder m_folder;

@@ -294,3 +294,67 @@ TEST(GenerateScript, ReportsAWriteErrorAndReadsOnlyWhatItNeeds) {
     // Each input is read once; the extra lines only when asked.
     EXPECT_EQ(fileSystem.reads, (std::vector<std::string>{"list", "setup-lines"}));
 }
+
+// Every mend and every suspicious entry is reported once, naming its entry.
+TEST(Diagnostics, EachMendAndSuspiciousEntryIsReportedOnce) {
+    struct Case {
+        std::string list;
+        std::vector<std::string> described;
+        bool runtime = true;
+    };
+    const std::string setup = "[Setup]\r\nTitle=App\r\n";
+    const std::vector<Case> cases = {
+        {setup, {}},
+        {setup + "[Bootstrap Files]\r\nFile1=@sub\\Kernel32.dll,$(WinSysPath),,\r\n"
+                 "[Setup1 Files]\r\nFile1=@A.EXE,$(AppPath),,\r\nFile2=@STDOLE2.TLB,$(AppPath),"
+                 "$(TLBRegister),\r\n",
+         {"File1 in [Bootstrap Files]: note: Kernel32.dll is a Windows system file that Inno "
+          "Setup refuses to install; its line is now a comment",
+          "File2 in [Setup1 Files]: note: STDOLE2.TLB is registered only in the system folder, "
+          "which Inno Setup insists on; its line is now a comment"}},
+        {"[Setup]\r\nTitle=A/B: C\r\n",
+         {"Title in [Setup]: note: characters that a file name cannot hold are replaced by \"_\" "
+          "in OutputBaseFilename: A_B_ C"}},
+        {setup + "[IconGroups]\r\nGroup0=G\r\n[G]\r\nIcon1=\"\"My App.exe\"\"\r\n"
+                 "Icon2=bin\\Tool.exe\r\nIcon3=\"\"\"\"\r\n"
+                 "[Setup1 Files]\r\nFile1=@my app.EXE,$(AppPath)\\,,\r\n"
+                 "File2=@TOOL.EXE,$(AppPath)\\Bin,,\r\n",
+         {"Icon1 in [G]: note: the list's own quotes around the program are removed: My App.exe",
+          "Icon3 in [G]: note: the list's own quotes around the program are removed: ",
+          "Icon3 in [G]: warning: names no program, so the shortcut points to nothing"}},
+        {"[IconGroups]\r\nGroup0=G \r\n[G ]\r\nIcon1=A.EXE\r\n[Setup]\r\nTitle=App\r\n"
+         "[G]\r\nTitle1=Later\r\n[Setup1 Files]\r\nFile1=@A.EXE,$(AppPath),,\r\n",
+         {"Title1 in [G]: note: found in a second section [G] of the same name, and used"}},
+        {"[Setup]\r\n[Setup]\r\nTitle=App\r\nDefaultDir=$(Programs)\\App\r\n"
+         "[Setup1 Files]\r\nFile1=@A.DLL,$(AppPath)\r\nFile2=@B.DLL,$(WinSysPath),,$(Shared)\r\n"
+         "File3=@C.DLL,$(CommonFilesSys)\\ADO,,\r\n",
+         {"Title in [Setup]: note: found in a second section [Setup] of the same name, and used",
+          "DefaultDir in [Setup]: note: found in a second section [Setup] of the same name, and "
+          "used",
+          "DefaultDir in [Setup]: warning: the folder macro $(Programs) is unknown and is left as "
+          "it is",
+          "File1 in [Setup1 Files]: warning: has 2 fields where a file entry has four; the "
+          "missing ones are taken as empty",
+          "File3 in [Setup1 Files]: warning: the folder macro $(CommonFilesSys) is unknown and is "
+          "left as it is"}},
+        {"[IconGroups]\r\nGroup0=G\r\n[G]\r\nIcon1=GAME.EXE\r\nStartIn1=$(AppPath)$(Bad)\r\n"
+         "[Bootstrap Files]\r\nFile1=@GAME.EXE,$(AppPath),,\r\n"
+         "[Setup1 Files]\r\nFile1=@MDAC_TYP.EXE,$(AppPath),,\r\nFile2=@GAME.EXE,$(WinPath),,\r\n",
+         {"[Setup]: warning: the list has no [Setup] section, so the script names no application "
+          "and no installer",
+          "Icon1 in [G]: warning: the program GAME.EXE is not among the files that the list "
+          "installs in {app}, so the shortcut points to nothing",
+          "StartIn1 in [G]: warning: the folder macro $(Bad) is unknown and is left as it is"},
+         false}, // run-time files that are not written do not count as installed
+        {"[Setup]\r\nDefaultDir=$(ProgramFiles)\\$($(AppPath)\r\n",
+         {"Title in [Setup]: warning: missing or empty, so the script names no application and "
+          "no installer"}},
+    };
+    for (const Case& c : cases) {
+        Conversion conversion;
+        conversion.inputs.IncludeRuntimeFiles = c.runtime;
+        conversion.run(c.list);
+        ASSERT_TRUE(conversion.lastStatus.ok()) << conversion.lastStatus.reason();
+        EXPECT_EQ(conversion.describedDiagnostics(), c.described) << c.list;
+    }
+}

@@ -13,7 +13,8 @@ namespace {
 
 std::vector<std::string> names(const ProfileIndex& list, std::string_view section) {
     std::vector<std::string> out;
-    forEachFileEntry(list, section, [&](const FileEntry& entry) { out.push_back(entry.name); });
+    forEachFileEntry(list, section,
+                     [&](const FileEntry& entry, std::string_view) { out.push_back(entry.name); });
     return out;
 }
 

@@ -62,7 +62,8 @@ TEST(ProfileRead, ValuesLoseBlanksAndOnePairOfMatchingQuotes) {
 
 TEST(ProfileRead, ValuesAndDefaultsAreCutTo254Bytes) {
     const std::string longText(300, 'x');
-    const std::string ini = "[S]\nLong=" + longText + "\nQuoted=\"" + std::string(254, 'q') + "\"\n";
+    const std::string ini =
+        "[S]\nLong=" + longText + "\nQuoted=\"" + std::string(254, 'q') + "\"\n";
     EXPECT_EQ(lookup(ini, "S", "Long"), std::string(254, 'x'));
     // Quotes go first, then the cut: all 254 inner characters survive.
     EXPECT_EQ(lookup(ini, "S", "Quoted"), std::string(254, 'q'));
@@ -98,6 +99,13 @@ TEST(ProfileRead, FirstKeyWinsAcrossSectionsOfTheSameName) {
     EXPECT_EQ(lookup(ini, "Setup", "Title"), "First");
     EXPECT_EQ(lookup(ini, "Setup", "Icon1"), "\"Pong.exe\"");
     EXPECT_EQ(lookup(ini, "Setup", "Extra"), "found");
+    const auto repeated = ProfileIndex::parse(ini);
+    EXPECT_EQ(repeated.sectionCount(" setup"), 3u);
+    EXPECT_EQ(repeated.sectionCount("Bootstrap"), 0u);
+    EXPECT_FALSE(repeated.foundUnderLaterHeader("Setup", "Title"));
+    EXPECT_TRUE(repeated.foundUnderLaterHeader("Setup", "Icon1"));
+    EXPECT_TRUE(repeated.foundUnderLaterHeader("Setup", "Extra"));
+    EXPECT_FALSE(repeated.foundUnderLaterHeader("Setup", "Missing"));
 
     // Walking in file order must still find the first line of a repeated key.
     const auto index = ProfileIndex::parse("[S]\nA=1\nB=2\nA=3\n[T]\nA=4\n");
@@ -147,14 +155,16 @@ TEST(ProfileStore, CreatesReplacesAndAppendsKeepingEveryOtherByte) {
     ASSERT_TRUE(StoreProfileString(path, "Form1", "Form.Caption", "TITLE"));
     ASSERT_TRUE(StoreProfileString(path, "Form1", "BTnext.Caption", "Suivant >"));
     ASSERT_TRUE(StoreProfileString(path, "MSG", "msg1", "Fichier ISS cible"));
-    EXPECT_EQ(TempFolder::read(path), "[Form1]\r\nForm.Caption=TITLE\r\nBTnext.Caption=Suivant >\r\n"
-                                      "\r\n[MSG]\r\nmsg1=Fichier ISS cible\r\n");
+    EXPECT_EQ(TempFolder::read(path),
+              "[Form1]\r\nForm.Caption=TITLE\r\nBTnext.Caption=Suivant >\r\n"
+              "\r\n[MSG]\r\nmsg1=Fichier ISS cible\r\n");
     // A key of another letter case is replaced in place; a new key joins its
     // section, not the end of the file.
     ASSERT_TRUE(StoreProfileString(path, "FORM1", "btnext.caption", "Next >"));
     ASSERT_TRUE(StoreProfileString(path, "form1", "BTend.Caption", " Finish "));
-    EXPECT_EQ(TempFolder::read(path), "[Form1]\r\nForm.Caption=TITLE\r\nbtnext.caption=Next >\r\n"
-                                      "BTend.Caption= Finish \r\n\r\n[MSG]\r\nmsg1=Fichier ISS cible\r\n");
+    EXPECT_EQ(TempFolder::read(path),
+              "[Form1]\r\nForm.Caption=TITLE\r\nbtnext.caption=Next >\r\n"
+              "BTend.Caption= Finish \r\n\r\n[MSG]\r\nmsg1=Fichier ISS cible\r\n");
     EXPECT_EQ(ReadProfileString(path, "Form1", "BTnext.Caption", ""), "Next >");
 }
 

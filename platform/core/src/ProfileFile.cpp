@@ -60,8 +60,6 @@ std::string_view cutAtNul(std::string_view text) {
     return nul == std::string_view::npos ? text : text.substr(0, nul);
 }
 
-
-
 std::uint64_t hashFolded(std::string_view text, std::uint64_t seed) {
     std::uint64_t h = seed ^ 0xcbf29ce484222325ULL;
     for (char c : text) {
@@ -186,11 +184,13 @@ struct ProfileIndex::Impl {
         std::uint32_t keyOffset, keyLength;
         std::uint32_t valueOffset, valueLength;
         bool hasValue;
-        bool first; // the first line of its key in its section: the one a lookup finds
+        bool first;            // the first line of its key in its section: the one a lookup finds
+        bool underLaterHeader; // below the second or a later header of that section's name
     };
 
     std::string bytes;
     std::unordered_map<std::string, std::uint32_t> sectionIds; // folded name -> id
+    std::vector<std::uint32_t> headerCounts;                   // by id
     std::vector<Entry> entries;
     // Open addressing: 0 is empty, else (hash high half << 32) | (entry index + 1).
     // The hash half lets a probe skip foreign entries without touching them.
@@ -252,10 +252,12 @@ struct ProfileIndex::Impl {
 
     void build() {
         std::uint32_t current = kNoSection;
+        bool laterHeader = false;
         const char* base = bytes.data();
         std::size_t lineEstimate = 1;
-        for (const char* p = base; (p = static_cast<const char*>(std::memchr(
-                 p, '\n', bytes.size() - static_cast<std::size_t>(p - base))));
+        for (const char* p = base;
+             (p = static_cast<const char*>(
+                  std::memchr(p, '\n', bytes.size() - static_cast<std::size_t>(p - base))));
              ++p)
             ++lineEstimate;
         entries.reserve(lineEstimate);
@@ -273,6 +275,9 @@ struct ProfileIndex::Impl {
                 auto [it, inserted] = sectionIds.try_emplace(
                     foldedCopy(parsed.name), static_cast<std::uint32_t>(sectionIds.size()));
                 current = it->second;
+                if (inserted)
+                    headerCounts.push_back(0);
+                laterHeader = ++headerCounts[current] > 1;
                 return;
             }
             if (current == kNoSection)
@@ -281,7 +286,7 @@ struct ProfileIndex::Impl {
                                static_cast<std::uint32_t>(parsed.name.size()),
                                static_cast<std::uint32_t>(parsed.value.data() - base),
                                static_cast<std::uint32_t>(parsed.value.size()), parsed.hasValue,
-                               false});
+                               false, laterHeader});
         });
         std::size_t capacity = 16;
         while (capacity < entries.size() * 2)
@@ -356,6 +361,16 @@ std::string ProfileIndex::read(std::string_view section, std::string_view key,
 bool ProfileIndex::contains(std::string_view section, std::string_view key) const {
     const Impl::Entry* entry = m_impl->find(m_impl->sectionId(trim(section)), trim(key));
     return entry && entry->hasValue;
+}
+
+std::size_t ProfileIndex::sectionCount(std::string_view section) const {
+    const std::uint32_t id = m_impl->sectionId(trim(section));
+    return id == kNoSection ? 0 : m_impl->headerCounts[id];
+}
+
+bool ProfileIndex::foundUnderLaterHeader(std::string_view section, std::string_view key) const {
+    const Impl::Entry* entry = m_impl->find(m_impl->sectionId(trim(section)), trim(key));
+    return entry && entry->underLaterHeader;
 }
 
 std::string ReadProfileString(const std::string& filePath, std::string_view section,
@@ -465,8 +480,8 @@ bool writeIfChanged(const std::string& filePath, const std::string& old,
 
 } // namespace
 
-bool StoreProfileString(const std::string& filePath, std::string_view section,
-                        std::string_view key, std::string_view value) {
+bool StoreProfileString(const std::string& filePath, std::string_view section, std::string_view key,
+                        std::string_view value) {
     return StoreProfileStrings(filePath, section, {{std::string(key), std::string(value)}});
 }
 

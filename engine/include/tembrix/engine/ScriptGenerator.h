@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tembrix/engine/ConversionInputs.h"
+#include "tembrix/engine/Diagnostics.h"
 #include "tembrix/platform/Status.h"
 
 namespace tembrix {
@@ -15,5 +16,11 @@ class FileSystem;
 /// file at ScriptPath is untouched and no temporary file is left behind, and
 /// the result names the path and the system's reason. Never throws.
 Status GenerateScript(const ConversionInputs& inputs, const FileSystem& fileSystem);
+
+/// The same, and `diagnostics` is replaced by what the conversion mended and
+/// what looked wrong, in the order of the script's lines. On failure it holds
+/// what was found before the failure.
+Status GenerateScript(const ConversionInputs& inputs, const FileSystem& fileSystem,
+                      Diagnostics& diagnostics);
 
 } // namespace tembrix

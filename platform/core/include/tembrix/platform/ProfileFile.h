@@ -52,6 +52,15 @@ public:
     /// True when the key is present in the section (even with an empty value).
     bool contains(std::string_view section, std::string_view key) const;
 
+    /// How many section headers carry this name (compared as lookups compare
+    /// it); 0 when the section is missing.
+    std::size_t sectionCount(std::string_view section) const;
+
+    /// True when the line that a lookup of the key finds stands below the
+    /// second or a later header of the section's name, so that a reader that
+    /// stops at the first header would miss it.
+    bool foundUnderLaterHeader(std::string_view section, std::string_view key) const;
+
 private:
     struct Impl;
     std::unique_ptr<Impl> m_impl;
@@ -69,8 +78,8 @@ std::string ReadProfileString(const std::string& filePath, std::string_view sect
 /// the file is kept; new lines end with CR LF. The value is written unchanged.
 /// The file is replaced atomically, so a failed write leaves it as it was.
 /// Returns false when the file could not be written; Windows callers ignore that.
-bool StoreProfileString(const std::string& filePath, std::string_view section,
-                        std::string_view key, std::string_view value);
+bool StoreProfileString(const std::string& filePath, std::string_view section, std::string_view key,
+                        std::string_view value);
 
 /// Several `StoreProfileString` calls on one section, in order, with one read
 /// and one atomic write of the file: the file ends as the calls would leave it.
