@@ -10,7 +10,7 @@ namespace tembrix {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kFolderMacros{{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kFolderMacros{{
     {"$(AppPath)", "{app}"},
     {"$(WinPath)", "{win}"},
     {"$(Font)", "{fonts}"},
@@ -19,6 +19,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kFolderMa
     {"$(ProgramFiles)", "{pf}"},
     {"$(CommonFiles)", "{cf}"},
     {"$(MSDAOPath)", "{dao}"},
+    {"$(CommonFilesSys)", "{cf}\\System"},
 }};
 
 } // namespace
@@ -61,7 +62,8 @@ std::string TranslateFolderMacros(std::string_view text) {
 }
 
 std::string_view RegistrationFlag(std::string_view text) {
-    if (equalsIgnoringCase(text, "$(DLLSELFREGISTER)"))
+    if (equalsIgnoringCase(text, "$(DLLSELFREGISTER)") ||
+        equalsIgnoringCase(text, "$(DLLSELFREGISTEREX)"))
         return "regserver ";
     if (equalsIgnoringCase(text, "$(TLBREGISTER)"))
         return "regtypelib ";

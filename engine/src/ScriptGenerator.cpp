@@ -106,6 +106,55 @@ std::optional<std::string_view> belowApplicationFolder(std::string_view destinat
     return destination;
 }
 
+bool endsWithIgnoringCase(std::string_view text, std::string_view suffix) {
+    return text.size() >= suffix.size() &&
+           equalsIgnoringCase(text.substr(text.size() - suffix.size()), suffix);
+}
+
+// Where an installed file ends up: its destination folder and its own name.
+std::string installedPath(std::string_view destination, std::string_view name) {
+    std::string path(destination);
+    if (!path.empty() && path.back() != '\\')
+        path += '\\';
+    path.append(name);
+    return path;
+}
+
+// An icon's program may carry its command-line arguments ("Loader.exe /X").
+// The shortcut needs the program alone, so the text is cut after the first
+// ".exe" that a blank follows; the rest, without its leading blanks, is the
+// arguments.
+struct ProgramCommand {
+    std::string_view program;
+    std::string_view arguments;
+};
+
+ProgramCommand splitProgramCommand(std::string_view command) {
+    for (std::size_t at = 0; at + 5 <= command.size(); ++at) {
+        if (command[at + 4] == ' ' && equalsIgnoringCase(command.substr(at, 4), ".exe")) {
+            std::string_view arguments = command.substr(at + 5);
+            while (!arguments.empty() && arguments.front() == ' ')
+                arguments.remove_prefix(1);
+            return {command.substr(0, at + 4), arguments};
+        }
+    }
+    return {command, {}};
+}
+
+// A parameter value that holds ";" or a quote must be quoted, its quotes doubled.
+std::string parameterValue(std::string_view text) {
+    if (text.find_first_of(";\"") == std::string_view::npos)
+        return std::string(text);
+    std::string quoted = "\"";
+    for (char c : text) {
+        quoted += c;
+        if (c == '"')
+            quoted += '"';
+    }
+    quoted += '"';
+    return quoted;
+}
+
 class ScriptWriter {
 public:
     ScriptWriter(TextFileWriter& out, const ConversionInputs& inputs, const FileSystem& fileSystem,
@@ -133,7 +182,10 @@ public:
         m_out.writeLine(m_line);
         const std::string group = list.read("IconGroups", "Group0", "");
         checkSectionOfKey("IconGroups", "Group0");
-        line("DefaultGroupName=", group);
+        // "$(Programs)" is the Start menu's Programs folder itself, not a
+        // folder of that name; its icons are still read from that section.
+        const bool inProgramsFolder = equalsIgnoringCase(group, "$(Programs)");
+        line("DefaultGroupName=", inProgramsFolder ? title : group);
         line("OutputDir=", m_inputs.OutputDir);
         const std::string baseName = installerBaseName(title);
         if (baseName != title)
@@ -175,11 +227,12 @@ public:
             const std::string iconKey = "Icon" + number;
             for (const std::string& key : {iconKey, "Title" + number, "StartIn" + number})
                 checkSectionOfKey(group, key);
-            const std::string_view program = withoutListQuotes(icon.programFile);
-            if (program.size() != icon.programFile.size())
+            const std::string_view command = withoutListQuotes(icon.programFile);
+            if (command.size() != icon.programFile.size())
                 note(group, iconKey,
                      "the list's own quotes around the program are removed: " +
-                         std::string(program));
+                         std::string(command));
+            const auto [program, arguments] = splitProgramCommand(command);
             if (program.empty())
                 warning(group, iconKey, "names no program, so the shortcut points to nothing");
             else if (!isInstalledProgram(program))
@@ -187,20 +240,28 @@ public:
                         "the program " + std::string(program) +
                             " is not among the files that the list installs in {app}, so the "
                             "shortcut points to nothing");
-            m_line.assign("Name: {group}\\")
+            m_line.assign("Name: ")
+                .append(inProgramsFolder ? "{commonprograms}\\" : "{group}\\")
                 .append(icon.caption)
                 .append("; Filename: {app}\\")
-                .append(program)
-                .append(";WorkingDir: ");
+                .append(program);
+            if (!arguments.empty())
+                m_line.append("; Parameters: ").append(parameterValue(arguments));
+            m_line.append(";WorkingDir: ");
             translateFolder(icon.workingFolder, group, "StartIn" + number);
             m_line.append("; IconFilename: {app}\\").append(program).append("; IconIndex: 0");
             m_out.writeLine(m_line);
         }
 
-        if (hasDataAccessInstaller) {
+        // The data-access components go first, so that they are in place
+        // before anything registers.
+        if (hasDataAccessInstaller || !m_registrationRuns.empty()) {
             m_out.writeLine("");
             m_out.writeLine("[Run]");
-            m_out.writeLine("Filename: {tmp}\\Mdac_typ.exe; WorkingDir: {tmp}; Parameters: /q");
+            if (hasDataAccessInstaller)
+                m_out.writeLine("Filename: {tmp}\\Mdac_typ.exe; WorkingDir: {tmp}; Parameters: /q");
+            for (const std::string& run : m_registrationRuns)
+                m_out.writeLine(run);
         }
         if (m_inputs.AddExtraLines) {
             m_out.writeLine("");
@@ -285,7 +346,11 @@ private:
 
     void writeFileLine(const FileEntry& entry, std::string_view section, std::string_view key,
                        bool runtime) {
-        const std::string_view flag = RegistrationFlag(entry.registration);
+        std::string_view flag = RegistrationFlag(entry.registration);
+        // RegSvr32 cannot register a type library; its failure would make
+        // Setup roll the whole installation back.
+        if (flag == "regserver " && endsWithIgnoringCase(entry.name, ".tlb"))
+            flag = "regtypelib ";
         const std::string_view shared = entry.shared.empty() ? "" : "sharedfile ";
         m_line.assign("Source: ").append(m_sourcePrefix).append(entry.name).append("; DestDir: ");
         const std::size_t destinationAt = m_line.size();
@@ -294,6 +359,8 @@ private:
             std::string_view(m_line).substr(destinationAt, m_line.size() - destinationAt);
         const std::string_view whyComment = whyCommentedOut(entry.name, destination, flag);
         const bool commentedOut = !whyComment.empty();
+        if (!commentedOut)
+            addRegistrationRun(entry, destination);
         if (commentedOut) {
             note(section, key, std::string(baseNameOf(entry.name)).append(whyComment));
         } else if (const auto below = belowApplicationFolder(destination)) {
@@ -320,6 +387,20 @@ private:
         m_out.writeLine(m_line);
     }
 
+    // Registrations that no file flag can express run once the files are in
+    // place: a program that registers itself, and a .reg file to merge.
+    void addRegistrationRun(const FileEntry& entry, std::string_view destination) {
+        if (equalsIgnoringCase(entry.registration, "$(EXESelfRegister)")) {
+            m_registrationRuns.push_back("Filename: " +
+                                         installedPath(destination, baseNameOf(entry.name)) +
+                                         "; Parameters: /REGSERVER; Flags: runhidden");
+        } else if (endsWithIgnoringCase(entry.registration, ".reg")) {
+            m_registrationRuns.push_back("Filename: {win}\\regedit.exe; Parameters: \"/s \"\"" +
+                                         installedPath(destination, entry.registration) +
+                                         "\"\"\"; Flags: runhidden");
+        }
+    }
+
     void insertFile(const std::string& path) {
         if (path.empty())
             return;
@@ -337,6 +418,7 @@ private:
     std::vector<std::string_view> m_unknownMacros;
     // (folder below {app}, file name) of every file that the script installs there.
     std::vector<std::pair<std::string, std::string>> m_applicationFiles;
+    std::vector<std::string> m_registrationRuns;
 };
 
 } // namespace

@@ -152,7 +152,7 @@ TEST(Converter, OptionsReachTheScript) {
               std::string::npos)
         << script;
     EXPECT_EQ(script.find("VISUAL BASIC"), std::string::npos);
-    EXPECT_TRUE(script.ends_with("/q\r\n\r\n[Code]\r\n"));
+    EXPECT_TRUE(script.ends_with("runhidden\r\n\r\n[Code]\r\n"));
 
     // Texts for the script are Windows-1252; the command line is UTF-8 here.
     ASSERT_EQ(

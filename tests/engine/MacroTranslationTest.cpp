@@ -14,13 +14,14 @@ TEST(TranslateFolderMacros, ReplacesEveryKnownMacroWhereverItStands) {
     EXPECT_EQ(TranslateFolderMacros("$(ProgramFiles)\\Inventory"), "{pf}\\Inventory");
     EXPECT_EQ(TranslateFolderMacros("$(CommonFiles)\\Shared"), "{cf}\\Shared");
     EXPECT_EQ(TranslateFolderMacros("$(MSDAOPath)"), "{dao}");
+    EXPECT_EQ(TranslateFolderMacros("$(CommonFilesSys)\\ADO"), "{cf}\\System\\ADO");
     EXPECT_EQ(TranslateFolderMacros("$(AppPath)\\Data\\$(AppPath)"), "{app}\\Data\\{app}");
     EXPECT_EQ(TranslateFolderMacros("x$(WinPath)$(Font)y"), "x{win}{fonts}y");
 }
 
 TEST(TranslateFolderMacros, KeepsEverythingElse) {
     EXPECT_EQ(TranslateFolderMacros(""), "");
-    EXPECT_EQ(TranslateFolderMacros("$(CommonFilesSys)"), "$(CommonFilesSys)");
+    EXPECT_EQ(TranslateFolderMacros("$(CommonFilesSystem)"), "$(CommonFilesSystem)");
     EXPECT_EQ(TranslateFolderMacros("$(appPath)"), "$(appPath)");
     EXPECT_EQ(TranslateFolderMacros("C:\\Tools"), "C:\\Tools");
     EXPECT_EQ(TranslateFolderMacros("$(AppPath"), "$(AppPath");
@@ -37,7 +38,7 @@ TEST(RegistrationFlag, MatchesTheWholeValueWithoutLetterCase) {
     EXPECT_EQ(RegistrationFlag("$(EXESelfRegister)"), "");
     EXPECT_EQ(RegistrationFlag("$(Remote)"), "");
     EXPECT_EQ(RegistrationFlag("$(VBLRegister)"), "");
-    EXPECT_EQ(RegistrationFlag("$(DLLSelfRegisterEx)"), "");
+    EXPECT_EQ(RegistrationFlag("$(DLLSelfRegisterEx)"), "regserver ");
     EXPECT_EQ(RegistrationFlag(" $(DLLSelfRegister)"), "");
     EXPECT_EQ(RegistrationFlag(""), "");
 }

@@ -131,7 +131,7 @@ TEST(GenerateScript, ApplicationLinesTakeCopyModeFromTheRawRegistration) {
               "Source: C.TLB; DestDir: {cf}\\X; Flags: regtypelib ; CopyMode: normal\r\n"
               "Source: ARIAL.TTF; DestDir: {fonts}; Flags: sharedfile ; CopyMode: "
               "alwaysskipifsameorolder\r\n"
-              "Source: D;E.DAT; DestDir: $(CommonFilesSys); Flags: ; CopyMode: "
+              "Source: D;E.DAT; DestDir: {cf}\\System; Flags: ; CopyMode: "
               "alwaysskipifsameorolder\r\n");
 }
 
@@ -252,6 +252,130 @@ TEST(CompileMends, Utf8ByteOrderMarkDoesNotHideTheFirstSection) {
     EXPECT_EQ(script.find("\xEF\xBB\xBF"), std::string::npos);
 }
 
+// The mends that make installers do what the setup list says, each built from
+// lines of a real list. Each expectation runs from its first line to the end of
+// the script.
+struct InstallMend {
+    const char* what;
+    std::string list;
+    std::string expected;
+};
+
+void PrintTo(const InstallMend& mend, std::ostream* out) { *out << mend.what; }
+
+class InstallMends : public testing::TestWithParam<InstallMend> {};
+
+TEST_P(InstallMends, ScriptEndsAsExpected) {
+    Conversion conversion;
+    const std::string script = conversion.run(GetParam().list);
+    const std::string& expected = GetParam().expected;
+    const auto from = script.find(expected.substr(0, expected.find("\r\n")));
+    EXPECT_EQ(from == std::string::npos ? script : script.substr(from), expected);
+}
+
+const std::string kNoIcons = "\r\n[Icons]\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    RealLists, InstallMends,
+    testing::Values(
+        InstallMend{"CommonFilesSysIsTheSystemFolderOfCommonFiles",
+                    "[Setup1 Files]\r\n"
+                    "File1=@msado15.dll,$(CommonFilesSys)\\ADO,$(DLLSelfRegister),$(Shared),"
+                    "4/14/08 12:00:00 AM,520192,2.81.1132.0\r\n",
+                    "Source: msado15.dll; DestDir: {cf}\\System\\ADO; Flags: regserver sharedfile "
+                    "; CopyMode: normal\r\n" + kNoIcons},
+        InstallMend{"DLLSelfRegisterExRegistersInAnyLetterCase",
+                    "[Setup1 Files]\r\n"
+                    "File1=@MSCAL.OCX,$(WinSysPath),$(DLLSelfRegisterEx),$(Shared),"
+                    "4/12/20 4:21:59 AM,89600,8.0.0.5007\r\n"
+                    "File2=@MSCAL.OCX,$(WinSysPath),$(dllselfregisterex),$(Shared)\r\n",
+                    "Source: MSCAL.OCX; DestDir: {sys}; Flags: regserver sharedfile ; CopyMode: "
+                    "normal\r\nSource: MSCAL.OCX; DestDir: {sys}; Flags: regserver sharedfile ; "
+                    "CopyMode: normal\r\n" + kNoIcons},
+        InstallMend{"TypeLibraryMarkedForDllRegistrationIsRegisteredAsTypeLibrary",
+                    "[Setup1 Files]\r\n"
+                    "File1=@msado25.tlb,$(CommonFilesSys)\\ADO,$(DLLSelfRegister),$(Shared),"
+                    "4/14/08 12:00:00 AM,69632,2.81.1132.0\r\n"
+                    "File2=@MSADO20.TLB,$(WinSysPath),$(DLLSelfRegisterEx),$(Shared)\r\n"
+                    "File3=@msado28.tlb,$(WinSysPath),,$(Shared),12/7/19 3:07:53 AM,70656,"
+                    "6.2.19041.1\r\n"
+                    "File4=@msado28.tlb.dll,$(WinSysPath),$(DLLSelfRegister),\r\n",
+                    "Source: msado25.tlb; DestDir: {cf}\\System\\ADO; Flags: regtypelib "
+                    "sharedfile ; CopyMode: normal\r\n"
+                    "Source: MSADO20.TLB; DestDir: {sys}; Flags: regtypelib sharedfile ; "
+                    "CopyMode: normal\r\n"
+                    "Source: msado28.tlb; DestDir: {sys}; Flags: sharedfile ; CopyMode: "
+                    "alwaysskipifsameorolder\r\n"
+                    "Source: msado28.tlb.dll; DestDir: {sys}; Flags: regserver ; CopyMode: "
+                    "normal\r\n" + kNoIcons},
+        InstallMend{"ProgramsGroupIsTheStartMenusProgramsFolder",
+                    "[IconGroups]\r\nGroup0=$(programs)\r\nPrivateGroup0=-1\r\n"
+                    "Parent0=$(Programs)\r\n[$(Programs)]\r\nIcon1=\"Loader.exe\"\r\n"
+                    "Title1=Loader\r\nStartIn1=$(AppPath)\r\n"
+                    "[Setup]\r\nTitle=Stock Loader\r\n",
+                    "DefaultGroupName=Stock Loader\r\nOutputDir=C:\\Build\\OutPut\\\r\n"
+                    "OutputBaseFilename=Stock Loader\r\n\r\n\r\n[Files]\r\n"
+                    "; START VISUAL BASIC \r\n; END VISUAL BASIC\r\n\r\n[Icons]\r\n"
+                    "Name: {commonprograms}\\Loader; Filename: {app}\\Loader.exe;WorkingDir: "
+                    "{app}; IconFilename: {app}\\Loader.exe; IconIndex: 0\r\n"},
+        InstallMend{"ShortcutArgumentsBecomeParameters",
+                    "[IconGroups]\r\nGroup0=Loader\r\n[Loader]\r\n"
+                    "Icon1=\"Loader.exe /X\"\r\nTitle1=Loader\r\nStartIn1=$(AppPath)\r\n"
+                    "Icon2=\"\"Stock Tool.EXE   /f \"a;b\"\"\"\r\nTitle2=Tool\r\n"
+                    "Icon3=Report.exe\r\nTitle3=Report\r\n"
+                    "Icon4=Loader.exe \r\nTitle4=Blank\r\n",
+                    "Name: {group}\\Loader; Filename: {app}\\Loader.exe; Parameters: /X;WorkingDir: "
+                    "{app}; IconFilename: {app}\\Loader.exe; IconIndex: 0\r\n"
+                    "Name: {group}\\Tool; Filename: {app}\\Stock Tool.EXE; Parameters: "
+                    "\"/f \"\"a;b\"\"\";WorkingDir: ; IconFilename: {app}\\Stock Tool.EXE; "
+                    "IconIndex: 0\r\n"
+                    "Name: {group}\\Report; Filename: {app}\\Report.exe;WorkingDir: ; "
+                    "IconFilename: {app}\\Report.exe; IconIndex: 0\r\n"
+                    "Name: {group}\\Blank; Filename: {app}\\Loader.exe;WorkingDir: ; "
+                    "IconFilename: {app}\\Loader.exe; IconIndex: 0\r\n"},
+        InstallMend{"SelfRegisteringProgramRunsWithRegserver",
+                    "[Setup1 Files]\r\n"
+                    "File1=@APILOAD.EXE,$(WinSysPath),$(EXESelfRegister),$(Shared),"
+                    "1/16/97 12:00:00 AM,78848,5.0.0.3716\r\n"
+                    "File2=@Tools\\@Agent.exe,$(AppPath)\\Bin\\,$(exeselfregister),\r\n",
+                    "Source: APILOAD.EXE; DestDir: {sys}; Flags: sharedfile ; CopyMode: normal\r\n"
+                    "Source: Tools\\Agent.exe; DestDir: {app}\\Bin\\; Flags: ; CopyMode: "
+                    "normal\r\n" +
+                        kNoIcons +
+                        "\r\n[Run]\r\n"
+                        "Filename: {sys}\\APILOAD.EXE; Parameters: /REGSERVER; Flags: runhidden\r\n"
+                        "Filename: {app}\\Bin\\Agent.exe; Parameters: /REGSERVER; Flags: "
+                        "runhidden\r\n"},
+        InstallMend{"RegFileIsMergedIntoTheRegistry",
+                    "[Setup1 Files]\r\n"
+                    "File1=@0.REG,$(AppPath),0.REG,,6/20/17 12:50:12 PM,162,0.0.0.0\r\n"
+                    "File2=@crdeploy.reg,$(AppPath),,$(Shared),5/21/03 1:36:18 PM,162,0.0.0.0\r\n"
+                    "File3=@Setup.reg,$(AppPath)\\Data,setup.Reg,\r\n",
+                    "Source: 0.REG; DestDir: {app}; Flags: ; CopyMode: normal\r\n"
+                    "Source: crdeploy.reg; DestDir: {app}; Flags: sharedfile ; CopyMode: "
+                    "alwaysskipifsameorolder\r\n"
+                    "Source: Setup.reg; DestDir: {app}\\Data; Flags: ; CopyMode: normal\r\n" +
+                        kNoIcons +
+                        "\r\n[Run]\r\n"
+                        "Filename: {win}\\regedit.exe; Parameters: \"/s \"\"{app}\\0.REG\"\"\"; "
+                        "Flags: runhidden\r\n"
+                        "Filename: {win}\\regedit.exe; Parameters: \"/s \"\"{app}\\Data\\setup.Reg"
+                        "\"\"\"; Flags: runhidden\r\n"},
+        InstallMend{"RunLinesFollowTheDataAccessInstallerInFileOrder",
+                    "[Bootstrap Files]\r\n"
+                    "File1=@Agent.exe,$(WinSysPath),$(EXESelfRegister),\r\n"
+                    "File2=@KERNEL32.DLL,$(WinSysPath),k.reg,\r\n"
+                    "[Setup1 Files]\r\n"
+                    "File1=@0.REG,$(AppPath),0.REG,\r\n"
+                    "File2=@MDAC_TYP.EXE,$(AppPath),,$(Shared)\r\n"
+                    "File3=@APILOAD.EXE,$(WinSysPath),$(EXESelfRegister),$(Shared)\r\n",
+                    "[Run]\r\nFilename: {tmp}\\Mdac_typ.exe; WorkingDir: {tmp}; Parameters: /q\r\n"
+                    "Filename: {sys}\\Agent.exe; Parameters: /REGSERVER; Flags: runhidden\r\n"
+                    "Filename: {win}\\regedit.exe; Parameters: \"/s \"\"{app}\\0.REG\"\"\"; "
+                    "Flags: runhidden\r\n"
+                    "Filename: {sys}\\APILOAD.EXE; Parameters: /REGSERVER; Flags: runhidden\r\n"}),
+    [](const testing::TestParamInfo<InstallMend>& info) { return std::string(info.param.what); });
+
 namespace {
 
 // Hands out writers that fail, to see that a write error reaches the caller.
@@ -327,7 +451,7 @@ TEST(Diagnostics, EachMendAndSuspiciousEntryIsReportedOnce) {
          {"Title1 in [G]: note: found in a second section [G] of the same name, and used"}},
         {"[Setup]\r\n[Setup]\r\nTitle=App\r\nDefaultDir=$(Programs)\\App\r\n"
          "[Setup1 Files]\r\nFile1=@A.DLL,$(AppPath)\r\nFile2=@B.DLL,$(WinSysPath),,$(Shared)\r\n"
-         "File3=@C.DLL,$(CommonFilesSys)\\ADO,,\r\n",
+         "File3=@C.DLL,$(Start Menu)\\ADO,,\r\n",
          {"Title in [Setup]: note: found in a second section [Setup] of the same name, and used",
           "DefaultDir in [Setup]: note: found in a second section [Setup] of the same name, and "
           "used",
@@ -335,7 +459,7 @@ TEST(Diagnostics, EachMendAndSuspiciousEntryIsReportedOnce) {
           "it is",
           "File1 in [Setup1 Files]: warning: has 2 fields where a file entry has four; the "
           "missing ones are taken as empty",
-          "File3 in [Setup1 Files]: warning: the folder macro $(CommonFilesSys) is unknown and is "
+          "File3 in [Setup1 Files]: warning: the folder macro $(Start Menu) is unknown and is "
           "left as it is"}},
         {"[IconGroups]\r\nGroup0=G\r\n[G]\r\nIcon1=GAME.EXE\r\nStartIn1=$(AppPath)$(Bad)\r\n"
          "[Bootstrap Files]\r\nFile1=@GAME.EXE,$(AppPath),,\r\n"

@@ -39,7 +39,7 @@ Source: MSRDO20.DLL; DestDir: {sys}; Flags: regserver sharedfile ; CopyMode: nor
 Source: DAO350.DLL; DestDir: {dao}; Flags: regserver sharedfile ; CopyMode: normal
 Source: isButton.ocx; DestDir: {sys}; Flags: regserver sharedfile ; CopyMode: normal
 Source: ieinfo5.ocx; DestDir: {sys}; Flags: regserver sharedfile ; CopyMode: normal
-Source: MSCAL.OCX; DestDir: {sys}; Flags: sharedfile ; CopyMode: normal
+Source: MSCAL.OCX; DestDir: {sys}; Flags: regserver sharedfile ; CopyMode: normal
 Source: MSCOMES.DLL; DestDir: {sys}; Flags: sharedfile ; CopyMode: alwaysskipifsameorolder
 Source: MSCOMM32.OCX; DestDir: {sys}; Flags: regserver sharedfile ; CopyMode: normal
 Source: MSCH2ES.DLL; DestDir: {sys}; Flags: sharedfile ; CopyMode: alwaysskipifsameorolder
