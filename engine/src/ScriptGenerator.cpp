@@ -1,6 +1,7 @@
 #include "tembrix/engine/ScriptGenerator.h"
 
 #include <array>
+#include <cctype>
 #include <memory>
 #include <new>
 #include <optional>
@@ -179,12 +180,17 @@ public:
         line("AppVersion=", m_inputs.Version);
         m_line.assign("DefaultDirName=");
         translateFolder(list.view("Setup", "DefaultDir", ""), "Setup", "DefaultDir");
+        checkDefaultFolder(std::string_view(m_line).substr(15));
         m_out.writeLine(m_line);
         const std::string group = list.read("IconGroups", "Group0", "");
         checkSectionOfKey("IconGroups", "Group0");
         // "$(Programs)" is the Start menu's Programs folder itself, not a
         // folder of that name; its icons are still read from that section.
         const bool inProgramsFolder = equalsIgnoringCase(group, "$(Programs)");
+        if (inProgramsFolder)
+            note("IconGroups", "Group0",
+                 group + " is the Start menu's Programs folder itself: the shortcuts go there, "
+                         "and DefaultGroupName is the title");
         line("DefaultGroupName=", inProgramsFolder ? title : group);
         line("OutputDir=", m_inputs.OutputDir);
         const std::string baseName = installerBaseName(title);
@@ -233,6 +239,11 @@ public:
                      "the list's own quotes around the program are removed: " +
                          std::string(command));
             const auto [program, arguments] = splitProgramCommand(command);
+            if (!arguments.empty())
+                note(group, iconKey,
+                     "the arguments " + std::string(arguments) +
+                         " are passed as Parameters; the shortcut's program is " +
+                         std::string(program));
             if (program.empty())
                 warning(group, iconKey, "names no program, so the shortcut points to nothing");
             else if (!isInstalledProgram(program))
@@ -248,7 +259,10 @@ public:
             if (!arguments.empty())
                 m_line.append("; Parameters: ").append(parameterValue(arguments));
             m_line.append(";WorkingDir: ");
+            const std::size_t workingFolderAt = m_line.size();
             translateFolder(icon.workingFolder, group, "StartIn" + number);
+            checkWorkingFolder(std::string_view(m_line).substr(workingFolderAt), group,
+                               "StartIn" + number);
             m_line.append("; IconFilename: {app}\\").append(program).append("; IconIndex: 0");
             m_out.writeLine(m_line);
         }
@@ -306,9 +320,50 @@ private:
     void translateFolder(std::string_view folder, std::string_view section, std::string_view key) {
         m_unknownMacros.clear();
         appendFolderMacrosTranslated(m_line, folder, &m_unknownMacros);
+        if (folder.find("$(CommonFilesSys)") != std::string_view::npos)
+            note(section, key,
+                 "the folder macro $(CommonFilesSys) is translated as the Common Files\\System "
+                 "folder");
         for (std::string_view macro : m_unknownMacros)
             warning(section, key,
                     "the folder macro " + std::string(macro) + " is unknown and is left as it is");
+    }
+
+    // Setup resolves the default folder as it stands, so it must be rooted in
+    // a constant; an unknown macro in it has been reported already.
+    void checkDefaultFolder(std::string_view folder) {
+        if (folder.empty() || folder.front() == '{' || folder.front() == '\\' ||
+            folder.starts_with("$("))
+            return;
+        const unsigned char first = static_cast<unsigned char>(folder.front());
+        if (folder.size() >= 2 && folder[1] == ':' && first < 0x80 && std::isalpha(first))
+            warning("Setup", "DefaultDir",
+                    "the default folder " + std::string(folder) + " begins with the drive " +
+                        std::string(folder.substr(0, 2)) +
+                        ", so Setup fails where that drive does not exist");
+        else
+            warning("Setup", "DefaultDir",
+                    "the default folder " + std::string(folder) +
+                        " is relative, so Setup installs beside itself, wherever it is started");
+    }
+
+    // Setup creates a folder below {app} only for the files it installs there.
+    void checkWorkingFolder(std::string_view folder, std::string_view group, std::string_view key) {
+        const auto below = belowApplicationFolder(folder);
+        if (!below || below->empty())
+            return;
+        for (const auto& installed : m_applicationFiles) {
+            const std::string_view installedFolder = installed.first;
+            if (installedFolder.size() >= below->size() &&
+                equalsIgnoringCase(installedFolder.substr(0, below->size()), *below) &&
+                (installedFolder.size() == below->size() ||
+                 installedFolder[below->size()] == '\\'))
+                return;
+        }
+        warning(group, key,
+                "the working folder " + std::string(folder) +
+                    " is below {app}, but no file is installed there, so the shortcut starts in "
+                    "a folder that does not exist");
     }
 
     template <typename OnEntry> void walkFiles(std::string_view section, OnEntry&& onEntry) {
@@ -349,8 +404,15 @@ private:
         std::string_view flag = RegistrationFlag(entry.registration);
         // RegSvr32 cannot register a type library; its failure would make
         // Setup roll the whole installation back.
-        if (flag == "regserver " && endsWithIgnoringCase(entry.name, ".tlb"))
+        if (flag == "regserver " && endsWithIgnoringCase(entry.name, ".tlb")) {
             flag = "regtypelib ";
+            note(section, key,
+                 std::string(baseNameOf(entry.name)) +
+                     " is a type library, so it is registered with regtypelib; regserver would "
+                     "fail and roll the installation back");
+        } else if (equalsIgnoringCase(entry.registration, "$(DLLSelfRegisterEx)")) {
+            note(section, key, "$(DLLSelfRegisterEx) registers the file as $(DLLSelfRegister) does");
+        }
         const std::string_view shared = entry.shared.empty() ? "" : "sharedfile ";
         m_line.assign("Source: ").append(m_sourcePrefix).append(entry.name).append("; DestDir: ");
         const std::size_t destinationAt = m_line.size();
@@ -360,7 +422,7 @@ private:
         const std::string_view whyComment = whyCommentedOut(entry.name, destination, flag);
         const bool commentedOut = !whyComment.empty();
         if (!commentedOut)
-            addRegistrationRun(entry, destination);
+            addRegistrationRun(entry, section, key, destination);
         if (commentedOut) {
             note(section, key, std::string(baseNameOf(entry.name)).append(whyComment));
         } else if (const auto below = belowApplicationFolder(destination)) {
@@ -389,15 +451,29 @@ private:
 
     // Registrations that no file flag can express run once the files are in
     // place: a program that registers itself, and a .reg file to merge.
-    void addRegistrationRun(const FileEntry& entry, std::string_view destination) {
-        if (equalsIgnoringCase(entry.registration, "$(EXESelfRegister)")) {
-            m_registrationRuns.push_back("Filename: " +
-                                         installedPath(destination, baseNameOf(entry.name)) +
+    // A registration field that means nothing to the generator is reported.
+    void addRegistrationRun(const FileEntry& entry, std::string_view section,
+                            std::string_view key, std::string_view destination) {
+        const std::string_view registration = entry.registration;
+        if (equalsIgnoringCase(registration, "$(EXESelfRegister)")) {
+            const std::string_view name = baseNameOf(entry.name);
+            m_registrationRuns.push_back("Filename: " + installedPath(destination, name) +
                                          "; Parameters: /REGSERVER; Flags: runhidden");
-        } else if (endsWithIgnoringCase(entry.registration, ".reg")) {
+            note(section, key,
+                 std::string(name) + " registers itself: [Run] starts it with /REGSERVER");
+        } else if (endsWithIgnoringCase(registration, ".reg")) {
             m_registrationRuns.push_back("Filename: {win}\\regedit.exe; Parameters: \"/s \"\"" +
-                                         installedPath(destination, entry.registration) +
+                                         installedPath(destination, registration) +
                                          "\"\"\"; Flags: runhidden");
+            note(section, key,
+                 std::string(registration) + " is merged into the registry by regedit in [Run]");
+        } else if (!registration.empty() && RegistrationFlag(registration).empty() &&
+                   !equalsIgnoringCase(registration, "$(Remote)") &&
+                   !equalsIgnoringCase(registration, "$(VBLRegister)")) {
+            warning(section, key,
+                    "the registration " + std::string(registration) +
+                        " is neither a known macro nor a .reg file, so the file is copied but "
+                        "not registered");
         }
     }
 

@@ -259,6 +259,7 @@ struct InstallMend {
     const char* what;
     std::string list;
     std::string expected;
+    std::vector<std::string> described; // the notes that report the mends
 };
 
 void PrintTo(const InstallMend& mend, std::ostream* out) { *out << mend.what; }
@@ -271,29 +272,37 @@ TEST_P(InstallMends, ScriptEndsAsExpected) {
     const std::string& expected = GetParam().expected;
     const auto from = script.find(expected.substr(0, expected.find("\r\n")));
     EXPECT_EQ(from == std::string::npos ? script : script.substr(from), expected);
+    EXPECT_EQ(conversion.describedDiagnostics(), GetParam().described);
 }
 
+const std::string kTitled = "[Setup]\r\nTitle=App\r\n";
 const std::string kNoIcons = "\r\n[Icons]\r\n";
 
 INSTANTIATE_TEST_SUITE_P(
     RealLists, InstallMends,
     testing::Values(
         InstallMend{"CommonFilesSysIsTheSystemFolderOfCommonFiles",
-                    "[Setup1 Files]\r\n"
+                    kTitled + "[Setup1 Files]\r\n"
                     "File1=@msado15.dll,$(CommonFilesSys)\\ADO,$(DLLSelfRegister),$(Shared),"
                     "4/14/08 12:00:00 AM,520192,2.81.1132.0\r\n",
                     "Source: msado15.dll; DestDir: {cf}\\System\\ADO; Flags: regserver sharedfile "
-                    "; CopyMode: normal\r\n" + kNoIcons},
+                    "; CopyMode: normal\r\n" + kNoIcons,
+                    {"File1 in [Setup1 Files]: note: the folder macro $(CommonFilesSys) is "
+                     "translated as the Common Files\\System folder"}},
         InstallMend{"DLLSelfRegisterExRegistersInAnyLetterCase",
-                    "[Setup1 Files]\r\n"
+                    kTitled + "[Setup1 Files]\r\n"
                     "File1=@MSCAL.OCX,$(WinSysPath),$(DLLSelfRegisterEx),$(Shared),"
                     "4/12/20 4:21:59 AM,89600,8.0.0.5007\r\n"
                     "File2=@MSCAL.OCX,$(WinSysPath),$(dllselfregisterex),$(Shared)\r\n",
                     "Source: MSCAL.OCX; DestDir: {sys}; Flags: regserver sharedfile ; CopyMode: "
                     "normal\r\nSource: MSCAL.OCX; DestDir: {sys}; Flags: regserver sharedfile ; "
-                    "CopyMode: normal\r\n" + kNoIcons},
+                    "CopyMode: normal\r\n" + kNoIcons,
+                    {"File1 in [Setup1 Files]: note: $(DLLSelfRegisterEx) registers the file as "
+                     "$(DLLSelfRegister) does",
+                     "File2 in [Setup1 Files]: note: $(DLLSelfRegisterEx) registers the file as "
+                     "$(DLLSelfRegister) does"}},
         InstallMend{"TypeLibraryMarkedForDllRegistrationIsRegisteredAsTypeLibrary",
-                    "[Setup1 Files]\r\n"
+                    kTitled + "[Setup1 Files]\r\n"
                     "File1=@msado25.tlb,$(CommonFilesSys)\\ADO,$(DLLSelfRegister),$(Shared),"
                     "4/14/08 12:00:00 AM,69632,2.81.1132.0\r\n"
                     "File2=@MSADO20.TLB,$(WinSysPath),$(DLLSelfRegisterEx),$(Shared)\r\n"
@@ -307,23 +316,38 @@ INSTANTIATE_TEST_SUITE_P(
                     "Source: msado28.tlb; DestDir: {sys}; Flags: sharedfile ; CopyMode: "
                     "alwaysskipifsameorolder\r\n"
                     "Source: msado28.tlb.dll; DestDir: {sys}; Flags: regserver ; CopyMode: "
-                    "normal\r\n" + kNoIcons},
+                    "normal\r\n" + kNoIcons,
+                    {"File1 in [Setup1 Files]: note: msado25.tlb is a type library, so it is "
+                     "registered with regtypelib; regserver would fail and roll the installation "
+                     "back",
+                     "File1 in [Setup1 Files]: note: the folder macro $(CommonFilesSys) is "
+                     "translated as the Common Files\\System folder",
+                     "File2 in [Setup1 Files]: note: MSADO20.TLB is a type library, so it is "
+                     "registered with regtypelib; regserver would fail and roll the installation "
+                     "back"}},
         InstallMend{"ProgramsGroupIsTheStartMenusProgramsFolder",
                     "[IconGroups]\r\nGroup0=$(programs)\r\nPrivateGroup0=-1\r\n"
                     "Parent0=$(Programs)\r\n[$(Programs)]\r\nIcon1=\"Loader.exe\"\r\n"
                     "Title1=Loader\r\nStartIn1=$(AppPath)\r\n"
-                    "[Setup]\r\nTitle=Stock Loader\r\n",
+                    "[Setup]\r\nTitle=Stock Loader\r\n"
+                    "[Setup1 Files]\r\nFile1=@Loader.exe,$(AppPath),,\r\n",
                     "DefaultGroupName=Stock Loader\r\nOutputDir=C:\\Build\\OutPut\\\r\n"
                     "OutputBaseFilename=Stock Loader\r\n\r\n\r\n[Files]\r\n"
-                    "; START VISUAL BASIC \r\n; END VISUAL BASIC\r\n\r\n[Icons]\r\n"
+                    "; START VISUAL BASIC \r\n; END VISUAL BASIC\r\n"
+                    "Source: Loader.exe; DestDir: {app}; Flags: ; CopyMode: "
+                    "alwaysskipifsameorolder\r\n\r\n[Icons]\r\n"
                     "Name: {commonprograms}\\Loader; Filename: {app}\\Loader.exe;WorkingDir: "
-                    "{app}; IconFilename: {app}\\Loader.exe; IconIndex: 0\r\n"},
+                    "{app}; IconFilename: {app}\\Loader.exe; IconIndex: 0\r\n",
+                    {"Group0 in [IconGroups]: note: $(programs) is the Start menu's Programs "
+                     "folder itself: the shortcuts go there, and DefaultGroupName is the title"}},
         InstallMend{"ShortcutArgumentsBecomeParameters",
-                    "[IconGroups]\r\nGroup0=Loader\r\n[Loader]\r\n"
+                    kTitled + "[IconGroups]\r\nGroup0=Loader\r\n[Loader]\r\n"
                     "Icon1=\"Loader.exe /X\"\r\nTitle1=Loader\r\nStartIn1=$(AppPath)\r\n"
                     "Icon2=\"\"Stock Tool.EXE   /f \"a;b\"\"\"\r\nTitle2=Tool\r\n"
                     "Icon3=Report.exe\r\nTitle3=Report\r\n"
-                    "Icon4=Loader.exe \r\nTitle4=Blank\r\n",
+                    "Icon4=\"Loader.exe  \"\r\nTitle4=Blank\r\n"
+                    "[Setup1 Files]\r\nFile1=@Loader.exe,$(AppPath),,\r\n"
+                    "File2=@Stock Tool.EXE,$(AppPath),,\r\nFile3=@Report.exe,$(AppPath),,\r\n",
                     "Name: {group}\\Loader; Filename: {app}\\Loader.exe; Parameters: /X;WorkingDir: "
                     "{app}; IconFilename: {app}\\Loader.exe; IconIndex: 0\r\n"
                     "Name: {group}\\Tool; Filename: {app}\\Stock Tool.EXE; Parameters: "
@@ -332,9 +356,15 @@ INSTANTIATE_TEST_SUITE_P(
                     "Name: {group}\\Report; Filename: {app}\\Report.exe;WorkingDir: ; "
                     "IconFilename: {app}\\Report.exe; IconIndex: 0\r\n"
                     "Name: {group}\\Blank; Filename: {app}\\Loader.exe;WorkingDir: ; "
-                    "IconFilename: {app}\\Loader.exe; IconIndex: 0\r\n"},
+                    "IconFilename: {app}\\Loader.exe; IconIndex: 0\r\n",
+                    {"Icon1 in [Loader]: note: the arguments /X are passed as Parameters; the "
+                     "shortcut's program is Loader.exe",
+                     "Icon2 in [Loader]: note: the list's own quotes around the program are "
+                     "removed: Stock Tool.EXE   /f \"a;b\"",
+                     "Icon2 in [Loader]: note: the arguments /f \"a;b\" are passed as Parameters; "
+                     "the shortcut's program is Stock Tool.EXE"}},
         InstallMend{"SelfRegisteringProgramRunsWithRegserver",
-                    "[Setup1 Files]\r\n"
+                    kTitled + "[Setup1 Files]\r\n"
                     "File1=@APILOAD.EXE,$(WinSysPath),$(EXESelfRegister),$(Shared),"
                     "1/16/97 12:00:00 AM,78848,5.0.0.3716\r\n"
                     "File2=@Tools\\@Agent.exe,$(AppPath)\\Bin\\,$(exeselfregister),\r\n",
@@ -345,9 +375,13 @@ INSTANTIATE_TEST_SUITE_P(
                         "\r\n[Run]\r\n"
                         "Filename: {sys}\\APILOAD.EXE; Parameters: /REGSERVER; Flags: runhidden\r\n"
                         "Filename: {app}\\Bin\\Agent.exe; Parameters: /REGSERVER; Flags: "
-                        "runhidden\r\n"},
+                        "runhidden\r\n",
+                    {"File1 in [Setup1 Files]: note: APILOAD.EXE registers itself: [Run] starts it "
+                     "with /REGSERVER",
+                     "File2 in [Setup1 Files]: note: Agent.exe registers itself: [Run] starts it "
+                     "with /REGSERVER"}},
         InstallMend{"RegFileIsMergedIntoTheRegistry",
-                    "[Setup1 Files]\r\n"
+                    kTitled + "[Setup1 Files]\r\n"
                     "File1=@0.REG,$(AppPath),0.REG,,6/20/17 12:50:12 PM,162,0.0.0.0\r\n"
                     "File2=@crdeploy.reg,$(AppPath),,$(Shared),5/21/03 1:36:18 PM,162,0.0.0.0\r\n"
                     "File3=@Setup.reg,$(AppPath)\\Data,setup.Reg,\r\n",
@@ -360,9 +394,13 @@ INSTANTIATE_TEST_SUITE_P(
                         "Filename: {win}\\regedit.exe; Parameters: \"/s \"\"{app}\\0.REG\"\"\"; "
                         "Flags: runhidden\r\n"
                         "Filename: {win}\\regedit.exe; Parameters: \"/s \"\"{app}\\Data\\setup.Reg"
-                        "\"\"\"; Flags: runhidden\r\n"},
+                        "\"\"\"; Flags: runhidden\r\n",
+                    {"File1 in [Setup1 Files]: note: 0.REG is merged into the registry by regedit "
+                     "in [Run]",
+                     "File3 in [Setup1 Files]: note: setup.Reg is merged into the registry by "
+                     "regedit in [Run]"}},
         InstallMend{"RunLinesFollowTheDataAccessInstallerInFileOrder",
-                    "[Bootstrap Files]\r\n"
+                    kTitled + "[Bootstrap Files]\r\n"
                     "File1=@Agent.exe,$(WinSysPath),$(EXESelfRegister),\r\n"
                     "File2=@KERNEL32.DLL,$(WinSysPath),k.reg,\r\n"
                     "[Setup1 Files]\r\n"
@@ -373,7 +411,15 @@ INSTANTIATE_TEST_SUITE_P(
                     "Filename: {sys}\\Agent.exe; Parameters: /REGSERVER; Flags: runhidden\r\n"
                     "Filename: {win}\\regedit.exe; Parameters: \"/s \"\"{app}\\0.REG\"\"\"; "
                     "Flags: runhidden\r\n"
-                    "Filename: {sys}\\APILOAD.EXE; Parameters: /REGSERVER; Flags: runhidden\r\n"}),
+                    "Filename: {sys}\\APILOAD.EXE; Parameters: /REGSERVER; Flags: runhidden\r\n",
+                    {"File1 in [Bootstrap Files]: note: Agent.exe registers itself: [Run] starts "
+                     "it with /REGSERVER",
+                     "File2 in [Bootstrap Files]: note: KERNEL32.DLL is a Windows system file that "
+                     "Inno Setup refuses to install; its line is now a comment",
+                     "File1 in [Setup1 Files]: note: 0.REG is merged into the registry by regedit "
+                     "in [Run]",
+                     "File3 in [Setup1 Files]: note: APILOAD.EXE registers itself: [Run] starts it "
+                     "with /REGSERVER"}}),
     [](const testing::TestParamInfo<InstallMend>& info) { return std::string(info.param.what); });
 
 namespace {
@@ -473,6 +519,22 @@ TEST(Diagnostics, EachMendAndSuspiciousEntryIsReportedOnce) {
         {"[Setup]\r\nDefaultDir=$(ProgramFiles)\\$($(AppPath)\r\n",
          {"Title in [Setup]: warning: missing or empty, so the script names no application and "
           "no installer"}},
+        {setup + "DefaultDir=UserInterface\\bin\r\n",
+         {"DefaultDir in [Setup]: warning: the default folder UserInterface\\bin is relative, so "
+          "Setup installs beside itself, wherever it is started"}},
+        {setup + "DefaultDir=D:\\AcordeSv\\DSMS\r\n",
+         {"DefaultDir in [Setup]: warning: the default folder D:\\AcordeSv\\DSMS begins with the "
+          "drive D:, so Setup fails where that drive does not exist"}},
+        {setup + "[IconGroups]\r\nGroup0=G\r\n[G]\r\nIcon1=A.EXE\r\nStartIn1=$(AppPath)\\Data\r\n"
+                 "Icon2=A.EXE\r\nStartIn2=$(AppPath)\\bin\\\r\nIcon3=A.EXE\r\nStartIn3=$(WinPath)\r\n"
+                 "[Setup1 Files]\r\nFile1=@A.EXE,$(AppPath),,\r\n"
+                 "File2=@X.DLL,$(AppPath)\\BIN\\Sub,,\r\nFile3=@Y.DAT,$(AppPath)\\Databank,,\r\n",
+         {"StartIn1 in [G]: warning: the working folder {app}\\Data is below {app}, but no file is "
+          "installed there, so the shortcut starts in a folder that does not exist"}},
+        {setup + "[Setup1 Files]\r\nFile1=@A.DLL,$(AppPath),$(DLLRegister),\r\n"
+                 "File2=@B.VBR,$(AppPath),$(Remote),\r\nFile3=@C.OCX,$(AppPath),$(vblregister),\r\n",
+         {"File1 in [Setup1 Files]: warning: the registration $(DLLRegister) is neither a known "
+          "macro nor a .reg file, so the file is copied but not registered"}},
     };
     for (const Case& c : cases) {
         Conversion conversion;
