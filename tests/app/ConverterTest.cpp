@@ -116,7 +116,8 @@ TEST(Converter, WritesTheExampleToStandardOutputOrBesideTheList) {
     const Result printed = converter.run(withFixed({example, "-o", "-"}));
     EXPECT_EQ(printed.exitCode, 0) << printed.err;
     EXPECT_EQ(printed.out, data("engine/worked-example.iss")); // the example is the worked one
-    EXPECT_TRUE(printed.err.empty());
+    EXPECT_EQ(printed.err, example + ": File3 in [Setup1 Files]: note: INVENT.EXE registers "
+                                     "itself: [Run] starts it with /REGSERVER\n");
 
     TempFolder folder;
     fs::copy_file(example, folder.file("SETUP.LST"));
