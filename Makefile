@@ -49,8 +49,16 @@ sanitize: deps
 	cd $(BUILD_DIR)-asan && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ctest --output-on-failure -j $(JOBS)
 
 # Compiles the golden scripts with the real compiler (needs Wine; by hand only).
+# The Inno Setup 6 scripts need 6, and must compile there without a warning.
 iscc-check:
-	@for f in tests/data/corpus/*.iss tests/data/engine/*.iss; do echo "== $$f"; ../shared/tools/iscc-check --version all -b "$$f" || exit 1; done
+	@for f in tests/data/corpus/*.iss tests/data/engine/*.iss; do \
+	  echo "== $$f"; \
+	  case "$$f" in \
+	    *inno6.iss) out=$$(../shared/tools/iscc-check --version 6.0.3,6.3.1,6.4.1 -b "$$f" 2>&1) || { echo "$$out"; exit 1; }; \
+	                echo "$$out"; if echo "$$out" | grep -q '^Warning'; then echo "warnings above"; exit 1; fi ;; \
+	    *) ../shared/tools/iscc-check --version all -b "$$f" || exit 1 ;; \
+	  esac; \
+	done
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -52,6 +52,8 @@ constexpr std::string_view kUsage =
     "  --setup-lines PATH    the file of extra [Setup] lines (default: SetupLine.txt in the "
     "program's folder)\n"
     "  --add-lines PATH      append this file at the end of the script (turns that option on)\n"
+    "  --inno6               write for Inno Setup 6: its folder constants and flags, no copy "
+    "modes\n"
     "  -q, --quiet           do not report on standard error what was mended or looks wrong\n"
     "  -h, --help            usage;  --version  the program's version\n"
     "\n"
@@ -228,6 +230,7 @@ struct Options {
     bool absoluteSource = false;
     bool noRuntime = false;
     bool quiet = false;
+    bool inno6 = false;
     bool help = false;
     bool showVersion = false;
 };
@@ -273,6 +276,10 @@ std::optional<std::string> parseArguments(int argc, char** argv, Options& option
         }
         if (arg == "--no-runtime") {
             options.noRuntime = true;
+            continue;
+        }
+        if (arg == "--inno6") {
+            options.inno6 = true;
             continue;
         }
         if (arg == "-q" || arg == "--quiet") {
@@ -350,6 +357,8 @@ int main(int argc, char** argv) {
     inputs.UseAbsoluteSource = options.absoluteSource;
     inputs.SourceFolder = scriptText(options.sourceFolder.value_or(folder));
     inputs.IncludeRuntimeFiles = !options.noRuntime;
+    inputs.Dialect =
+        options.inno6 ? tembrix::ScriptDialect::Inno6 : tembrix::ScriptDialect::Classic;
     if (options.setupLines) {
         inputs.SetupLinesPath = *options.setupLines;
     } else if (const std::string programDir = programFolder(); !programDir.empty()) {

@@ -22,6 +22,30 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kFolderMa
     {"$(CommonFilesSys)", "{cf}\\System"},
 }};
 
+// Inno Setup 6 renamed these constants; the old names still work but draw a
+// warning. The auto forms follow the installer's privileges, which are an
+// administrator's by default, so they name the same folders. {fonts} was
+// renamed as well, but only in 6.3: its new name would not compile with 6.0.
+struct RenamedConstant {
+    std::string_view old, common, automatic;
+};
+constexpr std::array<RenamedConstant, 2> kRenamedConstants{{
+    {"{pf}", "{commonpf}", "{autopf}"},
+    {"{cf}", "{commoncf}", "{autocf}"},
+}};
+
+void appendConstant(std::string& out, std::string_view constant, FolderConstants names) {
+    if (names != FolderConstants::Classic)
+        for (const RenamedConstant& renamed : kRenamedConstants)
+            if (constant.starts_with(renamed.old)) {
+                out.append(names == FolderConstants::Inno6Auto ? renamed.automatic
+                                                               : renamed.common);
+                constant.remove_prefix(renamed.old.size());
+                break;
+            }
+    out.append(constant);
+}
+
 } // namespace
 
 // One scan from left to right gives the same result as replacing each macro in
@@ -29,7 +53,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kFolderMa
 // and every constant holds a "{", which no macro does, so a replacement never
 // forms a new occurrence with its neighbours.
 void appendFolderMacrosTranslated(std::string& out, std::string_view text,
-                                  std::vector<std::string_view>* unknown) {
+                                  std::vector<std::string_view>* unknown, FolderConstants names) {
     std::size_t done = 0;
     for (std::size_t at = text.find("$("); at != std::string_view::npos; at = text.find("$(", at)) {
         const std::size_t close = text.find(')', at + 2);
@@ -40,7 +64,7 @@ void appendFolderMacrosTranslated(std::string& out, std::string_view text,
         for (const auto& [macro, constant] : kFolderMacros) {
             if (candidate == macro) {
                 out.append(text.substr(done, at - done));
-                out.append(constant);
+                appendConstant(out, constant, names);
                 done = close + 1;
                 replaced = true;
                 break;

@@ -162,7 +162,8 @@ public:
                  const ProfileIndex& list, Diagnostics& diagnostics)
         : m_out(out), m_inputs(inputs), m_fileSystem(fileSystem), m_list(list),
           m_diagnostics(diagnostics),
-          m_sourcePrefix(inputs.UseAbsoluteSource ? inputs.SourceFolder : std::string()) {
+          m_sourcePrefix(inputs.UseAbsoluteSource ? inputs.SourceFolder : std::string()),
+          m_inno6(inputs.Dialect == ScriptDialect::Inno6) {
         m_line.reserve(512);
     }
 
@@ -176,10 +177,12 @@ public:
         m_out.writeLine("");
         m_out.writeLine("[Setup]");
         line("AppName=", title);
-        line("AppVerName=", title, " ", m_inputs.Version);
+        line("AppVerName=", title, m_inno6 && m_inputs.Version.empty() ? "" : " ",
+             m_inputs.Version);
         line("AppVersion=", m_inputs.Version);
         m_line.assign("DefaultDirName=");
-        translateFolder(list.view("Setup", "DefaultDir", ""), "Setup", "DefaultDir");
+        translateFolder(list.view("Setup", "DefaultDir", ""), "Setup", "DefaultDir",
+                        m_inno6 ? FolderConstants::Inno6Auto : FolderConstants::Classic);
         checkDefaultFolder(std::string_view(m_line).substr(15));
         m_out.writeLine(m_line);
         const std::string group = list.read("IconGroups", "Group0", "");
@@ -206,7 +209,7 @@ public:
 
         m_out.writeLine("[Files]");
         if (m_inputs.IncludeRuntimeFiles) {
-            m_out.writeLine("; START VISUAL BASIC ");
+            m_out.writeLine(m_inno6 ? "; START VISUAL BASIC" : "; START VISUAL BASIC ");
             walkFiles("Bootstrap Files", [this](const FileEntry& entry, std::string_view key) {
                 writeFileLine(entry, "Bootstrap Files", key, true);
             });
@@ -217,7 +220,10 @@ public:
             if (entry.name == kDataAccessInstaller) {
                 hasDataAccessInstaller = true;
                 line("Source: ", m_sourcePrefix,
-                     "Mdac_typ.exe; DestDir: {tmp}; CopyMode: normal; Flags: deleteafterinstall");
+                     m_inno6
+                         ? "Mdac_typ.exe; DestDir: {tmp}; Flags: promptifolder deleteafterinstall"
+                         : "Mdac_typ.exe; DestDir: {tmp}; CopyMode: normal; Flags: "
+                           "deleteafterinstall");
             } else {
                 writeFileLine(entry, "Setup1 Files", key, false);
             }
@@ -258,11 +264,13 @@ public:
                 .append(program);
             if (!arguments.empty())
                 m_line.append("; Parameters: ").append(parameterValue(arguments));
-            m_line.append(";WorkingDir: ");
-            const std::size_t workingFolderAt = m_line.size();
-            translateFolder(icon.workingFolder, group, "StartIn" + number);
-            checkWorkingFolder(std::string_view(m_line).substr(workingFolderAt), group,
-                               "StartIn" + number);
+            if (!m_inno6 || !icon.workingFolder.empty()) {
+                m_line.append(m_inno6 ? "; WorkingDir: " : ";WorkingDir: ");
+                const std::size_t workingFolderAt = m_line.size();
+                translateFolder(icon.workingFolder, group, "StartIn" + number);
+                checkWorkingFolder(std::string_view(m_line).substr(workingFolderAt), group,
+                                   "StartIn" + number);
+            }
             m_line.append("; IconFilename: {app}\\").append(program).append("; IconIndex: 0");
             m_out.writeLine(m_line);
         }
@@ -318,8 +326,13 @@ private:
 
     // Appends the translated folder to m_line and reports the macros it kept.
     void translateFolder(std::string_view folder, std::string_view section, std::string_view key) {
+        translateFolder(folder, section, key,
+                        m_inno6 ? FolderConstants::Inno6 : FolderConstants::Classic);
+    }
+    void translateFolder(std::string_view folder, std::string_view section, std::string_view key,
+                         FolderConstants names) {
         m_unknownMacros.clear();
-        appendFolderMacrosTranslated(m_line, folder, &m_unknownMacros);
+        appendFolderMacrosTranslated(m_line, folder, &m_unknownMacros, names);
         if (folder.find("$(CommonFilesSys)") != std::string_view::npos)
             note(section, key,
                  "the folder macro $(CommonFilesSys) is translated as the Common Files\\System "
@@ -356,8 +369,7 @@ private:
             const std::string_view installedFolder = installed.first;
             if (installedFolder.size() >= below->size() &&
                 equalsIgnoringCase(installedFolder.substr(0, below->size()), *below) &&
-                (installedFolder.size() == below->size() ||
-                 installedFolder[below->size()] == '\\'))
+                (installedFolder.size() == below->size() || installedFolder[below->size()] == '\\'))
                 return;
         }
         warning(group, key,
@@ -411,7 +423,8 @@ private:
                      " is a type library, so it is registered with regtypelib; regserver would "
                      "fail and roll the installation back");
         } else if (equalsIgnoringCase(entry.registration, "$(DLLSelfRegisterEx)")) {
-            note(section, key, "$(DLLSelfRegisterEx) registers the file as $(DLLSelfRegister) does");
+            note(section, key,
+                 "$(DLLSelfRegisterEx) registers the file as $(DLLSelfRegister) does");
         }
         const std::string_view shared = entry.shared.empty() ? "" : "sharedfile ";
         m_line.assign("Source: ").append(m_sourcePrefix).append(entry.name).append("; DestDir: ");
@@ -434,7 +447,17 @@ private:
                 folder.append(folder.empty() ? "" : "\\").append(name.substr(0, slash));
             m_applicationFiles.emplace_back(std::move(folder), std::string(baseNameOf(name)));
         }
-        if (runtime) {
+        if (m_inno6) {
+            // Copying over an older file only is Inno Setup 6's default; the
+            // copy mode "normal" is its flag promptifolder.
+            m_flags.clear();
+            if (runtime)
+                m_flags.append("restartreplace uninsneveruninstall ");
+            m_flags.append(flag).append(shared);
+            if (!runtime && !entry.registration.empty())
+                m_flags.append("promptifolder ");
+            appendFlags();
+        } else if (runtime) {
             m_line.append("; Flags: restartreplace uninsneveruninstall ")
                 .append(flag)
                 .append(shared);
@@ -452,8 +475,8 @@ private:
     // Registrations that no file flag can express run once the files are in
     // place: a program that registers itself, and a .reg file to merge.
     // A registration field that means nothing to the generator is reported.
-    void addRegistrationRun(const FileEntry& entry, std::string_view section,
-                            std::string_view key, std::string_view destination) {
+    void addRegistrationRun(const FileEntry& entry, std::string_view section, std::string_view key,
+                            std::string_view destination) {
         const std::string_view registration = entry.registration;
         if (equalsIgnoringCase(registration, "$(EXESelfRegister)")) {
             const std::string_view name = baseNameOf(entry.name);
@@ -477,6 +500,15 @@ private:
         }
     }
 
+    // "; Flags: " and the words of m_flags, each of which ends with a blank;
+    // nothing when there are none.
+    void appendFlags() {
+        if (m_flags.empty())
+            return;
+        m_flags.pop_back();
+        m_line.append("; Flags: ").append(m_flags);
+    }
+
     void insertFile(const std::string& path) {
         if (path.empty())
             return;
@@ -490,7 +522,9 @@ private:
     const ProfileIndex& m_list;
     Diagnostics& m_diagnostics;
     const std::string m_sourcePrefix;
+    const bool m_inno6;
     std::string m_line;
+    std::string m_flags;
     std::vector<std::string_view> m_unknownMacros;
     // (folder below {app}, file name) of every file that the script installs there.
     std::vector<std::pair<std::string, std::string>> m_applicationFiles;

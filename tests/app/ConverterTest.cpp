@@ -118,6 +118,8 @@ TEST(Converter, WritesTheExampleToStandardOutputOrBesideTheList) {
     EXPECT_EQ(printed.out, data("engine/worked-example.iss")); // the example is the worked one
     EXPECT_EQ(printed.err, example + ": File3 in [Setup1 Files]: note: INVENT.EXE registers "
                                      "itself: [Run] starts it with /REGSERVER\n");
+    EXPECT_EQ(converter.run(withFixed({example, "--inno6", "-o", "-"})).out,
+              data("engine/worked-example-inno6.iss"));
 
     TempFolder folder;
     fs::copy_file(example, folder.file("SETUP.LST"));

@@ -2,8 +2,9 @@
 
 #include "GeneratorSupport.h"
 
-// Real setup lists and their reviewed scripts, converted with the worked
-// example's inputs (OutputDir C:\Build\OutPut\, version 1.0, run-time files).
+// Real setup lists and their reviewed scripts, in both dialects, converted with
+// the worked example's inputs (OutputDir C:\Build\OutPut\, version 1.0,
+// run-time files).
 class CorpusTest : public testing::TestWithParam<const char*> {};
 
 TEST_P(CorpusTest, ScriptMatchesTheReviewedGoldenFile) {
@@ -12,6 +13,9 @@ TEST_P(CorpusTest, ScriptMatchesTheReviewedGoldenFile) {
     const std::string script = conversion.run(testData("corpus/" + name + ".lst"));
     ASSERT_TRUE(conversion.lastStatus.ok()) << conversion.lastStatus.reason();
     EXPECT_EQ(script, testData("corpus/" + name + ".iss"));
+
+    conversion.inputs.Dialect = tembrix::ScriptDialect::Inno6;
+    EXPECT_EQ(conversion.run(), testData("corpus/" + name + ".inno6.iss"));
 }
 
 INSTANTIATE_TEST_SUITE_P(RealLists, CorpusTest,

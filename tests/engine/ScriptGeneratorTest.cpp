@@ -39,6 +39,39 @@ TEST(GenerateScript, WritesTheWorkedExampleByteForByte) {
     conversion.inputs.UseAbsoluteSource = true;
     EXPECT_EQ(conversion.run(), testData("engine/worked-example-absolute.iss"));
     EXPECT_TRUE(conversion.lastStatus.ok());
+
+    conversion.inputs.UseAbsoluteSource = false;
+    conversion.inputs.Dialect = tembrix::ScriptDialect::Inno6;
+    EXPECT_EQ(conversion.run(), testData("engine/worked-example-inno6.iss"));
+}
+
+// What the real lists and the worked example do not show of Inno Setup 6's forms.
+TEST(GenerateScript, Inno6FormsHoldNoEmptyFlagsAndNoStrayBlanks) {
+    Conversion conversion;
+    conversion.inputs.Dialect = tembrix::ScriptDialect::Inno6;
+    conversion.inputs.Version = "";
+    const std::string script =
+        conversion.run("[Setup]\r\nTitle=App\r\nDefaultDir=$(CommonFiles)\\$(ProgramFiles)\r\n"
+                       "[IconGroups]\r\nGroup0=G\r\n[G]\r\nIcon1=A.EXE\r\nIcon2=B.EXE\r\n"
+                       "StartIn2=$(ProgramFiles)\\B\r\n"
+                       "[Setup1 Files]\r\nFile1=@A.EXE,$(ProgramFiles)\\A,$(EXESelfRegister),\r\n"
+                       "File2=@C.DLL,$(CommonFiles)\\C,$(DLLSelfRegister),\r\n"
+                       "File3=@D.TXT,$(AppPath),,$(Shared)\r\n"
+                       "File4=@USER32.DLL,$(WinSysPath),,\r\n");
+    EXPECT_NE(script.find("AppVerName=App\r\nAppVersion=\r\nDefaultDirName={autocf}\\{autopf}\r\n"),
+              std::string::npos)
+        << script;
+    EXPECT_EQ(filesOf(script),
+              "; START VISUAL BASIC\r\n; END VISUAL BASIC\r\n"
+              "Source: A.EXE; DestDir: {commonpf}\\A; Flags: promptifolder\r\n"
+              "Source: C.DLL; DestDir: {commoncf}\\C; Flags: regserver promptifolder\r\n"
+              "Source: D.TXT; DestDir: {app}; Flags: sharedfile\r\n"
+              "; Source: USER32.DLL; DestDir: {sys}\r\n");
+    EXPECT_EQ(iconsOf(script),
+              "Name: {group}\\; Filename: {app}\\A.EXE; IconFilename: {app}\\A.EXE; "
+              "IconIndex: 0\r\n"
+              "Name: {group}\\; Filename: {app}\\B.EXE; WorkingDir: {commonpf}\\B; "
+              "IconFilename: {app}\\B.EXE; IconIndex: 0\r\n");
 }
 
 TEST(GenerateScript, SetupSectionFollowsVersionAndSetupLines) {
@@ -156,9 +189,9 @@ TEST(GenerateScript, IconsComeFromTheFirstGroupUntilTheFirstEmptyProgram) {
 
     // An empty program ends the walk, also when it is an empty pair of quotes.
     for (const char* empty : {"", "\"\"", "''"})
-        EXPECT_EQ(iconsOf(conversion.run("[IconGroups]\r\nGroup0=Tools\r\n[Tools]\r\nIcon1=" +
-                                         std::string(empty) +
-                                         "\r\nTitle1=Has a title\r\nIcon2=B.EXE\r\n")),
+        EXPECT_EQ(iconsOf(conversion.run(
+                      "[IconGroups]\r\nGroup0=Tools\r\n[Tools]\r\nIcon1=" + std::string(empty) +
+                      "\r\nTitle1=Has a title\r\nIcon2=B.EXE\r\n")),
                   "")
             << empty;
 }

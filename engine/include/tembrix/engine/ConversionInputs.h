@@ -4,6 +4,12 @@
 
 namespace tembrix {
 
+/// The form of the script. `Classic` is what the wizard writes and what every
+/// Inno Setup from 5.5 on compiles; `Inno6` uses the names and flags of Inno
+/// Setup 6 (renamed folder constants, `promptifolder` instead of a copy mode,
+/// no empty flag lists), which compile there without a warning.
+enum class ScriptDialect { Classic, Inno6 };
+
 /// What the wizard (or the converter) hands to the script generator.
 /// Paths are in the platform's file-name encoding; the texts that are written
 /// into the script (SourceFolder, OutputDir, Version) are Windows-1252 bytes.
@@ -14,10 +20,11 @@ struct ConversionInputs {
     std::string SourceFolder;       ///< the setup list's folder, with its trailing separator
     std::string OutputDir;          ///< written after "OutputDir="
     std::string Version;            ///< written after "AppVersion=" and at the end of "AppVerName="
-    bool IncludeRuntimeFiles = true;///< write the run-time block from [Bootstrap Files]
-    std::string SetupLinesPath;     ///< whole text inserted at the end of [Setup], when it exists
-    bool AddExtraLines = false;     ///< append ExtraLinesPath at the end of the script
-    std::string ExtraLinesPath;     ///< whole text appended at the end, when AddExtraLines
+    bool IncludeRuntimeFiles = true; ///< write the run-time block from [Bootstrap Files]
+    std::string SetupLinesPath;      ///< whole text inserted at the end of [Setup], when it exists
+    bool AddExtraLines = false;      ///< append ExtraLinesPath at the end of the script
+    std::string ExtraLinesPath;      ///< whole text appended at the end, when AddExtraLines
+    ScriptDialect Dialect = ScriptDialect::Classic; ///< the form of the script
 };
 
 } // namespace tembrix
