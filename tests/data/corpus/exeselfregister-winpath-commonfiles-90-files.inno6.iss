@@ -116,3 +116,6 @@ Source: MODEL.exe; DestDir: {app}; Flags: sharedfile
 
 [Icons]
 Name: {group}\AgroModel 1.2; Filename: {app}\MODEL.exe; WorkingDir: {app}; IconFilename: {app}\MODEL.exe; IconIndex: 0
+
+[Run]
+Filename: {sys}\APILOAD.EXE; Parameters: /REGSERVER; Flags: runhidden

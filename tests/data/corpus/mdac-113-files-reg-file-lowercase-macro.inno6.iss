@@ -141,3 +141,4 @@ Name: {group}\Sistema de Recursos Humanos; Filename: {app}\SRG_Recursos_Humanos.
 
 [Run]
 Filename: {tmp}\Mdac_typ.exe; WorkingDir: {tmp}; Parameters: /q
+Filename: {win}\regedit.exe; Parameters: "/s ""{app}\0.REG"""; Flags: runhidden

@@ -39,7 +39,7 @@ Source: MSRDO20.DLL; DestDir: {sys}; Flags: regserver sharedfile promptifolder
 Source: DAO350.DLL; DestDir: {dao}; Flags: regserver sharedfile promptifolder
 Source: isButton.ocx; DestDir: {sys}; Flags: regserver sharedfile promptifolder
 Source: ieinfo5.ocx; DestDir: {sys}; Flags: regserver sharedfile promptifolder
-Source: MSCAL.OCX; DestDir: {sys}; Flags: sharedfile promptifolder
+Source: MSCAL.OCX; DestDir: {sys}; Flags: regserver sharedfile promptifolder
 Source: MSCOMES.DLL; DestDir: {sys}; Flags: sharedfile
 Source: MSCOMM32.OCX; DestDir: {sys}; Flags: regserver sharedfile promptifolder
 Source: MSCH2ES.DLL; DestDir: {sys}; Flags: sharedfile

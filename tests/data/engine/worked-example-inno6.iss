@@ -27,3 +27,4 @@ Name: {group}\Inventory; Filename: {app}\INVENT.EXE; WorkingDir: {app}; IconFile
 
 [Run]
 Filename: {tmp}\Mdac_typ.exe; WorkingDir: {tmp}; Parameters: /q
+Filename: {app}\INVENT.EXE; Parameters: /REGSERVER; Flags: runhidden
