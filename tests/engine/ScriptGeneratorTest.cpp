@@ -71,7 +71,9 @@ TEST(GenerateScript, Inno6FormsHoldNoEmptyFlagsAndNoStrayBlanks) {
               "Name: {group}\\; Filename: {app}\\A.EXE; IconFilename: {app}\\A.EXE; "
               "IconIndex: 0\r\n"
               "Name: {group}\\; Filename: {app}\\B.EXE; WorkingDir: {commonpf}\\B; "
-              "IconFilename: {app}\\B.EXE; IconIndex: 0\r\n");
+              "IconFilename: {app}\\B.EXE; IconIndex: 0\r\n"
+                               "\r\n[Run]\r\n"
+                               "Filename: {commonpf}\\A\\A.EXE; Parameters: /REGSERVER; Flags: runhidden\r\n");
 }
 
 TEST(GenerateScript, SetupSectionFollowsVersionAndSetupLines) {
