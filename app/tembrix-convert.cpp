@@ -2,6 +2,7 @@
 // build servers and tests. Its options and exit codes are relied on by other
 // tools; change them only with care.
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -13,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "SetupListSearch.h"
 #include "tembrix/engine/ConversionInputs.h"
 #include "tembrix/engine/ScriptGenerator.h"
 #include "tembrix/platform/Cp1252.h"
@@ -36,10 +38,16 @@ namespace {
 enum ExitCode { kWritten = 0, kNoSetupList = 1, kUsageError = 2, kNotWritten = 3 };
 
 constexpr std::string_view kUsage =
-    "Usage: tembrix-convert [options] SETUP.LST\n"
-    "Turns a Visual Basic 6 setup list into an Inno Setup script.\n"
+    "Usage: tembrix-convert [options] SETUP.LST...\n"
+    "Turns Visual Basic 6 setup lists into Inno Setup scripts.\n"
     "\n"
-    "  -o, --output PATH     the script to write; default: the setup list's folder + "
+    "With several setup lists (or --recursive) each script is written beside its list, each\n"
+    "list gets a line on standard error (\"written\" or the reason it failed), and a last line\n"
+    "gives the totals; one list that fails does not stop the others.\n"
+    "\n"
+    "  --recursive FOLDER    also convert every SETUP.LST (in any letter case) below FOLDER\n"
+    "  -o, --output PATH     with one setup list: the script to write; default: the setup list's "
+    "folder + "
     "\"Setup.iss\"; "
     "\"-\" = standard output\n"
     "  --app-version TEXT    AppVersion (default \"1.0\"; an empty text is allowed)\n"
@@ -58,7 +66,7 @@ constexpr std::string_view kUsage =
     "  -h, --help            usage;  --version  the program's version\n"
     "\n"
     "Exit status: 0 written, 1 the setup list is missing or not a file, 2 usage error,\n"
-    "3 the script could not be written.\n";
+    "3 the script could not be written; with several lists, the highest of theirs.\n";
 
 #ifdef _WIN32
 constexpr char kSeparator = '\\';
@@ -225,7 +233,8 @@ private:
 };
 
 struct Options {
-    std::string setupList;
+    std::vector<std::string> setupLists; ///< as given, then the ones found below folders
+    std::vector<std::string> recursive;  ///< folders to search
     std::optional<std::string> output, version, outputDir, sourceFolder, setupLines, addLines;
     bool absoluteSource = false;
     bool noRuntime = false;
@@ -288,6 +297,17 @@ std::optional<std::string> parseArguments(int argc, char** argv, Options& option
         }
         const std::size_t equals = arg.find('=');
         const std::string name = arg.substr(0, equals);
+        if (name == "--recursive") {
+            if (equals != std::string::npos)
+                options.recursive.push_back(arg.substr(equals + 1));
+            else if (i + 1 < argc)
+                options.recursive.push_back(argv[++i]);
+            else
+                return "option '" + arg + "' needs a value";
+            if (options.recursive.back().empty())
+                return std::string("the folder given with --recursive is empty");
+            continue;
+        }
         const Valued* match = nullptr;
         for (const Valued& candidate : valued)
             if (name == candidate.longName ||
@@ -305,16 +325,96 @@ std::optional<std::string> parseArguments(int argc, char** argv, Options& option
     }
     if (options.help || options.showVersion)
         return std::nullopt;
-    if (positional.empty())
+    if (positional.empty() && options.recursive.empty())
         return std::string("no setup list given");
-    if (positional.size() > 1)
-        return "more than one setup list given ('" + positional[0] + "', '" + positional[1] + "')";
+    if (options.output && (positional.size() > 1 || !options.recursive.empty()))
+        return std::string("-o names one script, but several setup lists are given; each "
+                           "script is written beside its list");
     if (options.output && options.output->empty())
         return std::string("the script's name given with -o is empty");
-    options.setupList = positional[0];
-    if (options.setupList.empty())
-        return std::string("the setup list's name is empty");
+    for (const std::string& list : positional)
+        if (list.empty())
+            return std::string("the setup list's name is empty");
+    options.setupLists = std::move(positional);
     return std::nullopt;
+}
+
+// How one setup list went: its exit code, and for a failure the reason, which
+// names the script where it is about the script.
+struct Outcome {
+    int exitCode = kWritten;
+    std::string reason;
+};
+
+Outcome convert(const Options& options, const std::string& setupList,
+                const ConverterFileSystem& fileSystem) {
+    if (!fileSystem.fileExists(setupList)) {
+        std::error_code ec;
+        const bool exists = std::filesystem::exists(std::filesystem::path(setupList), ec);
+        return {kNoSetupList, exists ? "not a file (a folder or a device)" : "no such setup list"};
+    }
+
+    const std::string folder = folderOf(absolutePath(setupList));
+    tembrix::ConversionInputs inputs;
+    inputs.SetupListPath = setupList;
+    inputs.ScriptPath = options.output.value_or(folder + "Setup.iss");
+    inputs.Version = scriptText(options.version.value_or("1.0"));
+    inputs.OutputDir = scriptText(options.outputDir.value_or(folder + "OutPut" + kSeparator));
+    inputs.UseAbsoluteSource = options.absoluteSource;
+    inputs.SourceFolder = scriptText(options.sourceFolder.value_or(folder));
+    inputs.IncludeRuntimeFiles = !options.noRuntime;
+    inputs.Dialect =
+        options.inno6 ? tembrix::ScriptDialect::Inno6 : tembrix::ScriptDialect::Classic;
+    if (options.setupLines) {
+        inputs.SetupLinesPath = *options.setupLines;
+    } else if (const std::string programDir = programFolder(); !programDir.empty()) {
+        inputs.SetupLinesPath = programDir +
+                                (isSeparator(programDir.back()) ? "" : std::string(1, kSeparator)) +
+                                "SetupLine.txt";
+    }
+    inputs.AddExtraLines = options.addLines.has_value();
+    inputs.ExtraLinesPath = options.addLines.value_or(std::string());
+
+    tembrix::Diagnostics diagnostics;
+    const tembrix::Status written = tembrix::GenerateScript(inputs, fileSystem, diagnostics);
+    if (!written)
+        return {kNotWritten, "cannot write the script " + written.reason()};
+    if (!options.quiet)
+        printDiagnostics(setupList, diagnostics);
+    return {};
+}
+
+// Several lists: each gets its line as soon as it is done, then the totals.
+int convertBatch(Options& options, const ConverterFileSystem& fileSystem) {
+    int highest = kWritten;
+    for (const std::string& folder : options.recursive) {
+        std::vector<std::string> found;
+        if (!tembrix::convert::FindSetupLists(folder, found)) {
+            printError(folder + (found.empty() ? ": not a folder that can be searched"
+                                               : ": could not be searched to the end"));
+            highest = std::max<int>(highest, kNoSetupList);
+        } else if (found.empty()) {
+            printError(folder + ": no setup list (SETUP.LST) below this folder");
+            highest = std::max<int>(highest, kNoSetupList);
+        }
+        options.setupLists.insert(options.setupLists.end(), found.begin(), found.end());
+    }
+    const std::vector<std::string> lists = tembrix::convert::WithoutRepeats(options.setupLists);
+    std::size_t written = 0;
+    for (const std::string& list : lists) {
+        const Outcome outcome = convert(options, list, fileSystem);
+        const std::string line =
+            list + ": " + (outcome.exitCode == kWritten ? "written" : outcome.reason) + "\n";
+        std::fwrite(line.data(), 1, line.size(), stderr);
+        std::fflush(stderr);
+        if (outcome.exitCode == kWritten)
+            ++written;
+        highest = std::max(highest, outcome.exitCode);
+    }
+    printError(std::to_string(lists.size()) +
+               (lists.size() == 1 ? " setup list: " : " setup lists: ") + std::to_string(written) +
+               " written, " + std::to_string(lists.size() - written) + " failed");
+    return highest;
 }
 
 } // namespace
@@ -340,42 +440,13 @@ int main(int argc, char** argv) {
     }
 
     ConverterFileSystem fileSystem;
-    if (!fileSystem.fileExists(options.setupList)) {
-        std::error_code ec;
-        const bool exists = std::filesystem::exists(std::filesystem::path(options.setupList), ec);
-        printError(options.setupList + ": " +
-                   (exists ? "not a file (a folder or a device)" : "no such setup list"));
-        return kNoSetupList;
-    }
-
-    const std::string folder = folderOf(absolutePath(options.setupList));
-    tembrix::ConversionInputs inputs;
-    inputs.SetupListPath = options.setupList;
-    inputs.ScriptPath = options.output.value_or(folder + "Setup.iss");
-    inputs.Version = scriptText(options.version.value_or("1.0"));
-    inputs.OutputDir = scriptText(options.outputDir.value_or(folder + "OutPut" + kSeparator));
-    inputs.UseAbsoluteSource = options.absoluteSource;
-    inputs.SourceFolder = scriptText(options.sourceFolder.value_or(folder));
-    inputs.IncludeRuntimeFiles = !options.noRuntime;
-    inputs.Dialect =
-        options.inno6 ? tembrix::ScriptDialect::Inno6 : tembrix::ScriptDialect::Classic;
-    if (options.setupLines) {
-        inputs.SetupLinesPath = *options.setupLines;
-    } else if (const std::string programDir = programFolder(); !programDir.empty()) {
-        inputs.SetupLinesPath = programDir +
-                                (isSeparator(programDir.back()) ? "" : std::string(1, kSeparator)) +
-                                "SetupLine.txt";
-    }
-    inputs.AddExtraLines = options.addLines.has_value();
-    inputs.ExtraLinesPath = options.addLines.value_or(std::string());
-
-    tembrix::Diagnostics diagnostics;
-    const tembrix::Status written = tembrix::GenerateScript(inputs, fileSystem, diagnostics);
-    if (!written) {
-        printError("cannot write the script " + written.reason());
-        return kNotWritten;
-    }
-    if (!options.quiet)
-        printDiagnostics(options.setupList, diagnostics);
-    return kWritten;
+    if (options.setupLists.size() > 1 || !options.recursive.empty())
+        return convertBatch(options, fileSystem);
+    const std::string& list = options.setupLists.front();
+    const Outcome outcome = convert(options, list, fileSystem);
+    if (outcome.exitCode == kNoSetupList)
+        printError(list + ": " + outcome.reason);
+    else if (outcome.exitCode != kWritten)
+        printError(outcome.reason);
+    return outcome.exitCode;
 }

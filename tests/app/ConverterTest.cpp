@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -75,20 +76,24 @@ std::vector<std::string> withFixed(std::vector<std::string> args) {
 
 TEST(Converter, UsageErrorsExitWithTwo) {
     const Converter converter;
-    for (const auto& args : std::vector<std::vector<std::string>>{{},
-                                                                  {"--bogus", "SETUP.LST"},
-                                                                  {"a.lst", "b.lst"},
-                                                                  {"SETUP.LST", "-o"},
-                                                                  {"SETUP.LST", "--app-version"},
-                                                                  {"SETUP.LST", "-o", ""},
-                                                                  {""}}) {
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{},
+                                               {"--bogus", "SETUP.LST"},
+                                               {"a.lst", "b.lst", "-o", "x.iss"},
+                                               {"--recursive", ".", "-o", "x.iss"},
+                                               {"--recursive"},
+                                               {"--recursive="},
+                                               {"SETUP.LST", "-o"},
+                                               {"SETUP.LST", "--app-version"},
+                                               {"SETUP.LST", "-o", ""},
+                                               {""}}) {
         const Result result = converter.run(args);
         EXPECT_EQ(result.exitCode, 2) << result.err;
         expectOneErrorLine(result, "--help");
     }
     const Result help = converter.run({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(help.out.starts_with("Usage: tembrix-convert [options] SETUP.LST\n"));
+    EXPECT_TRUE(help.out.starts_with("Usage: tembrix-convert [options] SETUP.LST...\n"));
     EXPECT_NE(help.out.find("--absolute-source"), std::string::npos);
     EXPECT_EQ(converter.run({"-h"}).out, help.out);
     const Result version = converter.run({"--version"});
@@ -188,6 +193,49 @@ TEST(Converter, ReportsEachMendOnStandardErrorUnlessQuiet) {
         EXPECT_EQ(silent.out, reported.out);
         EXPECT_TRUE(silent.err.empty()) << silent.err;
     }
+}
+
+TEST(Converter, BatchConvertsEachListOnceBesideItselfAndKeepsGoing) {
+    const Converter converter;
+    TempFolder root;
+    for (const char* folder : {"A/Support", "b", "E", "c/SETUP.LST"}) // c holds a folder named so
+        fs::create_directories(root.file(folder));
+    const std::string list = "[Setup]\r\nTitle=App\r\n";
+    const std::string a = root.write("A/Support/SETUP.LST", list);
+    const std::string b =
+        root.write("b/setup.lst", list + "[Setup1 Files]\r\nFile1=@USER32.DLL,$(WinSysPath),,\r\n");
+    const std::string e = root.write("E/Setup.Lst", list);
+    fs::create_directory(root.file("E/Setup.iss")); // its script cannot be written
+    root.write("b/SETUP.LST.bak", list);
+    const std::string missing = root.file("missing.lst");
+
+    const Result result = converter.run({missing, b, "--recursive", root.path().string(), "--quiet",
+                                         root.file("b/../b/setup.lst")});
+    EXPECT_EQ(result.exitCode, 3); // the highest of 1, 0, 0, 3
+    // Each list once, the given ones first; letter case does not order them (b before E).
+    const std::string expectedStart = missing + ": no such setup list\n" + b + ": written\n" + a +
+                                      ": written\n" + e + ": cannot write the script " +
+                                      root.file("E/Setup.iss") + ": ";
+    EXPECT_TRUE(result.err.starts_with(expectedStart)) << result.err;
+    EXPECT_TRUE(result.err.ends_with("\ntembrix-convert: 4 setup lists: 2 written, 2 failed\n"))
+        << result.err;
+    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 5);
+    EXPECT_TRUE(result.out.empty());
+    EXPECT_EQ(TempFolder::read(root.file("A/Support/Setup.iss")),
+              converter.run({a, "-o", "-"}).out); // as if converted alone
+    EXPECT_TRUE(fs::exists(root.file("b/Setup.iss")));
+
+    // Without --quiet the mends come before the list's own line; no list at all is a failure.
+    const Result reported =
+        converter.run({"--recursive", root.file("b"), "--recursive", root.file("c")});
+    EXPECT_EQ(reported.exitCode, 1);
+    EXPECT_EQ(reported.err, "tembrix-convert: " + root.file("c") +
+                                ": no setup list (SETUP.LST) below this folder\n" + b +
+                                ": File1 in [Setup1 Files]: note: USER32.DLL is a Windows system "
+                                "file that Inno Setup refuses to install; its line is now a "
+                                "comment\n" +
+                                b +
+                                ": written\ntembrix-convert: 1 setup list: 1 written, 0 failed\n");
 }
 
 TEST(Converter, SetupLinesDefaultToTheProgramsFolder) {
