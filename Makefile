@@ -5,10 +5,11 @@ BUILD_DIR   ?= build
 BUILD_TYPE  ?= RelWithDebInfo
 JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES    := cmake ninja-build g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
-               libbenchmark-dev fonts-liberation xvfb xauth x11-utils
+               libbenchmark-dev fonts-liberation xvfb xauth x11-utils \
+               dpkg-dev file help2man desktop-file-utils appstream qt6-translations-l10n
 SUDO        := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build test run bench sanitize format clean iscc-check
+.PHONY: all deps configure build test run bench sanitize format clean iscc-check package
 
 all: build
 
@@ -31,6 +32,10 @@ build: configure
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# build/tembrix_<version>_<arch>.deb and build/tembrix-<version>-linux-<arch>.tar.gz
+package: build
+	cd $(BUILD_DIR) && cpack
 
 run: build
 	@if [ -x $(BUILD_DIR)/tembrix ]; then \

@@ -972,6 +972,10 @@ int main(int argc, char** argv) {
     const QImage icon16 = drawIcon16();
     const bool ok = save(icon32, folder, QStringLiteral("icon/tembrix.png")) &&
                     save(icon16, folder, QStringLiteral("icon/tembrix16.png")) &&
+                    // The desktop's icon theme wants 64 pixels; doubling each
+                    // pixel keeps the crisp outlines of the 32-pixel drawing.
+                    save(icon32.scaled(64, 64, Qt::IgnoreAspectRatio, Qt::FastTransformation),
+                         folder, QStringLiteral("icon/tembrix64.png")) &&
                     saveIco({icon16, icon32}, folder + QStringLiteral("/tembrix.ico")) &&
                     save(drawWelcome(), folder, QStringLiteral("picture/welcome.png")) &&
                     saveLooks(drawOpenFolder(), folder, QStringLiteral("open")) &&

@@ -1,6 +1,6 @@
-// Starts the real program from a copy of its folder on a private X server,
-// with a private settings folder, and reads its window title from the
-// server's window list.
+// Starts the real program from a copy of its folder, or from an installed
+// prefix, on a private X server, with a private settings folder, and reads its
+// window title from the server's window list.
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "TempFolder.h"
@@ -75,8 +76,11 @@ protected:
         std::filesystem::copy_file(kEnglish, programFolder.file("English.lng"));
     }
 
-    /// Runs the copy until a top-level window named `title` appears (or 30 s pass).
-    bool runUntilTitle(const QString& title) {
+    /// Runs the program (by default the copy) until a top-level window named
+    /// `title` appears (or 30 s pass).
+    bool runUntilTitle(const QString& title, std::string path = {}) {
+        if (path.empty())
+            path = programFolder.file("tembrix");
         XServer server;
         if (server.display().isEmpty()) {
             ADD_FAILURE() << "Xvfb did not start";
@@ -89,7 +93,7 @@ protected:
         environment.insert("QT_QPA_PLATFORM", "xcb");
         QProcess program;
         program.setProcessEnvironment(environment);
-        program.start(QString::fromStdString(programFolder.file("tembrix")), {});
+        program.start(QString::fromStdString(path), {});
         bool seen = program.waitForStarted(5000);
         const QString quoted = '"' + title + '"';
         const QDeadlineTimer deadline(30000);
@@ -108,8 +112,32 @@ protected:
         return seen;
     }
 
+    void chooseLanguage(const std::string& path) {
+        std::filesystem::create_directories(settingsFolder.path() / "Tembrix");
+        settingsFolder.write("Tembrix/Tembrix.conf", "[FILES]\nLNG=" + path + "\n");
+    }
+
     TempFolder programFolder;
     TempFolder settingsFolder;
+};
+
+/// The program installed by the install test, started through its link in
+/// <prefix>/bin; its program folder is <prefix>/lib/tembrix.
+class InstalledProgram : public Program {
+protected:
+    void SetUp() override {
+        const char* prefix = std::getenv("TEMBRIX_INSTALLED_PREFIX");
+        if (prefix == nullptr)
+            GTEST_SKIP() << "run by install_test";
+        Program::SetUp();
+        link = std::string(prefix) + "/bin/tembrix";
+        folder = std::string(prefix) + "/lib/tembrix";
+        std::filesystem::remove_all(folder + "/Francais.lng");
+    }
+    void TearDown() override { std::filesystem::remove_all(folder + "/Francais.lng"); }
+
+    std::string link;
+    std::string folder;
 };
 
 } // namespace
@@ -123,10 +151,25 @@ TEST_F(Program, FirstStartWritesTheFrenchTemplateAndShowsFrench) {
 }
 
 TEST_F(Program, TheSavedLanguageIsAppliedAfterTheFrenchExport) {
-    std::filesystem::create_directories(settingsFolder.path() / "Tembrix");
-    settingsFolder.write("Tembrix/Tembrix.conf",
-                         "[FILES]\nLNG=" + programFolder.file("English.lng") + "\n");
+    chooseLanguage(programFolder.file("English.lng"));
     EXPECT_TRUE(runUntilTitle("TEMBRIX CONVERTER"));
     EXPECT_EQ(TempFolder::read(programFolder.file("Francais.lng")),
               TempFolder::read(kGoldenFrench));
+}
+
+TEST_F(InstalledProgram, FindsItsFolderThroughTheLink) {
+    EXPECT_TRUE(runUntilTitle("TEMBRIX CONVERTOR", link));
+    EXPECT_EQ(TempFolder::read(folder + "/Francais.lng"), TempFolder::read(kGoldenFrench));
+    chooseLanguage(folder + "/English.lng");
+    EXPECT_TRUE(runUntilTitle("TEMBRIX CONVERTER", link));
+}
+
+TEST_F(InstalledProgram, AFrenchFileThatCannotBeWrittenIsNoObstacle) {
+    // A folder in its place refuses the export to every user, root included,
+    // as a program folder that belongs to root refuses it to a user.
+    std::filesystem::create_directory(folder + "/Francais.lng");
+    EXPECT_TRUE(runUntilTitle("TEMBRIX CONVERTOR", link));
+    chooseLanguage(folder + "/English.lng");
+    EXPECT_TRUE(runUntilTitle("TEMBRIX CONVERTER", link));
+    EXPECT_TRUE(std::filesystem::is_directory(folder + "/Francais.lng"));
 }
