@@ -157,6 +157,16 @@ std::vector<std::string> listLanguageFiles(const std::string& folder) {
     return names;
 }
 
+std::string qtLocaleOf(const std::string& languageFile) {
+    std::string locale = ReadProfileString(languageFile, kMessageSection, "QtLocale", "");
+    if (!locale.empty())
+        return locale;
+    const std::size_t slash = languageFile.find_last_of("/\\");
+    const std::string_view name = std::string_view(languageFile).substr(
+        slash == std::string::npos ? 0 : slash + 1);
+    return equalsIgnoringCase(name, "Francais.lng") ? "fr" : "";
+}
+
 std::string translatorInstructions(const std::string& currentLanguageFile) {
     return "Translate this file \r\n\r\n" + currentLanguageFile +
            "\r\n\r\nand save it in the application folder like this :\r\n"

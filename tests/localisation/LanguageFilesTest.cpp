@@ -70,7 +70,10 @@ TEST(StartupExport, WritesTheGoldenFrancaisIntoAnEmptyFolder) {
 
 TEST(EnglishLanguageFile, TranslatesEveryKeyOfTheTemplate) {
     const std::vector<Entry> french = entriesOf(TempFolder::read(kGoldenFrancais));
-    const std::vector<Entry> english = entriesOf(TempFolder::read(kEnglish));
+    std::vector<Entry> english = entriesOf(TempFolder::read(kEnglish));
+    // Beyond the template's keys, English names its Qt language.
+    EXPECT_EQ(valueOf(english, "QtLocale"), "en");
+    std::erase_if(english, [](const Entry& e) { return e.key == "QtLocale"; });
     ASSERT_EQ(english.size(), french.size());
     std::set<std::string> seen;
     for (std::size_t i = 0; i < english.size(); ++i) {
@@ -115,4 +118,29 @@ TEST(LanguageListing, ListsLngFilesSortedWithoutLetterCase) {
     EXPECT_EQ(tembrix::listLanguageFiles(folder.path().string()),
               (std::vector<std::string>{"deutsch.Lng", "English.LNG", "Francais.lng", "yankee.lng",
                                         "Zulu.LNG", "zulu.lng"}));
+}
+
+TEST(LanguageFiles, QtLocaleComesFromTheFileElseFromTheFrenchName) {
+    TempFolder folder;
+    const struct {
+        const char* name;
+        const char* content; // nullptr: no such file
+        const char* expected;
+    } cases[] = {
+        {"Deutsch.lng", "[MSG]\r\nmsg1=Ziel\r\nQTLOCALE = de_AT \r\n", "de_AT"},
+        {"Deutsch.lng", "[Form1]\r\nQtLocale=de\r\n[MSG]\r\nmsg1=Ziel\r\n", ""},
+        {"Deutsch.lng", "[MSG]\r\nQtLocale=\r\n", ""},
+        {"Deutsch.lng", nullptr, ""},
+        {"Francais.lng", "[MSG]\r\nmsg1=Fichier ISS cible\r\n", "fr"},
+        {"FRANCAIS.LNG", nullptr, "fr"}, // the built-in texts are kept
+        {"Francais.lng", "[MSG]\r\nQtLocale=fr_CA\r\n", "fr_CA"},
+        {"Francais.lng.old", nullptr, ""},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove(folder.file(c.name));
+        if (c.content)
+            folder.write(c.name, c.content);
+        EXPECT_EQ(tembrix::qtLocaleOf(folder.file(c.name)), c.expected) << c.name << " " << (c.content ? c.content : "(none)");
+    }
+    EXPECT_EQ(tembrix::qtLocaleOf(kEnglish), "en");
 }

@@ -1,10 +1,15 @@
+#include <QCoreApplication>
+#include <QFile>
 #include <QFileDialog>
+#include <QLibraryInfo>
 
 #include <gtest/gtest.h>
 
 #include "RecordingServices.h"
+#include "TempFolder.h"
 #include "tembrix/platformqt/FileDialogs.h"
 #include "tembrix/platformqt/QtFileDialogBackend.h"
+#include "tembrix/platformqt/QtOwnTexts.h"
 
 using namespace tembrix;
 using Entries = std::vector<std::pair<QString, QString>>;
@@ -131,4 +136,29 @@ TEST(QtFileDialogBackend, DialogIsSetUpAsRequested) {
         EXPECT_TRUE(dialog.defaultSuffix().isEmpty());
         EXPECT_EQ(dialog.selectedNameFilter(), "*.ISS (*.iss)");
     }
+}
+
+// Each step asks for a language and reads Qt's own "Cancel" afterwards: a
+// language without a file, or a value that is no language, changes nothing.
+TEST(QtOwnTexts, FollowTheLanguageAskedFor) {
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_fr.qm"))
+        GTEST_SKIP() << "Qt's translations are not installed (qt6-translations-l10n)";
+    const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+    const std::pair<const char*, const char*> steps[] = {
+        {"fr", "Annuler"},       {"xx", "Annuler"},   {"../de", "Annuler"}, {"de_AT", "Abbrechen"},
+        {"", "Abbrechen"},       {"en", "Cancel"},    {"pt-BR", "Cancelar"}, {"en_GB", "Cancel"},
+    };
+    {
+        QtOwnTexts texts;
+        for (const auto& [locale, expected] : steps) {
+            texts.use(locale);
+            EXPECT_EQ(cancel(), expected) << locale;
+        }
+        texts.use("fr");
+    }
+    EXPECT_EQ(cancel(), "Cancel") << "the texts leave with their object";
+    TempFolder empty;
+    QtOwnTexts elsewhere(QString::fromStdString(empty.path().string()));
+    elsewhere.use("fr");
+    EXPECT_EQ(cancel(), "Cancel");
 }

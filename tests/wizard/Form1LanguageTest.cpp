@@ -1,4 +1,7 @@
+#include <QAbstractButton>
 #include <QAction>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -10,6 +13,7 @@
 
 #include "WizardFakes.h"
 #include "tembrix/platformqt/ImageButton.h"
+#include "tembrix/platformqt/QtFileDialogBackend.h"
 
 using namespace tembrix;
 using namespace tembrix::testing;
@@ -83,6 +87,34 @@ TEST(Form1Language, ChoosingAnEntrySavesAppliesAndRestoresTheFileNames) {
     entry(h, 1)->trigger();
     EXPECT_EQ(form.windowTitle(), "TEMBRIX CONVERTOR");
     EXPECT_EQ(h.find<QLineEdit>("txtLST")->text(), "typed");
+}
+
+// The buttons of the dialog that cmdChooseLST opens, as Qt builds it.
+QStringList setupListDialogButtons(WizardHarness& h) {
+    QTest::mouseClick(h.find<ImageButton>("cmdChooseLST"), Qt::LeftButton);
+    QFileDialog dialog;
+    QtFileDialogBackend::configure(dialog, h.dialogs.requests.back());
+    QStringList texts;
+    for (const QAbstractButton* button : dialog.findChild<QDialogButtonBox*>()->buttons())
+        texts << button->text();
+    texts.sort();
+    return texts;
+}
+
+TEST(Form1Language, QtsOwnTextsSpeakTheWindowsLanguage) {
+    WizardHarness h;
+    std::filesystem::copy_file(kEnglish, h.folder.file("English.lng"));
+    h.folder.write("Klingon.lng", "[Form1]\r\nForm.Caption=tlhIngan\r\n");
+    h.start();
+    QTest::mouseClick(h.find<ImageButton>("BTnext"), Qt::LeftButton);
+    const QStringList french{"&Ouvrir", "Annuler"}, english{"&Open", "Cancel"};
+    EXPECT_EQ(setupListDialogButtons(h), french);
+    entry(h, 0)->trigger(); // English.lng
+    EXPECT_EQ(setupListDialogButtons(h), english);
+    entry(h, 2)->trigger(); // Klingon.lng names no Qt language: Qt's texts stay
+    EXPECT_EQ(setupListDialogButtons(h), english);
+    entry(h, 1)->trigger(); // Francais.lng
+    EXPECT_EQ(setupListDialogButtons(h), french);
 }
 
 TEST(Form1Language, OtherNamesTheCurrentFileAndOpensItAsOneArgument) {

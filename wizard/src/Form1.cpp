@@ -20,6 +20,7 @@
 #include "tembrix/engine/ScriptGenerator.h"
 #include "tembrix/localisation/Form1Controls.h"
 #include "tembrix/platform/FileSystem.h"
+#include "tembrix/platformqt/QtOwnTexts.h"
 #include "tembrix/platformqt/ImageButton.h"
 #include "tembrix/platformqt/ShellOpen.h"
 #include "tembrix/platformqt/TextBridge.h"
@@ -65,6 +66,9 @@ Form1::Form1(const DesktopServices& services, AboutLauncher& about,
     setObjectName(QString::fromUtf8(kForm1Name.data(), qsizetype(kForm1Name.size())));
     m_ui = std::make_unique<Form1Widgets>(buildForm1Widgets(this));
     m_texts = std::make_unique<Form1Texts>(this, *m_ui);
+    // The built-in texts are French, and so are Qt's until a language says otherwise.
+    m_qtTexts = std::make_unique<QtOwnTexts>();
+    m_qtTexts->use(QStringLiteral("fr"));
     connectHandlers();
     formLoad();
 
@@ -122,6 +126,7 @@ void Form1::formLoad() {
             .value_or(programFile(app, QStringLiteral("Francais.lng")));
     processPendingEvents();
     m_translate.ApplyLanguage(*m_texts, pathFromQt(language));
+    matchQtTexts(pathFromQt(language));
     BuildLanguageMenu();
 
     m_ui->abEdit->initialise(1);

@@ -11,6 +11,7 @@
 #include "Form1Layout.h"
 #include "Form1Texts.h"
 #include "tembrix/platformqt/ImageButton.h"
+#include "tembrix/platformqt/QtOwnTexts.h"
 #include "tembrix/platformqt/TextBridge.h"
 
 namespace tembrix {
@@ -44,7 +45,13 @@ void Form1::chooseLanguage(int index) {
     m_translate.setCurrentLanguageFile(pathFromQt(path));
     m_services.settings->write(QStringLiteral("FILES"), QStringLiteral("LNG"), path);
     m_translate.ApplyLanguage(*m_texts, pathFromQt(path));
+    matchQtTexts(pathFromQt(path));
     BuildLanguageMenu();
+}
+
+void Form1::matchQtTexts(const std::string& languageFile) {
+    if (const std::string locale = qtLocaleOf(languageFile); !locale.empty())
+        m_qtTexts->use(qtFromCp1252(locale));
 }
 
 void Form1::showTranslatorInstructions() {

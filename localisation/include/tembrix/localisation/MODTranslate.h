@@ -53,6 +53,12 @@ private:
 /// the folder cannot be listed.
 std::vector<std::string> listLanguageFiles(const std::string& folder);
 
+/// The language of Qt's own texts (standard buttons, file dialogs) that goes
+/// with a language file: the key "QtLocale" of its [MSG] section ("de",
+/// "pt_BR"), else "fr" for Francais.lng, which holds the built-in texts, else
+/// empty: Qt's texts are left as they are.
+std::string qtLocaleOf(const std::string& languageFile);
+
 /// The text that "Other ..." shows, lines joined by CR LF, with the path of
 /// the current language file inserted as given (empty when there is none).
 std::string translatorInstructions(const std::string& currentLanguageFile);

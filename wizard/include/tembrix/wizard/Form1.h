@@ -19,6 +19,7 @@ class FileSystem;
 class ImageButton;
 struct Form1Widgets;
 class Form1Texts;
+class QtOwnTexts;
 
 /// The wizard window: five pages over one rectangle, the bottom row of
 /// navigation buttons and the language menu. Every control is found by its
@@ -93,6 +94,7 @@ private:
     void openLanguageMenu();
     void chooseLanguage(int index);
     void showTranslatorInstructions();
+    void matchQtTexts(const std::string& languageFile);
     QString messageText(const char* key) const;
 
     DesktopServices m_services;
@@ -102,6 +104,7 @@ private:
     std::unique_ptr<Form1Widgets> m_ui;
     std::unique_ptr<Form1Texts> m_texts;
     MODTranslate m_translate;
+    std::unique_ptr<QtOwnTexts> m_qtTexts;
     ConversionInputs m_inputs;
     int m_currentStep = 0;
     QString m_outputDirCopy;
