@@ -180,10 +180,11 @@ public:
         line("AppVerName=", title, m_inno6 && m_inputs.Version.empty() ? "" : " ",
              m_inputs.Version);
         line("AppVersion=", m_inputs.Version);
-        m_line.assign("DefaultDirName=");
+        constexpr std::string_view kDefaultDirName = "DefaultDirName=";
+        m_line.assign(kDefaultDirName);
         translateFolder(list.view("Setup", "DefaultDir", ""), "Setup", "DefaultDir",
                         m_inno6 ? FolderConstants::Inno6Auto : FolderConstants::Classic);
-        checkDefaultFolder(std::string_view(m_line).substr(15));
+        checkDefaultFolder(std::string_view(m_line).substr(kDefaultDirName.size()));
         m_out.writeLine(m_line);
         const std::string group = list.read("IconGroups", "Group0", "");
         checkSectionOfKey("IconGroups", "Group0");
