@@ -62,6 +62,17 @@ ProfileIndex loadLanguageFile(const std::string& filePath) {
     return ProfileIndex::parse(std::move(*bytes));
 }
 
+// The apply reads a marked file as UTF-8 (above), so what the exports write
+// into it must be UTF-8 as well: Windows-1252 bytes there would read back as
+// "?". The mark and the translator's own UTF-8 texts stay as they are.
+void storeTexts(const std::string& filePath, std::string_view section,
+                std::vector<std::pair<std::string, std::string>> texts) {
+    if (const auto bytes = readWholeFile(filePath); bytes && startsWithUtf8Bom(*bytes))
+        for (auto& text : texts)
+            text.second = utf8FromCp1252(text.second);
+    StoreProfileStrings(filePath, section, texts);
+}
+
 bool hasLanguageExtension(std::string_view name) {
     constexpr std::string_view extension = ".lng";
     return name.size() >= extension.size() &&
@@ -83,7 +94,7 @@ void MODTranslate::ExportFormTexts(const TranslatableWindow& window, const std::
         if (const auto toolTip = control->toolTip(); toolTip && !toolTip->empty())
             texts.emplace_back(propertyKey(*control, kToolTipProperty), *toolTip);
     }
-    StoreProfileStrings(filePath, window.name(), texts);
+    storeTexts(filePath, window.name(), std::move(texts));
 }
 
 void MODTranslate::ApplyLanguage(TranslatableWindow& window, const std::string& filePath) {
@@ -119,7 +130,7 @@ void MODTranslate::ExportMessages(const std::string& filePath) {
     std::vector<std::pair<std::string, std::string>> messages;
     for (std::size_t i = 0; i < m_messages.size(); ++i)
         messages.emplace_back(messageKey(i + 1), m_messages[i]);
-    StoreProfileStrings(filePath, kMessageSection, messages);
+    storeTexts(filePath, kMessageSection, std::move(messages));
 }
 
 std::string MODTranslate::GetMessageText(const std::string& key) const {

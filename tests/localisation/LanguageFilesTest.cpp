@@ -50,21 +50,32 @@ std::string valueOf(const std::vector<Entry>& entries, const std::string& key) {
 
 } // namespace
 
-TEST(StartupExport, WritesTheGoldenFrancaisIntoAnEmptyFolder) {
+TEST(StartupExport, WritesTheGoldenFrancaisAndAppliesItBack) {
+    using tembrix::cp1252FromUtf8;
     const std::string golden = TempFolder::read(kGoldenFrancais);
     ASSERT_FALSE(golden.empty());
-    TempFolder folder;
-    const std::string file = folder.file("Francais.lng");
-
-    // Twice, as at two starts: the second export finds the file and rewrites it alike.
-    for (int start = 0; start < 2; ++start) {
-        FakeForm1 window;
-        MODTranslate translate;
-        translate.ExportFormTexts(window, file);
-        translate.LoadDefaultMessages();
-        translate.ExportMessages(file);
-        EXPECT_EQ(TempFolder::read(file), golden) << "start " << start;
-        EXPECT_EQ(folder.entryCount(), 1u) << "no temporary file left behind";
+    // A translator's editor may have saved the file as UTF-8 with a mark: it stays UTF-8.
+    const std::string mark = "\xEF\xBB\xBF";
+    const std::pair<std::string, std::string> cases[] = {
+        {"", golden}, {mark, mark + tembrix::utf8FromCp1252(golden)}};
+    for (const auto& [before, after] : cases) {
+        TempFolder folder;
+        const std::string file = folder.file("Francais.lng");
+        if (!before.empty())
+            folder.write("Francais.lng", before);
+        // Twice, as at two starts: the second export finds the file and rewrites it alike.
+        for (int start = 0; start < 2; ++start) {
+            FakeForm1 window;
+            MODTranslate translate;
+            translate.ExportFormTexts(window, file);
+            translate.LoadDefaultMessages();
+            translate.ExportMessages(file);
+            EXPECT_EQ(TempFolder::read(file), after) << "start " << start;
+            EXPECT_EQ(folder.entryCount(), 1u) << "no temporary file left behind";
+            translate.ApplyLanguage(window, file);
+            EXPECT_EQ(window.caption("BTlast"), cp1252FromUtf8("< Précédent")) << start;
+            EXPECT_EQ(translate.GetMessageText("msg3"), cp1252FromUtf8("Fichier exécutable final"));
+        }
     }
 }
 

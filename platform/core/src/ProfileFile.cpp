@@ -442,10 +442,11 @@ std::string storeInText(const std::string& old, std::size_t bomLength, std::stri
             updated.append("\r\n");
         updated.append(newLine).append("\r\n").append(old, at);
     } else {
+        // A file that holds only a UTF-8 mark is empty: no blank line after the mark.
         updated = old;
-        if (!updated.empty() && updated.back() != '\n' && updated.back() != '\r')
+        if (updated.size() > bomLength && updated.back() != '\n' && updated.back() != '\r')
             updated.append("\r\n");
-        if (!updated.empty())
+        if (updated.size() > bomLength)
             updated.append("\r\n");
         updated.append("[").append(section).append("]\r\n").append(newLine).append("\r\n");
     }

@@ -15,7 +15,8 @@ public:
     /// Writes the window's title ("Form.Caption", always) and every non-empty
     /// caption and tooltip, in control order, into the window's section.
     /// Keys already in the file are replaced in place; other keys are kept.
-    /// A failed write is skipped silently.
+    /// A failed write is skipped silently. A file that starts with a UTF-8
+    /// byte-order mark gets the texts in UTF-8, since the apply reads it so.
     void ExportFormTexts(const TranslatableWindow& window, const std::string& filePath);
 
     /// Makes `filePath` the current language file (even when it is missing)
@@ -31,6 +32,7 @@ public:
 
     /// Writes the message table into [MSG] of the file as msg1, msg2, ...;
     /// nothing before LoadDefaultMessages. A failed write is skipped silently.
+    /// A file with a UTF-8 byte-order mark gets them in UTF-8, as above.
     void ExportMessages(const std::string& filePath);
 
     /// The value of `key` in [MSG] of the current language file; the empty
