@@ -8,8 +8,11 @@ PACKAGES    := cmake ninja-build g++ make qt6-base-dev libgl-dev libgtest-dev li
                libbenchmark-dev fonts-liberation xvfb xauth x11-utils \
                dpkg-dev file help2man desktop-file-utils appstream qt6-translations-l10n
 SUDO        := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+FUZZ_SECONDS ?= 60
+FUZZ_PACKAGES := clang libclang-rt-dev
+FUZZ_TARGETS := $(patsubst tests/fuzz/corpus/%/,%,$(sort $(wildcard tests/fuzz/corpus/*/)))
 
-.PHONY: all deps configure build test run bench sanitize format clean iscc-check package
+.PHONY: all deps configure build test run bench sanitize fuzz format clean iscc-check package
 
 all: build
 
@@ -53,6 +56,23 @@ sanitize: deps
 	cmake --build $(BUILD_DIR)-asan -j $(JOBS)
 	cd $(BUILD_DIR)-asan && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ctest --output-on-failure -j $(JOBS)
 
+# Each fuzz target for FUZZ_SECONDS under libFuzzer (clang), with AddressSanitizer
+# and UndefinedBehaviorSanitizer. What the fuzzer learns stays in build-fuzz/corpus;
+# an input that crashes a target lands in build-fuzz/crashes, and belongs, once
+# the fault is mended, in tests/fuzz/corpus/<target>/, where `make test` replays it.
+fuzz: deps
+	@$(MAKE) --no-print-directory deps PACKAGES="$(FUZZ_PACKAGES)"
+	cmake -S . -B $(BUILD_DIR)-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DTEMBRIX_FUZZ=ON -DTEMBRIX_BUILD_GUI=OFF -DTEMBRIX_BUILD_BENCH=OFF
+	cmake --build $(BUILD_DIR)-fuzz -j $(JOBS)
+	@mkdir -p $(BUILD_DIR)-fuzz/crashes
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(BUILD_DIR)-fuzz/corpus/$$t; \
+	  echo "== $$t ($(FUZZ_SECONDS) s)"; \
+	  $(BUILD_DIR)-fuzz/tests/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=$(BUILD_DIR)-fuzz/crashes/$$t- $(BUILD_DIR)-fuzz/corpus/$$t tests/fuzz/corpus/$$t || exit 1; \
+	done
+
 # Compiles the golden scripts with the real compiler (needs Wine; by hand only).
 # The Inno Setup 6 scripts need 6, and must compile there without a warning.
 iscc-check:
@@ -69,4 +89,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(BUILD_DIR)-asan
+	rm -rf $(BUILD_DIR) $(BUILD_DIR)-asan $(BUILD_DIR)-fuzz
