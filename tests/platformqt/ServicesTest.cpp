@@ -135,29 +135,52 @@ TEST(DesktopShellBackend, OpenerRefusalsAndAbsence) {
     EXPECT_EQ(nowhere.execute(request), 31);
 }
 
-TEST(ProcessEditor, PathArrivesAsOneArgumentAndCandidatesFallBack) {
+TEST(ProcessEditor, PathArrivesAsOneArgumentThroughTheTerminal) {
     TempFolder folder;
-    const QString record = qt(folder.file("editor.txt"));
+    const QString record = qt(folder.file("terminal.txt"));
     const QString script = qt(folder.write("My Setup.iss", "[Setup]\r\n"));
-    const QString editor = fakeProgram(folder, "editor", record, 0);
-
     QProcessEnvironment env;
-    env.insert("VISUAL", qt(folder.file("no-such-editor")) + " -x");
-    env.insert("EDITOR", editor + " --wait");
-    ProcessEditor processEditor(env, {qt(folder.file("no-such-opener"))});
-    ASSERT_EQ(processEditor.candidates(script).size(), 3u);
-    EXPECT_TRUE(processEditor.start(script).ok());
-    EXPECT_EQ(waitForFile(record), "--wait\n" + script + "\nEND\n");
-
-    ProcessEditor onlyOpener(QProcessEnvironment(), {editor});
-    QFile::remove(record);
-    EXPECT_TRUE(onlyOpener.start(script).ok());
-    EXPECT_EQ(waitForFile(record), script + "\nEND\n");
+    env.insert("EDITOR", "tembrix-test-editor -R"); // never started: the terminal stands in
+    ProcessEditor editor(env, {qt(folder.file("no-such-opener"))},
+                         {fakeProgram(folder, "terminal", record, 0), "-e"});
+    EXPECT_TRUE(editor.start(script).ok());
+    EXPECT_EQ(waitForFile(record), "-e\ntembrix-test-editor\n-R\n" + script + "\nEND\n");
 
     ProcessEditor nothing(QProcessEnvironment(), {qt(folder.file("no-such-opener"))});
     const Status failed = nothing.start(script);
     EXPECT_FALSE(failed.ok());
     EXPECT_NE(failed.reason().find("My Setup.iss"), std::string::npos);
+}
+
+TEST(ProcessEditor, TerminalEditorsRunInATerminalThenTheOpenerIsTried) {
+    struct Case {
+        const char* visual;
+        const char* editor;
+        QStringList starting; // the programs that start
+        QStringList tried;    // the command lines tried, in order
+    };
+    const Case cases[] = {
+        {"vi", "", {"term"}, {"term -e vi F"}},
+        {"", "nano -w", {"term"}, {"term -e nano -w F"}},
+        {"/usr/bin/gedit --new-window", "vi", {"/usr/bin/gedit"}, {"/usr/bin/gedit --new-window F"}},
+        // No terminal emulator: a terminal editor would show nothing, so the opener follows.
+        {"vim", "", {"xdg-open"}, {"term -e vim F", "xdg-open F"}},
+        {"vi", "vi", {}, {"term -e vi F", "xdg-open F"}},
+        {"code -w", "emacs", {"term"}, {"code -w F", "term -e emacs F"}},
+        {"", "", {}, {"xdg-open F"}},
+    };
+    for (const Case& c : cases) {
+        QProcessEnvironment env;
+        env.insert("VISUAL", c.visual);
+        env.insert("EDITOR", c.editor);
+        QStringList tried;
+        ProcessEditor editor(env, {"xdg-open"}, {"term", "-e"}, [&](const QStringList& command) {
+            tried << command.join(' ');
+            return c.starting.contains(command.first());
+        });
+        EXPECT_EQ(editor.start("F").ok(), !c.starting.isEmpty()) << c.visual << "|" << c.editor;
+        EXPECT_EQ(tried, c.tried) << c.visual << "|" << c.editor;
+    }
 }
 #endif
 

@@ -129,6 +129,15 @@ TEST(Form1Language, OtherNamesTheCurrentFileAndOpensItAsOneArgument) {
                   "\r\n\r\nand save it in the application folder like this :\r\n"
                   "your country's name .LNG\r\n\r\nIt will apear in the translate menu");
     EXPECT_EQ(h.editor.started, QStringList{french});
+
+    // When no editor starts, the user hears of it after the instructions.
+    h.editor.starts = false;
+    h.find<QMenu>("MNlangue")->actions().back()->trigger();
+    ASSERT_EQ(h.messages.shown.size(), 3u);
+    EXPECT_EQ(h.messages.shown[1].style, kMessageInformation);
+    EXPECT_EQ(h.messages.shown[2].style, kMessageStop);
+    EXPECT_EQ(h.messages.shown[2].text,
+              "Erreur -2147220425\r\nNo application is associated with this file type.");
 }
 
 TEST(Form1Language, StartUpRewritesFrenchThenAppliesTheSavedLanguage) {
@@ -172,11 +181,17 @@ TEST(Form1Actions, FinalPageLinksAboutAndQuit) {
         EXPECT_EQ(request.verb, "open");
     EXPECT_TRUE(h.messages.shown.empty());
 
-    // A refused request shows the shell's error and changes nothing.
+    // A refused request, or an editor that does not start, shows the shell's
+    // error and changes nothing.
     h.shell.result = 31;
     h.find<ImageButton>("abOpenISS")->click();
-    ASSERT_EQ(h.messages.shown.size(), 1u);
-    EXPECT_TRUE(h.messages.shown[0].text.contains("No application is associated"));
+    h.editor.starts = false;
+    h.find<ImageButton>("abEdit")->click();
+    ASSERT_EQ(h.messages.shown.size(), 2u);
+    for (const auto& shown : h.messages.shown)
+        EXPECT_EQ(shown.text,
+                  "Erreur -2147220425\r\nNo application is associated with this file type.");
+    EXPECT_EQ(h.find<ImageButton>("abEdit")->currentLook(), ImageButton::Look::Rest);
     EXPECT_EQ(form.currentStep(), 0);
 
     EXPECT_EQ(h.find<ImageButton>("abSite")->mouseIcon().pixmap().cacheKey(),

@@ -74,8 +74,9 @@ class FakeEditor : public Editor {
 public:
     Status start(const QString& filePath) override {
         started.push_back(filePath);
-        return Status::success();
+        return starts ? Status::success() : Status::failure("nothing started");
     }
+    bool starts = true;
     QStringList started;
 };
 

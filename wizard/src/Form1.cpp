@@ -224,8 +224,16 @@ bool Form1::shellOpen(const QString& target) {
                      QString(), QStringLiteral("open"), nullptr);
 }
 
+// When nothing could be started to show the file, the user is told so in the
+// words of a shell that found no program for it.
+void Form1::startEditor(const QString& path) {
+    constexpr int kNoAssociation = 31;
+    if (!m_services.editor->start(path))
+        ShowShellRefusal(*m_services.messageBoxes, kNoAssociation, nullptr);
+}
+
 void Form1::editScript() {
-    (void)m_services.editor->start(m_ui->txtISS->text());
+    startEditor(m_ui->txtISS->text());
     m_ui->abEdit->ResetLook();
 }
 

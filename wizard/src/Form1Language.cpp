@@ -58,7 +58,7 @@ void Form1::showTranslatorInstructions() {
     const QString current = qtFromPath(m_translate.currentLanguageFile());
     const QString text = qtFromCp1252(translatorInstructions(cp1252FromQt(current)));
     m_services.messageBoxes->show(this, text, kMessageInformation);
-    (void)m_services.editor->start(current);
+    startEditor(current);
 }
 
 } // namespace tembrix

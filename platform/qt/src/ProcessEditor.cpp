@@ -1,7 +1,9 @@
 #include "tembrix/platformqt/ProcessEditor.h"
 
+#include <QFileInfo>
 #include <QProcess>
 
+#include <algorithm>
 #include <utility>
 
 #include "tembrix/platformqt/DesktopShellBackend.h"
@@ -9,9 +11,40 @@
 
 namespace tembrix {
 
-ProcessEditor::ProcessEditor(QProcessEnvironment environment, QStringList opener)
+ProcessEditor::ProcessEditor(QProcessEnvironment environment, QStringList opener,
+                             QStringList terminal, Starter starter)
     : m_environment(std::move(environment)),
-      m_opener(opener.isEmpty() ? DesktopShellBackend::defaultOpener() : std::move(opener)) {}
+      m_opener(opener.isEmpty() ? DesktopShellBackend::defaultOpener() : std::move(opener)),
+      m_terminal(terminal.isEmpty()
+                     ? QStringList{QStringLiteral("x-terminal-emulator"), QStringLiteral("-e")}
+                     : std::move(terminal)),
+      m_starter(std::move(starter)) {
+    if (!m_starter) {
+        m_starter = [environment = m_environment](const QStringList& command) {
+            QProcess process;
+            process.setProgram(command.first());
+#ifdef Q_OS_WIN
+            // The classic command line: notepad.exe "path", quoted even without blanks.
+            Q_UNUSED(environment);
+            process.setNativeArguments(QStringLiteral("\"") + command.at(1) + QStringLiteral("\""));
+#else
+            process.setArguments(command.mid(1));
+            process.setProcessEnvironment(environment);
+#endif
+            process.setStandardInputFile(QProcess::nullDevice());
+            return process.startDetached();
+        };
+    }
+}
+
+bool ProcessEditor::opensItsOwnWindow(const QString& program) {
+    // Editors of the common desktops, and those of programmers that open a window.
+    static const QStringList graphical = {
+        "gedit",  "gnome-text-editor", "kate",  "kwrite", "mousepad", "pluma",
+        "xed",    "leafpad",           "featherpad", "geany", "gvim", "code",
+        "codium", "subl",              "xdg-open",   "gio",   "open"};
+    return graphical.contains(QFileInfo(program).fileName());
+}
 
 std::vector<QStringList> ProcessEditor::candidates(const QString& filePath) const {
     std::vector<QStringList> commands;
@@ -24,7 +57,10 @@ std::vector<QStringList> ProcessEditor::candidates(const QString& filePath) cons
         if (command.isEmpty())
             continue;
         command << filePath;
-        commands.push_back(command);
+        if (!opensItsOwnWindow(command.first()))
+            command = m_terminal + command;
+        if (std::find(commands.begin(), commands.end(), command) == commands.end())
+            commands.push_back(command);
     }
     if (!m_opener.isEmpty())
         commands.push_back(QStringList(m_opener) << filePath);
@@ -34,17 +70,7 @@ std::vector<QStringList> ProcessEditor::candidates(const QString& filePath) cons
 
 Status ProcessEditor::start(const QString& filePath) {
     for (const QStringList& command : candidates(filePath)) {
-        QProcess process;
-        process.setProgram(command.first());
-#ifdef Q_OS_WIN
-        // The classic command line: notepad.exe "path", quoted even without blanks.
-        process.setNativeArguments(QStringLiteral("\"") + command.at(1) + QStringLiteral("\""));
-#else
-        process.setArguments(command.mid(1));
-        process.setProcessEnvironment(m_environment);
-#endif
-        process.setStandardInputFile(QProcess::nullDevice());
-        if (process.startDetached())
+        if (m_starter(command))
             return Status::success();
     }
     return Status::failure(

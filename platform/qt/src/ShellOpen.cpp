@@ -52,6 +52,14 @@ ShellError shellErrorFor(int result) {
     }
 }
 
+void ShowShellRefusal(MessageBoxes& messageBoxes, int result, QWidget* owner) {
+    const ShellError error = shellErrorFor(result);
+    messageBoxes.show(owner,
+                      QStringLiteral("Erreur ") + QString::number(error.number) +
+                          QStringLiteral("\r\n") + error.text,
+                      kMessageStop);
+}
+
 bool ShellOpen(ShellBackend& shell, MessageBoxes& messageBoxes, const QString& file, int showMode,
                const QString& parameters, const QString& directory, const QString& verb,
                QWidget* owner) {
@@ -71,11 +79,7 @@ bool ShellOpen(ShellBackend& shell, MessageBoxes& messageBoxes, const QString& f
     if (result < 0 || result > 32)
         return true;
 
-    const ShellError error = shellErrorFor(result);
-    messageBoxes.show(owner,
-                      QStringLiteral("Erreur ") + QString::number(error.number) +
-                          QStringLiteral("\r\n") + error.text,
-                      kMessageStop);
+    ShowShellRefusal(messageBoxes, result, owner);
     return false;
 }
 

@@ -88,6 +88,7 @@ private:
     void openSite();
     void mailAuthor();
     bool shellOpen(const QString& target);
+    void startEditor(const QString& path);
 
     // Language
     void BuildLanguageMenu();

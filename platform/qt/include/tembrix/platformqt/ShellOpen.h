@@ -19,6 +19,10 @@ bool ShellOpen(ShellBackend& shell, MessageBoxes& messageBoxes, const QString& f
                const QString& parameters, const QString& directory, const QString& verb,
                QWidget* owner);
 
+/// Shows a shell result from 0 to 32 as ShellOpen does: "Erreur <number>" CR LF
+/// and the shell's English text, in a stop box.
+void ShowShellRefusal(MessageBoxes& messageBoxes, int result, QWidget* owner);
+
 /// The error number and text that a shell result from 0 to 32 is shown with;
 /// any other result gets the generic text and result - 2147220456.
 struct ShellError {
