@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "Compiler.h"
 #include "SetupListSearch.h"
 #include "tembrix/engine/ConversionInputs.h"
 #include "tembrix/engine/ScriptGenerator.h"
@@ -35,7 +36,13 @@
 
 namespace {
 
-enum ExitCode { kWritten = 0, kNoSetupList = 1, kUsageError = 2, kNotWritten = 3 };
+enum ExitCode {
+    kWritten = 0,
+    kNoSetupList = 1,
+    kUsageError = 2,
+    kNotWritten = 3,
+    kNotCompiled = 4
+};
 
 constexpr std::string_view kUsage =
     "Usage: tembrix-convert [options] SETUP.LST...\n"
@@ -62,11 +69,14 @@ constexpr std::string_view kUsage =
     "  --add-lines PATH      append this file at the end of the script (turns that option on)\n"
     "  --inno6               write for Inno Setup 6: its folder constants and flags, no copy "
     "modes\n"
+    "  --check               compile each script that was written with Inno Setup's ISCC\n"
+    "  --iscc COMMAND        that compiler (default: $ISCC, else ISCC or iscc on PATH)\n"
     "  -q, --quiet           do not report on standard error what was mended or looks wrong\n"
     "  -h, --help            usage;  --version  the program's version\n"
     "\n"
     "Exit status: 0 written, 1 the setup list is missing or not a file, 2 usage error,\n"
-    "3 the script could not be written; with several lists, the highest of theirs.\n";
+    "3 the script could not be written, 4 written but it did not compile (--check);\n"
+    "with several lists, the highest of theirs.\n";
 
 #ifdef _WIN32
 constexpr char kSeparator = '\\';
@@ -240,6 +250,9 @@ struct Options {
     bool noRuntime = false;
     bool quiet = false;
     bool inno6 = false;
+    bool check = false;
+    std::optional<std::string> iscc;
+    std::string compiler; ///< found for --check
     bool help = false;
     bool showVersion = false;
 };
@@ -258,6 +271,7 @@ std::optional<std::string> parseArguments(int argc, char** argv, Options& option
         {"--source-folder", "", &Options::sourceFolder},
         {"--setup-lines", "", &Options::setupLines},
         {"--add-lines", "", &Options::addLines},
+        {"--iscc", "", &Options::iscc},
     };
     std::vector<std::string> positional;
     bool optionsEnded = false;
@@ -285,6 +299,10 @@ std::optional<std::string> parseArguments(int argc, char** argv, Options& option
         }
         if (arg == "--no-runtime") {
             options.noRuntime = true;
+            continue;
+        }
+        if (arg == "--check") {
+            options.check = true;
             continue;
         }
         if (arg == "--inno6") {
@@ -332,6 +350,8 @@ std::optional<std::string> parseArguments(int argc, char** argv, Options& option
                            "script is written beside its list");
     if (options.output && options.output->empty())
         return std::string("the script's name given with -o is empty");
+    if (options.check && options.output == std::string(ConverterFileSystem::kStandardOutput))
+        return std::string("--check cannot compile a script written to standard output");
     for (const std::string& list : positional)
         if (list.empty())
             return std::string("the setup list's name is empty");
@@ -345,6 +365,29 @@ struct Outcome {
     int exitCode = kWritten;
     std::string reason;
 };
+
+// Compiles the written script; the compiler's warnings and errors go to
+// standard error under the list's name.
+Outcome compile(const Options& options, const std::string& setupList,
+                const std::string& scriptPath) {
+    const tembrix::convert::CompileResult result =
+        tembrix::convert::CompileScript(options.compiler, scriptPath);
+    std::vector<std::string> passedOn = tembrix::convert::WarningsAndErrors(result.lines);
+    if (!result.compiled && passedOn.empty())
+        passedOn = result.lines; // a failure the filter does not know: all of it
+    for (const std::string& message : passedOn) {
+        const std::string line = setupList + ": iscc: " + message + "\n";
+        std::fwrite(line.data(), 1, line.size(), stderr);
+    }
+    if (result.compiled)
+        return {};
+    if (result.exitCode < 0)
+        return {kNotCompiled,
+                "written, but the compiler " + options.compiler + " " + result.failure};
+    return {kNotCompiled, "written, but " + scriptPath +
+                              " did not compile (the compiler's exit status " +
+                              std::to_string(result.exitCode) + ")"};
+}
 
 Outcome convert(const Options& options, const std::string& setupList,
                 const ConverterFileSystem& fileSystem) {
@@ -381,7 +424,7 @@ Outcome convert(const Options& options, const std::string& setupList,
         return {kNotWritten, "cannot write the script " + written.reason()};
     if (!options.quiet)
         printDiagnostics(setupList, diagnostics);
-    return {};
+    return options.check ? compile(options, setupList, inputs.ScriptPath) : Outcome{};
 }
 
 // Several lists: each gets its line as soon as it is done, then the totals.
@@ -400,20 +443,28 @@ int convertBatch(Options& options, const ConverterFileSystem& fileSystem) {
         options.setupLists.insert(options.setupLists.end(), found.begin(), found.end());
     }
     const std::vector<std::string> lists = tembrix::convert::WithoutRepeats(options.setupLists);
-    std::size_t written = 0;
+    std::size_t written = 0, compiled = 0;
     for (const std::string& list : lists) {
         const Outcome outcome = convert(options, list, fileSystem);
-        const std::string line =
-            list + ": " + (outcome.exitCode == kWritten ? "written" : outcome.reason) + "\n";
+        const std::string line = list + ": " +
+                                 (outcome.exitCode != kWritten ? outcome.reason
+                                  : options.check              ? "written and compiled"
+                                                               : "written") +
+                                 "\n";
         std::fwrite(line.data(), 1, line.size(), stderr);
         std::fflush(stderr);
-        if (outcome.exitCode == kWritten)
+        if (outcome.exitCode == kWritten || outcome.exitCode == kNotCompiled)
             ++written;
+        if (outcome.exitCode == kWritten && options.check)
+            ++compiled;
         highest = std::max(highest, outcome.exitCode);
     }
     printError(std::to_string(lists.size()) +
                (lists.size() == 1 ? " setup list: " : " setup lists: ") + std::to_string(written) +
-               " written, " + std::to_string(lists.size() - written) + " failed");
+               " written, " + std::to_string(lists.size() - written) + " failed" +
+               (options.check ? "; " + std::to_string(compiled) + " compiled, " +
+                                    std::to_string(written - compiled) + " did not compile"
+                              : std::string()));
     return highest;
 }
 
@@ -439,12 +490,22 @@ int main(int argc, char** argv) {
         return kWritten;
     }
 
+    if (options.check) {
+        std::string tried;
+        options.compiler = tembrix::convert::FindCompiler(options.iscc, tried);
+        if (options.compiler.empty()) {
+            printError("--check: cannot find " + tried + " (try --help)");
+            return kUsageError;
+        }
+    }
     ConverterFileSystem fileSystem;
     if (options.setupLists.size() > 1 || !options.recursive.empty())
         return convertBatch(options, fileSystem);
     const std::string& list = options.setupLists.front();
     const Outcome outcome = convert(options, list, fileSystem);
     if (outcome.exitCode == kNoSetupList)
+        printError(list + ": " + outcome.reason);
+    else if (outcome.exitCode == kNotCompiled)
         printError(list + ": " + outcome.reason);
     else if (outcome.exitCode != kWritten)
         printError(outcome.reason);

@@ -33,8 +33,9 @@ class Converter {
 public:
     explicit Converter(std::string program = TEMBRIX_CONVERTER) : m_program(std::move(program)) {}
 
-    Result run(const std::vector<std::string>& args) const {
-        std::string command = quoted(m_program);
+    // `environment` goes in front of the command: "NAME=value " ...
+    Result run(const std::vector<std::string>& args, const std::string& environment = "") const {
+        std::string command = environment + quoted(m_program);
         for (const auto& arg : args)
             command += " " + quoted(arg);
         command += " >" + quoted(m_io.file("out")) + " 2>" + quoted(m_io.file("err"));
@@ -236,6 +237,94 @@ TEST(Converter, BatchConvertsEachListOnceBesideItselfAndKeepsGoing) {
                                 "comment\n" +
                                 b +
                                 ": written\ntembrix-convert: 1 setup list: 1 written, 0 failed\n");
+}
+
+// A stand-in for Inno Setup's compiler: it records its folder and arguments,
+// warns, and fails for a script whose application is named Broken.
+class StandInCompiler {
+public:
+    StandInCompiler() {
+        fs::create_directory(m_folder.file("bin"));
+        m_folder.write(
+            "bin/ISCC",
+            "#!/bin/sh\n"
+            "printf '%s|%s\\n' \"$PWD\" \"$*\" >>'" +
+                m_folder.file("calls") +
+                "'\n"
+                "if grep -q '^AppName=Broken' \"$1\"; then\n"
+                "  printf 'Error on line 6 in %s: broken.\\r\\nCompile aborted.\\r\\n' \"$1\"\n"
+                "  exit 2\n"
+                "fi\n"
+                "echo 'Compiler engine version: stand-in'\n"
+                "echo 'Warning: stand-in warning'\n");
+        fs::permissions(path(), fs::perms::owner_all);
+    }
+    std::string path() const { return m_folder.file("bin/ISCC"); }
+    std::string folder() const { return m_folder.file("bin"); }
+    // Each call as "folder|arguments", and forgets them.
+    std::string calls() const {
+        const std::string calls = TempFolder::read(m_folder.file("calls"));
+        fs::remove(m_folder.file("calls"));
+        return calls;
+    }
+
+private:
+    TempFolder m_folder;
+};
+
+TEST(Converter, CheckCompilesEachScriptInItsFolderWithTheCompilerFound) {
+    const Converter converter;
+    const StandInCompiler iscc;
+    TempFolder work;
+    fs::create_directories(work.file("good"));
+    fs::create_directories(work.file("bad"));
+    const std::string good = work.write("good/SETUP.LST", "[Setup]\r\nTitle=App\r\n");
+    const std::string bad = work.write("bad/SETUP.LST", "[Setup]\r\nTitle=Broken\r\n");
+    const std::string noCompilerOnPath = "ISCC= PATH=/usr/bin:/bin ";
+    struct Case {
+        std::vector<std::string> args;
+        std::string environment;
+        int exitCode;
+    };
+    for (const Case& c : std::vector<Case>{
+             {{"--iscc", iscc.path()}, noCompilerOnPath, 0},
+             {{}, "ISCC='" + iscc.path() + "' PATH=/usr/bin:/bin ", 0},
+             {{}, "ISCC= PATH='" + iscc.folder() + "':/usr/bin:/bin ", 0},
+             {{"--iscc", "ISCC"}, "PATH='" + iscc.folder() + "':/usr/bin:/bin ", 0},
+             {{"--iscc", work.file("none")}, "ISCC='" + iscc.path() + "' ", 2},
+             {{}, "ISCC='" + work.file("none") + "' PATH='" + iscc.folder() + "' ", 2},
+             {{}, noCompilerOnPath, 2},
+             {{"-o", "-"}, "ISCC='" + iscc.path() + "' ", 2},
+         }) {
+        std::vector<std::string> args = c.args;
+        args.insert(args.end(), {good, "--check"});
+        const Result result = converter.run(args, c.environment);
+        EXPECT_EQ(result.exitCode, c.exitCode) << c.environment << result.err;
+        if (c.exitCode == 0) {
+            EXPECT_EQ(result.err, good + ": iscc: Warning: stand-in warning\n");
+            EXPECT_EQ(iscc.calls(), work.file("good") + "|Setup.iss\n");
+        } else {
+            expectOneErrorLine(result, "--help");
+        }
+    }
+
+    const Result failed = converter.run({bad, "--check", "--iscc", iscc.path()});
+    EXPECT_EQ(failed.exitCode, 4);
+    EXPECT_EQ(failed.err, bad + ": iscc: Error on line 6 in Setup.iss: broken.\n" + bad +
+                              ": iscc: Compile aborted.\ntembrix-convert: " + bad +
+                              ": written, but " + work.file("bad/Setup.iss") +
+                              " did not compile (the compiler's exit status 2)\n");
+    EXPECT_EQ(iscc.calls(), work.file("bad") + "|Setup.iss\n");
+
+    const Result batch = converter.run({"--recursive", work.path().string(), "--check", "-q"},
+                                       "ISCC='" + iscc.path() + "' ");
+    EXPECT_EQ(batch.exitCode, 4);
+    EXPECT_TRUE(batch.err.ends_with(
+        good + ": iscc: Warning: stand-in warning\n" + good +
+        ": written and compiled\ntembrix-convert: 2 setup lists: 2 written, 0 failed; 1 compiled, "
+        "1 did not compile\n"))
+        << batch.err;
+    EXPECT_EQ(iscc.calls(), work.file("bad") + "|Setup.iss\n" + work.file("good") + "|Setup.iss\n");
 }
 
 TEST(Converter, SetupLinesDefaultToTheProgramsFolder) {
