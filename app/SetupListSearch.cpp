@@ -21,8 +21,9 @@ bool isSetupListName(const fs::path& file) {
     }
 }
 
-// The key under which two spellings of one file meet.
-std::string identityOf(const std::string& path) {
+} // namespace
+
+std::string IdentityOf(const std::string& path) {
     try {
         std::error_code ec;
         const fs::path canonical = fs::weakly_canonical(fs::path(path), ec);
@@ -34,8 +35,6 @@ std::string identityOf(const std::string& path) {
         return path;
     }
 }
-
-} // namespace
 
 bool FindSetupLists(const std::string& folder, std::vector<std::string>& found) {
     found.clear();
@@ -69,7 +68,7 @@ std::vector<std::string> WithoutRepeats(const std::vector<std::string>& paths) {
     std::vector<std::string> kept;
     std::set<std::string> seen;
     for (const std::string& path : paths)
-        if (seen.insert(identityOf(path)).second)
+        if (seen.insert(IdentityOf(path)).second)
             kept.push_back(path);
     return kept;
 }

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -444,8 +445,17 @@ int convertBatch(Options& options, const ConverterFileSystem& fileSystem) {
     }
     const std::vector<std::string> lists = tembrix::convert::WithoutRepeats(options.setupLists);
     std::size_t written = 0, compiled = 0;
+    // Two lists in one folder would write one Setup.iss: the second would
+    // silently replace the first one's script.
+    std::map<std::string, std::string> listOfScript;
     for (const std::string& list : lists) {
-        const Outcome outcome = convert(options, list, fileSystem);
+        const std::string script = folderOf(absolutePath(list)) + "Setup.iss";
+        const auto [earlier, isFirst] =
+            listOfScript.try_emplace(tembrix::convert::IdentityOf(script), list);
+        const Outcome outcome =
+            isFirst ? convert(options, list, fileSystem)
+                    : Outcome{kNotWritten, "not converted: its script " + script +
+                                               " is the one written for " + earlier->second};
         const std::string line = list + ": " +
                                  (outcome.exitCode != kWritten ? outcome.reason
                                   : options.check              ? "written and compiled"

@@ -210,17 +210,21 @@ TEST(Converter, BatchConvertsEachListOnceBesideItselfAndKeepsGoing) {
     root.write("b/SETUP.LST.bak", list);
     const std::string missing = root.file("missing.lst");
 
+    const std::string other = root.write("b/other.lst", list); // its script would be b's
+
     const Result result = converter.run({missing, b, "--recursive", root.path().string(), "--quiet",
-                                         root.file("b/../b/setup.lst")});
-    EXPECT_EQ(result.exitCode, 3); // the highest of 1, 0, 0, 3
+                                         root.file("b/../b/setup.lst"), other});
+    EXPECT_EQ(result.exitCode, 3); // the highest of 1, 0, 3, 0, 3
     // Each list once, the given ones first; letter case does not order them (b before E).
-    const std::string expectedStart = missing + ": no such setup list\n" + b + ": written\n" + a +
-                                      ": written\n" + e + ": cannot write the script " +
+    const std::string expectedStart = missing + ": no such setup list\n" + b + ": written\n" +
+                                      other + ": not converted: its script " +
+                                      root.file("b/Setup.iss") + " is the one written for " + b +
+                                      "\n" + a + ": written\n" + e + ": cannot write the script " +
                                       root.file("E/Setup.iss") + ": ";
     EXPECT_TRUE(result.err.starts_with(expectedStart)) << result.err;
-    EXPECT_TRUE(result.err.ends_with("\ntembrix-convert: 4 setup lists: 2 written, 2 failed\n"))
+    EXPECT_TRUE(result.err.ends_with("\ntembrix-convert: 5 setup lists: 2 written, 3 failed\n"))
         << result.err;
-    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 5);
+    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 6);
     EXPECT_TRUE(result.out.empty());
     EXPECT_EQ(TempFolder::read(root.file("A/Support/Setup.iss")),
               converter.run({a, "-o", "-"}).out); // as if converted alone
