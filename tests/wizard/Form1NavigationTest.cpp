@@ -1,6 +1,9 @@
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -184,6 +187,94 @@ TEST_F(Wizard, ChoosingASetupListDerivesEveryDefault) {
     click("cmdChooseLST");
     EXPECT_EQ(text("txtLST")->text(), bare);
     EXPECT_EQ(h.find<ImageButton>("cmdChooseLST")->currentLook(), ImageButton::Look::Rest);
+}
+
+// A drop synthesized as the desktop delivers it to the widget under the
+// pointer; Qt hands both events to the widget that takes the enter. True when taken.
+bool dropOn(QWidget* target, const QMimeData& data) {
+    const QPoint at = target->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
+}
+
+// Files as file managers drag them: the addresses, and the same as plain text,
+// which a text box would take for itself.
+std::unique_ptr<QMimeData> files(const QStringList& paths) {
+    auto data = std::make_unique<QMimeData>();
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls << (path.contains(u':') ? QUrl(path) : QUrl::fromLocalFile(path));
+    data->setUrls(urls);
+    QStringList addresses;
+    for (const QUrl& url : urls)
+        addresses << url.toString();
+    data->setText(addresses.join(u'\n'));
+    return data;
+}
+
+TEST_F(Wizard, ADroppedSetupListIsTakenAsIfChosen) {
+    const auto derivedTexts = [&] {
+        QStringList shown;
+        for (const char* name : {"txtLST", "txtPath", "txtISS", "txtOutputDir", "txtOuputExe"})
+            shown << text(name)->text();
+        return shown;
+    };
+    const QString lower = h.programFile("My Proj/setup.lst");
+    std::filesystem::copy_file(listPath.toStdString(), lower.toStdString());
+    std::filesystem::create_directory(h.folder.path() / "folder.lst");
+    h.folder.write("notes.txt", "[Setup]\r\nTitle=Notes\r\n");
+    auto plainText = std::make_unique<QMimeData>();
+    plainText->setText(listPath);
+
+    click("BTnext");
+    chooseSetupList(listPath);
+    const QStringList chosen = derivedTexts();
+    text("txtLST")->clear();
+    struct Case {
+        const char* row;
+        std::unique_ptr<QMimeData> data;
+        QWidget* target;
+        bool taken;
+    };
+    QWidget* box = text("txtLST");
+    QWidget* page = h.find<QGroupBox>("frame", 1);
+    const Case cases[] = {
+        {"two lists", files({listPath, lower}), box, false},
+        {"a folder", files({h.programFile("folder.lst")}), box, false},
+        {"another extension", files({h.programFile("notes.txt")}), page, false},
+        {"a remote address", files({"https://tembrix.org/SETUP.LST"}), box, false},
+        {"a list that has gone", files({h.programFile("gone.lst")}), box, false},
+        {"a name, not a file", std::move(plainText), page, false},
+        {"the list, on its text box", files({listPath}), box, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.row);
+        EXPECT_EQ(dropOn(c.target, *c.data), c.taken);
+        EXPECT_EQ(text("txtLST")->text(), c.taken ? listPath : QString());
+    }
+    EXPECT_EQ(derivedTexts(), chosen) << "a drop does what the button does";
+
+    // On the page of the script and the installer, anywhere on the page.
+    click("BTnext");
+    ASSERT_EQ(pageShown(), 2);
+    EXPECT_TRUE(dropOn(h.find<QGroupBox>("frame", 2), *files({lower})));
+    EXPECT_EQ(text("txtISS")->text(), h.programFile("My Proj/Setup.iss"));
+
+    // The other pages refuse it.
+    click("BTnext");
+    EXPECT_FALSE(dropOn(h.find<QGroupBox>("frame", 3), *files({listPath})));
+    click("BTlast");
+    click("BTlast");
+    click("BTlast");
+    ASSERT_EQ(pageShown(), 0);
+    EXPECT_FALSE(dropOn(h.find<QGroupBox>("frame", 0), *files({listPath})));
+    EXPECT_EQ(text("txtLST")->text(), lower);
+    EXPECT_EQ(h.dialogs.requests.size(), 1u);
 }
 
 TEST_F(Wizard, ScriptAndInstallerDialogsFillTheirBoxes) {

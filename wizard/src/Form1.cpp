@@ -70,6 +70,7 @@ Form1::Form1(const DesktopServices& services, AboutLauncher& about,
     m_qtTexts = std::make_unique<QtOwnTexts>();
     m_qtTexts->use(QStringLiteral("fr"));
     connectHandlers();
+    acceptSetupListDrops();
     formLoad();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())

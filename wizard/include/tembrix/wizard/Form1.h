@@ -11,6 +11,7 @@
 #include "tembrix/platformqt/DesktopServices.h"
 
 class QLineEdit;
+class QMimeData;
 
 namespace tembrix {
 
@@ -47,10 +48,17 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void formLoad();
     void connectHandlers();
+    void acceptSetupListDrops();
+    /// The setup list of a drop that the current page takes, as its path.
+    std::optional<QString> droppedSetupList(const QMimeData* data) const;
 
     // Navigation
     void nextClicked();

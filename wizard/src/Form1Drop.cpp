@@ -1,0 +1,77 @@
+// Files dropped on the window. One setup list, dropped anywhere on the page of
+// the setup list or on the page of the script and the installer, is taken as
+// if it had been chosen with cmdChooseLST. Every other drop is refused, so
+// that the pointer shows it before the button is let go.
+
+#include "tembrix/wizard/Form1.h"
+
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QMimeData>
+#include <QUrl>
+
+#include "Form1Layout.h"
+
+namespace tembrix {
+
+void Form1::acceptSetupListDrops() {
+    setAcceptDrops(true);
+    // Text boxes take dropped files as text of their own; a file dropped on
+    // one goes to the window instead, while dragged text still lands there.
+    for (QWidget* child : findChildren<QWidget*>())
+        if (child->acceptDrops())
+            child->installEventFilter(this);
+}
+
+std::optional<QString> Form1::droppedSetupList(const QMimeData* data) const {
+    if (!m_ui->frame[1]->isVisible() && !m_ui->frame[2]->isVisible())
+        return std::nullopt;
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1)
+        return std::nullopt;
+    const QUrl url = data->urls().front();
+    if (!url.isLocalFile())
+        return std::nullopt;
+    const QFileInfo file(url.toLocalFile());
+    if (!file.isFile() || file.suffix().compare(QLatin1String("lst"), Qt::CaseInsensitive) != 0)
+        return std::nullopt;
+    return QDir::toNativeSeparators(file.absoluteFilePath());
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) &&
+        static_cast<QDropEvent*>(event)->mimeData()->hasUrls()) {
+        event->ignore(); // Qt hands an ignored drag on to the window
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+    if (droppedSetupList(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void Form1::dragMoveEvent(QDragMoveEvent* event) {
+    if (droppedSetupList(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+    const std::optional<QString> path = droppedSetupList(event->mimeData());
+    if (!path) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    deriveDefaults(*path);
+}
+
+} // namespace tembrix
