@@ -24,15 +24,13 @@ using tembrix::ImageButton;
 
 namespace {
 
-struct FixedApp : tembrix::AppInfo {
-    QString name = QStringLiteral("Tembrix");
-    QString programFolder() const override { return QStringLiteral("/opt/tembrix"); }
-    QString title() const override { return name; }
-    int versionMajor() const override { return 1; }
-    int versionMinor() const override { return 2; }
-    int versionRevision() const override { return 3; }
-    QString executableName() const override { return QStringLiteral("tembrix"); }
-};
+// The version that the window shows and puts into the mail subject.
+FixedAppInfo versioned() {
+    FixedAppInfo app;
+    app.minor = 2;
+    app.revision = 3;
+    return app;
+}
 
 void mouse(QWidget* target, QEvent::Type type, QPoint pos, Qt::MouseButton button,
            Qt::MouseButtons held) {
@@ -77,7 +75,7 @@ protected:
     QTimer* timer() const { return control<QTimer>("Timer1"); }
     int shownFrame() const { return -control("Image1")->y() / 85; }
 
-    FixedApp app;
+    FixedAppInfo app = versioned();
     RecordingShell shell;
     RecordingBoxes boxes;
     tembrix::DesktopServices services;
@@ -292,7 +290,7 @@ TEST_F(AboutWindow, LinksOpenTheirAddressesThroughTheShellAndResetTheirLook) {
 }
 
 TEST(AboutWindowMail, SubjectIsPercentEncodedAndMissingServicesAreHarmless) {
-    FixedApp app;
+    FixedAppInfo app = versioned();
     app.name = QStringLiteral("Tem brix & Co?");
     RecordingShell shell;
     RecordingBoxes boxes;
@@ -315,12 +313,3 @@ TEST(AboutWindowMail, SubjectIsPercentEncodedAndMissingServicesAreHarmless) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    // Test discovery runs the program without the test's environment.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

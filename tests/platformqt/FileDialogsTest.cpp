@@ -72,7 +72,7 @@ TEST(FileDialogs, SaveDialogFlagWordAlwaysHidesReadOnly) {
 
 TEST(FileDialogs, ChoiceAndCancelAsTheCallerSeesThem) {
     RecordingDialogs dialogs;
-    dialogs.answer = QStringLiteral("/pkg/Support/SETUP.LST");
+    dialogs.answers = {QStringLiteral("/pkg/Support/SETUP.LST")};
     QString name, title, filter = "*.LST|*.lst";
     bool readOnly = false;
     int index = 2, flags = 0;
@@ -89,7 +89,7 @@ TEST(FileDialogs, ChoiceAndCancelAsTheCallerSeesThem) {
     EXPECT_EQ(request.filters, (Entries{{"*.LST", "*.lst"}}));
     EXPECT_TRUE(request.defaultExtension.isEmpty());
 
-    dialogs.answer.reset();
+    dialogs.answers.clear();
     name = "left over";
     title = "left over";
     EXPECT_FALSE(

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "RecordingServices.h"
 #include "TempFolder.h"
 #include "tembrix/platformqt/DesktopShellBackend.h"
 #include "tembrix/platformqt/ProcessEditor.h"
@@ -53,16 +54,6 @@ QString fakeProgram(const TempFolder& folder, const std::string& name, const QSt
     return qt(path);
 }
 #endif
-
-struct FixedApp : AppInfo {
-    QString folder;
-    QString programFolder() const override { return folder; }
-    QString title() const override { return "Tembrix"; }
-    int versionMajor() const override { return 1; }
-    int versionMinor() const override { return 0; }
-    int versionRevision() const override { return 0; }
-    QString executableName() const override { return "tembrix"; }
-};
 
 } // namespace
 
@@ -228,7 +219,7 @@ TEST(RunningAppInfo, FolderNameTitleAndVersion) {
 }
 
 TEST(ProgramFile, JoinsFolderAndName) {
-    FixedApp app;
+    FixedAppInfo app;
 #ifdef _WIN32
     app.folder = "C:\\Tools";
     EXPECT_EQ(programFile(app, "Francais.lng"), "C:\\Tools\\Francais.lng");

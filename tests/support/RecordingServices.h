@@ -1,18 +1,27 @@
 #pragma once
 
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "tembrix/platformqt/DesktopServices.h"
 
-// Stand-ins that remember what they were asked and give a scripted answer.
+// Stand-ins for the desktop services: each remembers what it was asked and
+// gives a scripted answer, so that no test ever opens a dialog or a program.
 
+/// Answers the dialogs in turn from `answers`; once none are left, every dialog is cancelled.
 struct RecordingDialogs : tembrix::FileDialogBackend {
-    std::optional<QString> answer;
+    QStringList answers;
     std::vector<tembrix::FileDialogRequest> requests;
     std::optional<QString> run(const tembrix::FileDialogRequest& request) override {
         requests.push_back(request);
-        return answer;
+        if (answers.isEmpty())
+            return std::nullopt;
+        return answers.takeFirst();
     }
 };
 
@@ -35,4 +44,41 @@ struct RecordingBoxes : tembrix::MessageBoxes {
     void show(QWidget*, const QString& text, int style, const QString& title) override {
         shown.push_back({text, style, title});
     }
+};
+
+/// An editor that starts every file, or with `starts` false none of them.
+struct RecordingEditor : tembrix::Editor {
+    bool starts = true;
+    QStringList started;
+    tembrix::Status start(const QString& filePath) override {
+        started.push_back(filePath);
+        return starts ? tembrix::Status::success() : tembrix::Status::failure("nothing started");
+    }
+};
+
+/// Settings held in memory under "section/key"; the real user settings stay untouched.
+struct RecordingSettings : tembrix::SettingsStore {
+    QHash<QString, QString> values;
+    int writes = 0;
+    std::optional<QString> read(const QString& section, const QString& key) const override {
+        const auto it = values.find(section + '/' + key);
+        return it == values.end() ? std::nullopt : std::optional<QString>(*it);
+    }
+    void write(const QString& section, const QString& key, const QString& value) override {
+        values.insert(section + '/' + key, value);
+        ++writes;
+    }
+};
+
+/// The program's identity, as each test wants it.
+struct FixedAppInfo : tembrix::AppInfo {
+    QString folder = QStringLiteral("/opt/tembrix");
+    QString name = QStringLiteral("Tembrix");
+    int major = 1, minor = 0, revision = 0;
+    QString programFolder() const override { return folder; }
+    QString title() const override { return name; }
+    int versionMajor() const override { return major; }
+    int versionMinor() const override { return minor; }
+    int versionRevision() const override { return revision; }
+    QString executableName() const override { return QStringLiteral("tembrix"); }
 };

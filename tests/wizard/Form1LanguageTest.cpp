@@ -11,7 +11,7 @@
 
 #include <filesystem>
 
-#include "WizardFakes.h"
+#include "WizardHarness.h"
 #include "tembrix/platformqt/ImageButton.h"
 #include "tembrix/platformqt/QtFileDialogBackend.h"
 

@@ -10,7 +10,7 @@
 
 #include <filesystem>
 
-#include "WizardFakes.h"
+#include "WizardHarness.h"
 #include "tembrix/platformqt/ImageButton.h"
 
 using namespace tembrix;

@@ -10,7 +10,7 @@
 
 #include <filesystem>
 
-#include "WizardFakes.h"
+#include "WizardHarness.h"
 #include "tembrix/platform/FileSystem.h"
 #include "tembrix/platformqt/ImageButton.h"
 
@@ -369,7 +369,7 @@ TEST_F(Wizard, AScriptThatCannotBeWrittenIsReportedAndThePageStays) {
     text("txtISS")->setText(target);
     click("BTend");
     ASSERT_EQ(h.messages.shown.size(), 1u);
-    const ShownMessage& box = h.messages.shown[0];
+    const RecordingBoxes::Shown& box = h.messages.shown[0];
     EXPECT_EQ(box.style, kMessageStop);
     EXPECT_TRUE(box.text.startsWith("Impossible d'écrire le script :\r\n"))
         << box.text.toStdString();

@@ -2,7 +2,6 @@
 // prefix, on a private X server, with a private settings folder, and reads its
 // window title from the server's window list.
 
-#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QProcess>
 #include <QStandardPaths>
@@ -20,14 +19,6 @@ namespace {
 const std::string kProgram = TEMBRIX_BINARY_DIR "/tembrix";
 const std::string kEnglish = TEMBRIX_BINARY_DIR "/English.lng";
 const std::string kGoldenFrench = TEMBRIX_TEST_DATA_DIR "/localisation/Francais.lng";
-
-QCoreApplication& application() {
-    static int argc = 1;
-    static char name[] = "program-test";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication* app = new QCoreApplication(argc, argv);
-    return *app;
-}
 
 class XServer {
 public:
@@ -67,7 +58,6 @@ private:
 class Program : public ::testing::Test {
 protected:
     void SetUp() override {
-        application();
         if (QStandardPaths::findExecutable("Xvfb").isEmpty() ||
             QStandardPaths::findExecutable("xwininfo").isEmpty())
             GTEST_SKIP() << "needs Xvfb and xwininfo (x11-utils)";
