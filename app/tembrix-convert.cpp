@@ -68,6 +68,9 @@ constexpr std::string_view kUsage =
     "  --setup-lines PATH    the file of extra [Setup] lines (default: SetupLine.txt in the "
     "program's folder)\n"
     "  --add-lines PATH      append this file at the end of the script (turns that option on)\n"
+    "  --installer-name NAME the installer's file name, for OutputBaseFilename without its "
+    "\".exe\"\n"
+    "                        (default: the setup list's title + \".exe\")\n"
     "  --inno6               write for Inno Setup 6: its folder constants and flags, no copy "
     "modes\n"
     "  --check               compile each script that was written with Inno Setup's ISCC\n"
@@ -79,32 +82,8 @@ constexpr std::string_view kUsage =
     "3 the script could not be written, 4 written but it did not compile (--check);\n"
     "with several lists, the highest of theirs.\n";
 
-#ifdef _WIN32
-constexpr char kSeparator = '\\';
-bool isSeparator(char c) {
-    return c == '\\' || c == '/';
-}
-#else
-constexpr char kSeparator = '/';
-bool isSeparator(char c) {
-    return c == '/';
-}
-#endif
-
 void printError(const std::string& message) {
     std::fprintf(stderr, "tembrix-convert: %s\n", message.c_str());
-}
-
-// The path up to and including its last separator; empty when it has none.
-std::string folderOf(const std::string& path) {
-    for (std::size_t i = path.size(); i > 0; --i)
-        if (isSeparator(path[i - 1]))
-            return path.substr(0, i);
-#ifdef _WIN32
-    if (path.size() >= 2 && path[1] == ':')
-        return path.substr(0, 2);
-#endif
-    return {};
 }
 
 // The folder of the running program, without a trailing separator except at
@@ -142,7 +121,7 @@ std::string programFolder() {
         buffer.resize(buffer.size() * 2);
     }
 #endif
-    std::string folder = folderOf(file);
+    std::string folder = tembrix::folderOf(file);
     const bool atRoot = folder.size() == 1 || (folder.size() == 3 && folder[1] == ':');
     if (!folder.empty() && !atRoot)
         folder.pop_back();
@@ -246,7 +225,8 @@ private:
 struct Options {
     std::vector<std::string> setupLists; ///< as given, then the ones found below folders
     std::vector<std::string> recursive;  ///< folders to search
-    std::optional<std::string> output, version, outputDir, sourceFolder, setupLines, addLines;
+    std::optional<std::string> output, version, outputDir, sourceFolder, setupLines, addLines,
+        installerName;
     bool absoluteSource = false;
     bool noRuntime = false;
     bool quiet = false;
@@ -273,6 +253,7 @@ std::optional<std::string> parseArguments(int argc, char** argv, Options& option
         {"--setup-lines", "", &Options::setupLines},
         {"--add-lines", "", &Options::addLines},
         {"--iscc", "", &Options::iscc},
+        {"--installer-name", "", &Options::installerName},
     };
     std::vector<std::string> positional;
     bool optionsEnded = false;
@@ -398,24 +379,21 @@ Outcome convert(const Options& options, const std::string& setupList,
         return {kNoSetupList, exists ? "not a file (a folder or a device)" : "no such setup list"};
     }
 
-    const std::string folder = folderOf(absolutePath(setupList));
+    const tembrix::DerivedInputs derived =
+        tembrix::deriveInputs(absolutePath(setupList), programFolder());
     tembrix::ConversionInputs inputs;
     inputs.SetupListPath = setupList;
-    inputs.ScriptPath = options.output.value_or(folder + "Setup.iss");
-    inputs.Version = scriptText(options.version.value_or("1.0"));
-    inputs.OutputDir = scriptText(options.outputDir.value_or(folder + "OutPut" + kSeparator));
+    inputs.ScriptPath = options.output.value_or(derived.scriptPath);
+    inputs.Version = options.version ? scriptText(*options.version) : derived.version;
+    inputs.OutputDir = scriptText(options.outputDir.value_or(derived.outputDir));
     inputs.UseAbsoluteSource = options.absoluteSource;
-    inputs.SourceFolder = scriptText(options.sourceFolder.value_or(folder));
+    inputs.SourceFolder = scriptText(options.sourceFolder.value_or(derived.sourceFolder));
     inputs.IncludeRuntimeFiles = !options.noRuntime;
+    inputs.installerName =
+        options.installerName ? scriptText(*options.installerName) : derived.installerName;
     inputs.Dialect =
         options.inno6 ? tembrix::ScriptDialect::Inno6 : tembrix::ScriptDialect::Classic;
-    if (options.setupLines) {
-        inputs.SetupLinesPath = *options.setupLines;
-    } else if (const std::string programDir = programFolder(); !programDir.empty()) {
-        inputs.SetupLinesPath = programDir +
-                                (isSeparator(programDir.back()) ? "" : std::string(1, kSeparator)) +
-                                "SetupLine.txt";
-    }
+    inputs.SetupLinesPath = options.setupLines.value_or(derived.setupLinesPath);
     inputs.AddExtraLines = options.addLines.has_value();
     inputs.ExtraLinesPath = options.addLines.value_or(std::string());
 
@@ -449,7 +427,7 @@ int convertBatch(Options& options, const ConverterFileSystem& fileSystem) {
     // silently replace the first one's script.
     std::map<std::string, std::string> listOfScript;
     for (const std::string& list : lists) {
-        const std::string script = folderOf(absolutePath(list)) + "Setup.iss";
+        const std::string script = tembrix::deriveInputs(absolutePath(list), {}).scriptPath;
         const auto [earlier, isFirst] =
             listOfScript.try_emplace(tembrix::convert::IdentityOf(script), list);
         const Outcome outcome =

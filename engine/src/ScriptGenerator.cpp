@@ -61,8 +61,18 @@ std::string_view whyCommentedOut(std::string_view name, std::string_view destina
                : "";
 }
 
-std::string installerBaseName(std::string_view title) {
-    std::string out(title);
+// The installer's name as the user chose it, without its ".exe" in any letter
+// case; an empty name (or ".exe" alone) gives the setup list's title.
+std::string_view installerStem(std::string_view chosen, std::string_view title) {
+    constexpr std::string_view kExtension = ".exe";
+    if (chosen.size() >= kExtension.size() &&
+        equalsIgnoringCase(chosen.substr(chosen.size() - kExtension.size()), kExtension))
+        chosen.remove_suffix(kExtension.size());
+    return chosen.empty() ? title : chosen;
+}
+
+std::string installerBaseName(std::string_view name) {
+    std::string out(name);
     for (char& c : out) {
         switch (c) {
         case '\\':
@@ -197,12 +207,16 @@ public:
                          "and DefaultGroupName is the title");
         line("DefaultGroupName=", inProgramsFolder ? title : group);
         line("OutputDir=", m_inputs.OutputDir);
-        const std::string baseName = installerBaseName(title);
-        if (baseName != title)
-            note("Setup", "Title",
+        const std::string_view stem = installerStem(m_inputs.installerName, title);
+        const std::string baseName = installerBaseName(stem);
+        if (baseName != stem) {
+            // Only a name that comes from the title is the setup list's doing.
+            const bool fromTitle = stem == title;
+            note(fromTitle ? "Setup" : "", fromTitle ? "Title" : "",
                  "characters that a file name cannot hold are replaced by \"_\" in "
                  "OutputBaseFilename: " +
                      baseName);
+        }
         line("OutputBaseFilename=", baseName);
         insertFile(m_inputs.SetupLinesPath);
         m_out.writeLine("");

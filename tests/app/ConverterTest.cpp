@@ -164,13 +164,14 @@ TEST(Converter, OptionsReachTheScript) {
     EXPECT_TRUE(script.ends_with("runhidden\r\n\r\n[Code]\r\n"));
 
     // Texts for the script are Windows-1252; the command line is UTF-8 here.
-    ASSERT_EQ(
-        converter
-            .run({list, "-o", folder.file("out.iss"), "--app-version", "1.0 \xC3\xA9t\xC3\xA9"})
-            .exitCode,
-        0);
-    EXPECT_NE(TempFolder::read(folder.file("out.iss")).find("AppVersion=1.0 \xE9t\xE9\r\n"),
-              std::string::npos);
+    ASSERT_EQ(converter
+                  .run({list, "-o", folder.file("out.iss"), "--app-version",
+                        "1.0 \xC3\xA9t\xC3\xA9", "--installer-name", "Mon \xC3\xA9t\xC3\xA9.EXE"})
+                  .exitCode,
+              0);
+    const std::string texts = TempFolder::read(folder.file("out.iss"));
+    EXPECT_NE(texts.find("AppVersion=1.0 \xE9t\xE9\r\n"), std::string::npos);
+    EXPECT_NE(texts.find("\r\nOutputBaseFilename=Mon \xE9t\xE9\r\n"), std::string::npos);
 }
 
 TEST(Converter, ReportsEachMendOnStandardErrorUnlessQuiet) {

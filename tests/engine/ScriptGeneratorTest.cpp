@@ -250,6 +250,56 @@ TEST(CompileMends, InstallerBaseNameLosesCharactersThatFileNamesCannotHold) {
     EXPECT_NE(setup.find("OutputBaseFilename=A_B_C_D_E_F_G_H_I_J K;\xE9\r\n"), std::string::npos);
 }
 
+TEST(GenerateScript, TheChosenInstallerNameBecomesTheBaseFilename) {
+    const struct {
+        const char* chosen;
+        const char* written;
+    } rows[] = {
+        {"", "App"},        // nothing chosen: the title
+        {"App.exe", "App"}, // the proposal gives today's line
+        {"MonSetup.EXE", "MonSetup"},
+        {"Mon:Setup.Exe", "Mon_Setup"},
+        {"Setup.exe.exe", "Setup.exe"},
+        {"Setup.msi", "Setup.msi"},
+        {".exe", "App"},
+        {"Caf\xE9", "Caf\xE9"},
+    };
+    Conversion conversion;
+    for (const auto& row : rows) {
+        conversion.inputs.installerName = row.chosen;
+        EXPECT_NE(setupOf(conversion.run("[Setup]\r\nTitle=App\r\n"))
+                      .find("\r\nOutputBaseFilename=" + std::string(row.written) + "\r\n"),
+                  std::string::npos)
+            << row.chosen;
+    }
+}
+
+TEST(DeriveInputs, ProposalsFollowTheListsFolderTitleAndTheProgramsFolder) {
+#ifdef _WIN32
+    const std::string separator = "\\";
+#else
+    const std::string separator = "/";
+#endif
+    TempFolder folder;
+    const std::string list = folder.write("SETUP.LST", "[Setup]\r\nTitle= Caf\xE9 \r\n");
+    const std::string base = folder.path().string() + separator;
+    const tembrix::DerivedInputs derived = tembrix::deriveInputs(list, folder.path().string());
+    EXPECT_EQ(derived.sourceFolder, base);
+    EXPECT_EQ(derived.scriptPath, base + "Setup.iss");
+    EXPECT_EQ(derived.outputDir, base + "OutPut" + separator);
+    EXPECT_EQ(derived.version, "1.0");
+    EXPECT_EQ(derived.setupLinesPath, base + "SetupLine.txt");
+    EXPECT_EQ(derived.extraLinesPath, base + "AddLine.txt");
+    EXPECT_EQ(derived.installerName, "Caf\xE9.exe");
+
+    // A bare name of a missing list, and no program folder at all.
+    const tembrix::DerivedInputs bare = tembrix::deriveInputs("missing.lst", "");
+    EXPECT_EQ(bare.scriptPath, "Setup.iss");
+    EXPECT_EQ(bare.outputDir, "OutPut" + separator);
+    EXPECT_EQ(bare.setupLinesPath, "");
+    EXPECT_EQ(bare.installerName, ".exe");
+}
+
 TEST(CompileMends, IconProgramLosesTheListsOwnQuotes) {
     Conversion conversion;
     const std::string icons = iconsOf(

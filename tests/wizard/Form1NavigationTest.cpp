@@ -361,6 +361,18 @@ TEST_F(Wizard, FinishWritesTheEnginesScript) {
               TempFolder::read(kWorkedAbsolute));
     EXPECT_TRUE(h.form->conversionInputs().UseAbsoluteSource);
     EXPECT_EQ(h.form->conversionInputs().SourceFolder, "C:\\Build\\Support\\");
+
+    // The installer's name that the user picks reaches the script, without ".exe".
+    text("txtOuputExe")->setText("MonSetup.EXE");
+    click("abRestart");
+    click("BTnext");
+    click("BTnext");
+    click("BTend");
+    std::string renamed = TempFolder::read(kWorkedAbsolute);
+    const std::string line = "\r\nOutputBaseFilename=Inventory\r\n";
+    ASSERT_NE(renamed.find(line), std::string::npos);
+    renamed.replace(renamed.find(line), line.size(), "\r\nOutputBaseFilename=MonSetup\r\n");
+    EXPECT_EQ(TempFolder::read(text("txtISS")->text().toStdString()), renamed);
 }
 
 TEST_F(Wizard, AScriptThatCannotBeWrittenIsReportedAndThePageStays) {

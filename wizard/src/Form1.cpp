@@ -140,12 +140,14 @@ void Form1::formLoad() {
     }
     m_ui->frame[0]->setVisible(true);
 
+    const DerivedInputs derived = deriveInputs(std::string(), pathFromQt(app.programFolder()));
     m_inputs.IncludeRuntimeFiles = true;
-    m_inputs.Version = "1.0";
-    m_ui->txtOption->setText(programFile(app, QStringLiteral("SetupLine.txt")));
-    m_inputs.SetupLinesPath = pathFromQt(m_ui->txtOption->text());
-    m_ui->txtFileAdd->setText(programFile(app, QStringLiteral("AddLine.txt")));
-    m_inputs.ExtraLinesPath = pathFromQt(m_ui->txtFileAdd->text());
+    m_inputs.Version = derived.version;
+    m_ui->txtVersion->setText(qtFromCp1252(derived.version));
+    m_ui->txtOption->setText(qtFromPath(derived.setupLinesPath));
+    m_inputs.SetupLinesPath = derived.setupLinesPath;
+    m_ui->txtFileAdd->setText(qtFromPath(derived.extraLinesPath));
+    m_inputs.ExtraLinesPath = derived.extraLinesPath;
     BuildLanguageMenu();
 
     m_ui->abSite->setMouseIcon(m_ui->LBLmail->mouseIcon());

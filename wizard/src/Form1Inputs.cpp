@@ -10,22 +10,11 @@
 
 #include "Form1Layout.h"
 #include "tembrix/platform/FileSystem.h"
-#include "tembrix/platform/ProfileFile.h"
 #include "tembrix/platformqt/FileDialogs.h"
 #include "tembrix/platformqt/ImageButton.h"
 #include "tembrix/platformqt/TextBridge.h"
 
 namespace tembrix {
-
-namespace {
-
-// The folder part of a path, with its trailing separator; empty without one.
-QString folderOf(const QString& path) {
-    const qsizetype cut = path.lastIndexOf(QDir::separator());
-    return cut < 0 ? QString() : path.left(cut + 1);
-}
-
-} // namespace
 
 std::optional<QString> Form1::openDialog(const char* titleKey, const QString& filter,
                                          const QString& initialDirectory) {
@@ -61,13 +50,13 @@ void Form1::chooseSetupList() {
 }
 
 void Form1::deriveDefaults(const QString& setupListPath) {
+    const DerivedInputs derived =
+        deriveInputs(pathFromQt(setupListPath), pathFromQt(m_services.app->programFolder()));
     m_ui->txtLST->setText(setupListPath);
-    m_ui->txtPath->setText(folderOf(setupListPath));
-    m_ui->txtISS->setText(m_ui->txtPath->text() + QStringLiteral("Setup.iss"));
-    m_ui->txtOutputDir->setText(m_ui->txtPath->text() + QStringLiteral("OutPut") +
-                                QDir::separator());
-    const std::string title = ReadProfileString(pathFromQt(setupListPath), "Setup", "Title", "");
-    m_ui->txtOuputExe->setText(qtFromCp1252(title) + QStringLiteral(".exe"));
+    m_ui->txtPath->setText(qtFromPath(derived.sourceFolder));
+    m_ui->txtISS->setText(qtFromPath(derived.scriptPath));
+    m_ui->txtOutputDir->setText(qtFromPath(derived.outputDir));
+    m_ui->txtOuputExe->setText(qtFromCp1252(derived.installerName));
 }
 
 void Form1::chooseScript() {
@@ -83,13 +72,11 @@ void Form1::chooseInstaller() {
 }
 
 void Form1::splitInstallerPath(const QString& installerPath) {
-    m_ui->txtOutputDir->setText(folderOf(installerPath));
+    m_ui->txtOutputDir->setText(qtFromPath(folderOf(pathFromQt(installerPath))));
     QString name = installerPath;
     if (!m_ui->txtOutputDir->text().isEmpty())
         name.remove(m_ui->txtOutputDir->text(), Qt::CaseSensitive);
     m_ui->txtOuputExe->setText(name);
-    m_outputDirCopy = m_ui->txtOutputDir->text();
-    m_installerNameCopy = m_ui->txtOuputExe->text();
 }
 
 void Form1::chooseLinesFile(QLineEdit* pathBox, std::string& inputPath, ImageButton* button) {
@@ -160,6 +147,7 @@ void Form1::fillConversionInputs() {
     m_inputs.UseAbsoluteSource = m_ui->chkAbsPath->isChecked();
     m_inputs.SourceFolder = cp1252FromQt(m_ui->txtPath->text());
     m_inputs.OutputDir = cp1252FromQt(m_ui->txtOutputDir->text());
+    m_inputs.installerName = cp1252FromQt(m_ui->txtOuputExe->text());
 }
 
 } // namespace tembrix

@@ -286,7 +286,6 @@ void applyStartStates(const Form1Widgets& w) {
     w.BTlast->setEnabled(false);
     w.BTend->setEnabled(false);
     w.chkVbDLL->setChecked(true);
-    w.txtVersion->setText(QStringLiteral("1.0"));
     w.txtPath->setVisible(false);
     w.txtFileAdd->setVisible(false);
     w.cmdChooseAdd->setVisible(false);

@@ -12,7 +12,8 @@ enum class ScriptDialect { Classic, Inno6 };
 
 /// What the wizard (or the converter) hands to the script generator.
 /// Paths are in the platform's file-name encoding; the texts that are written
-/// into the script (SourceFolder, OutputDir, Version) are Windows-1252 bytes.
+/// into the script (SourceFolder, OutputDir, Version, installerName) are
+/// Windows-1252 bytes.
 struct ConversionInputs {
     std::string SetupListPath;      ///< the setup list to read
     std::string ScriptPath;         ///< the script to write
@@ -25,6 +26,32 @@ struct ConversionInputs {
     bool AddExtraLines = false;      ///< append ExtraLinesPath at the end of the script
     std::string ExtraLinesPath;      ///< whole text appended at the end, when AddExtraLines
     ScriptDialect Dialect = ScriptDialect::Classic; ///< the form of the script
+    /// The installer's file name that the user chose: written after
+    /// "OutputBaseFilename=" without its ".exe"; empty: the setup list's title.
+    std::string installerName;
 };
+
+/// What both front ends propose before the user changes anything: the
+/// inputs that follow from where the setup list and the program lie. Paths
+/// are in the platform's file-name encoding, `installerName` is Windows-1252
+/// bytes like the setup list's title it comes from.
+struct DerivedInputs {
+    std::string sourceFolder;   ///< the setup list's folder, with its trailing separator
+    std::string scriptPath;     ///< sourceFolder + "Setup.iss"
+    std::string outputDir;      ///< sourceFolder + "OutPut" + separator
+    std::string version;        ///< "1.0"
+    std::string setupLinesPath; ///< "SetupLine.txt" in the program's folder
+    std::string extraLinesPath; ///< "AddLine.txt" in the program's folder (the wizard's proposal)
+    std::string installerName;  ///< the setup list's title + ".exe"
+};
+
+/// The proposals for the setup list at `setupListPath` (its title is read;
+/// a missing list reads as an empty title, an empty path reads nothing) and
+/// for a program that lies in `programFolder` (empty: no line files).
+DerivedInputs deriveInputs(const std::string& setupListPath, const std::string& programFolder);
+
+/// The path up to and including its last separator (on Windows also a drive
+/// "C:" alone); empty when it has none.
+std::string folderOf(const std::string& path);
 
 } // namespace tembrix

@@ -116,8 +116,6 @@ private:
     std::unique_ptr<QtOwnTexts> m_qtTexts;
     ConversionInputs m_inputs;
     int m_currentStep = 0;
-    QString m_outputDirCopy;
-    QString m_installerNameCopy;
 };
 
 /// Gives the application the classic look the window is designed for: the

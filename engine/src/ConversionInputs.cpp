@@ -1,0 +1,55 @@
+#include "tembrix/engine/ConversionInputs.h"
+
+#include "tembrix/platform/ProfileFile.h"
+
+namespace tembrix {
+
+namespace {
+
+#ifdef _WIN32
+constexpr char kSeparator = '\\';
+bool isSeparator(char c) {
+    return c == '\\' || c == '/';
+}
+#else
+constexpr char kSeparator = '/';
+bool isSeparator(char c) {
+    return c == '/';
+}
+#endif
+
+std::string inFolder(const std::string& folder, const char* name) {
+    if (folder.empty())
+        return {};
+    return folder + (isSeparator(folder.back()) ? "" : std::string(1, kSeparator)) + name;
+}
+
+} // namespace
+
+std::string folderOf(const std::string& path) {
+    for (std::size_t i = path.size(); i > 0; --i)
+        if (isSeparator(path[i - 1]))
+            return path.substr(0, i);
+#ifdef _WIN32
+    if (path.size() >= 2 && path[1] == ':')
+        return path.substr(0, 2);
+#endif
+    return {};
+}
+
+DerivedInputs deriveInputs(const std::string& setupListPath, const std::string& programFolder) {
+    DerivedInputs derived;
+    derived.sourceFolder = folderOf(setupListPath);
+    derived.scriptPath = derived.sourceFolder + "Setup.iss";
+    derived.outputDir = derived.sourceFolder + "OutPut" + kSeparator;
+    derived.version = "1.0";
+    derived.setupLinesPath = inFolder(programFolder, "SetupLine.txt");
+    derived.extraLinesPath = inFolder(programFolder, "AddLine.txt");
+    const std::string title = setupListPath.empty()
+                                  ? std::string()
+                                  : ReadProfileString(setupListPath, "Setup", "Title", "");
+    derived.installerName = title + ".exe";
+    return derived;
+}
+
+} // namespace tembrix
