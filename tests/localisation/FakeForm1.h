@@ -14,7 +14,7 @@
 // with the built-in texts in Windows-1252, as the real window hands them over.
 class FakeControl : public tembrix::TranslatableControl {
 public:
-    explicit FakeControl(const tembrix::ControlSpec& spec)
+    explicit FakeControl(const tembrix::ControlText& spec)
         : m_name(spec.name),
           m_index(spec.index < 0 ? std::nullopt : std::optional<int>(spec.index)) {
         if (spec.hasCaption)
@@ -46,7 +46,7 @@ private:
 class FakeForm1 : public tembrix::TranslatableWindow {
 public:
     FakeForm1() : m_title(tembrix::cp1252FromUtf8(tembrix::form1BuiltinTitle())) {
-        for (const tembrix::ControlSpec& spec : tembrix::form1Controls())
+        for (const tembrix::ControlText& spec : tembrix::form1Controls())
             m_controls.push_back(std::make_unique<FakeControl>(spec));
     }
 

@@ -8,9 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
+#include "Form1Layout.h"
 #include "WizardHarness.h"
+#include "tembrix/localisation/Form1Controls.h"
 #include "tembrix/platformqt/ImageButton.h"
 
 using namespace tembrix;
@@ -52,6 +55,20 @@ TEST(Form1Layout, PagesShareOneRectangleAndOnlyTheWelcomePageShows) {
     EXPECT_EQ(h.find<QLabel>("lblStep01", 6)->pos(), QPoint(152, 176));
     EXPECT_EQ(h.find<QLineEdit>("txtOuputExe")->parentWidget(), h.find<QGroupBox>("frame", 2));
     EXPECT_EQ(h.find<ImageButton>("abEdit")->geometry(), QRect(360, 200, 89, 65));
+}
+
+// A control is one row of the design's table plus its texts: both tables
+// must name the same controls, each once.
+TEST(Form1Layout, DesignAndTextTablesNameTheSameControls) {
+    std::vector<QString> design = designControlKeys();
+    std::vector<QString> texts;
+    for (const ControlText& row : form1Controls())
+        texts.push_back(
+            controlKey(QString::fromUtf8(row.name.data(), qsizetype(row.name.size())), row.index));
+    std::ranges::sort(design);
+    std::ranges::sort(texts);
+    EXPECT_EQ(std::ranges::adjacent_find(design), design.end());
+    EXPECT_EQ(design, texts);
 }
 
 TEST(Form1Layout, StartStatesAndTabOrderFollowTheDesign) {

@@ -13,13 +13,13 @@
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QUrl>
 
 #include "Form1Layout.h"
 #include "Form1Texts.h"
 #include "tembrix/engine/ScriptGenerator.h"
 #include "tembrix/localisation/Form1Controls.h"
 #include "tembrix/platform/FileSystem.h"
+#include "tembrix/platformqt/AuthorLinks.h"
 #include "tembrix/platformqt/QtOwnTexts.h"
 #include "tembrix/platformqt/ImageButton.h"
 #include "tembrix/platformqt/ShellOpen.h"
@@ -35,16 +35,6 @@ constexpr int kShowDefault = 10;
 
 void processPendingEvents() {
     QCoreApplication::processEvents();
-}
-
-// The author's addresses are the built-in captions of the two link buttons;
-// a translated caption changes what is shown, not where the link goes.
-QString builtinCaption(std::string_view name) {
-    for (const ControlSpec& spec : form1Controls()) {
-        if (spec.name == name)
-            return QString::fromUtf8(spec.caption.data(), qsizetype(spec.caption.size()));
-    }
-    return {};
 }
 
 } // namespace
@@ -138,7 +128,7 @@ void Form1::formLoad() {
         frame->setGeometry(pageRectangle());
         frame->setVisible(false);
     }
-    m_ui->frame[0]->setVisible(true);
+    showPage(pageNumber(Page::Welcome), true);
 
     const DerivedInputs derived = deriveInputs(std::string(), pathFromQt(app.programFolder()));
     m_inputs.IncludeRuntimeFiles = true;
@@ -174,7 +164,7 @@ void Form1::nextClicked() {
     ++m_currentStep;
     showPage(m_currentStep, true);
     m_ui->BTlast->setEnabled(true);
-    if (m_currentStep == 3) {
+    if (m_currentStep == pageNumber(Page::Options)) {
         m_ui->BTnext->setEnabled(false);
         m_ui->BTend->setEnabled(true);
     }
@@ -185,7 +175,7 @@ void Form1::backClicked() {
     --m_currentStep;
     showPage(m_currentStep, true);
     m_ui->BTnext->setEnabled(true);
-    if (m_currentStep == 0)
+    if (m_currentStep == pageNumber(Page::Welcome))
         m_ui->BTlast->setEnabled(false);
     m_ui->BTend->setEnabled(false);
 }
@@ -203,18 +193,18 @@ void Form1::finishClicked() {
             kMessageStop);
         return;
     }
-    showPage(3, false);
-    showPage(4, true);
+    showPage(pageNumber(Page::Options), false);
+    showPage(pageNumber(Page::Final), true);
     m_ui->BTend->setEnabled(false);
     m_ui->BTlast->setEnabled(false);
 }
 
 void Form1::restartClicked() {
-    showPage(4, false);
-    showPage(1, true);
+    showPage(pageNumber(Page::Final), false);
+    m_currentStep = pageNumber(Page::SetupList);
+    showPage(m_currentStep, true);
     m_ui->BTnext->setEnabled(true);
     m_ui->BTlast->setEnabled(true);
-    m_currentStep = 1;
 }
 
 void Form1::aboutClicked() {
@@ -245,16 +235,12 @@ void Form1::openScript() {
 }
 
 void Form1::openSite() {
-    shellOpen(builtinCaption("abSite"));
+    shellOpen(authorSite());
     m_ui->abSite->ResetLook();
 }
 
 void Form1::mailAuthor() {
-    const QByteArray address = QUrl::toPercentEncoding(builtinCaption("LBLmail"), "@");
-    const QByteArray subject =
-        QUrl::toPercentEncoding(QStringLiteral("About ") + m_services.app->title());
-    shellOpen(QStringLiteral("mailto:") + QString::fromLatin1(address) +
-              QStringLiteral("?subject=") + QString::fromLatin1(subject));
+    shellOpen(authorMailLink(m_services.app->title()));
 }
 
 QString Form1::messageText(const char* key) const {

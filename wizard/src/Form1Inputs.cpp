@@ -132,7 +132,7 @@ void Form1::txtVersion_Change() {
 }
 
 bool Form1::CanLeaveStep() {
-    if (m_currentStep != 1 || !m_fileSystem)
+    if (m_currentStep != pageNumber(Page::SetupList) || !m_fileSystem)
         return true;
     if (m_fileSystem->fileExists(pathFromQt(m_ui->txtLST->text())))
         return true;

@@ -10,6 +10,10 @@
 #include <QMenu>
 #include <QPixmap>
 
+#include <algorithm>
+#include <optional>
+#include <type_traits>
+
 #include "Form1Texts.h"
 #include "tembrix/localisation/Form1Controls.h"
 #include "tembrix/platformqt/ImageButton.h"
@@ -32,111 +36,144 @@ enum class Kind {
     CheckBox,
     PictureBox,
     FileList,
+    Menu,      // the language menu, a popup of the window
+    MenuEntry, // an entry of the menu above it in the table
+    MenuSeparator,
 };
 
-constexpr int kWindow = -1;
+struct Twips {
+    int left, top, width, height;
+};
 
-struct Placement {
+using W = Form1Widgets;
+using Binder = void (*)(Form1Widgets&, QObject*, int index);
+
+// Fills the typed member `Member` with a control: a pointer, a slot of an
+// array (by the control's index) or the next entry of a list.
+template <auto Member> void bind(Form1Widgets& widgets, QObject* control, int index) {
+    auto& slot = widgets.*Member;
+    using Slot = std::remove_reference_t<decltype(slot)>;
+    if constexpr (std::is_pointer_v<Slot>) {
+        slot = qobject_cast<Slot>(control);
+    } else if constexpr (requires { slot.push_back(nullptr); }) {
+        slot.push_back(qobject_cast<typename Slot::value_type>(control));
+    } else {
+        slot[std::size_t(index)] = qobject_cast<typename Slot::value_type>(control);
+    }
+}
+
+constexpr std::optional<Page> kOnWindow = std::nullopt;
+constexpr int kNoTab = -1;
+constexpr Twips kPageArea{60, 60, 6915, 4215};
+constexpr Twips kNoPlace{0, 0, 0, 0};
+
+// One row per control of the window, in the order the controls are created.
+// Its texts are joined from the localisation's text table by name and index,
+// so a new control is a row here plus its texts there, and a typed member of
+// Form1Widgets only when a handler needs one.
+struct ControlRow {
     const char* name;
-    int index;
+    int index; // in its control array, or -1 for a single control
     Kind kind;
-    int page;                     // frame index, or kWindow
-    int left, top, width, height; // twips
-    const char* picture = nullptr;
+    std::optional<Page> page;      // the frame it stands on, or the window itself
+    Twips place;                   // in twips, relative to its frame on a page
+    int tab;                       // its place in the tab order, or kNoTab
+    Binder binder = nullptr;       // the typed member it fills, if any
+    const char* picture = nullptr; // the button's artwork
 };
 
-// The design of the window, in twips; controls on a page are placed relative to their frame.
-constexpr Placement kPlacements[] = {
-    {"BThelp", -1, Kind::PushButton, kWindow, 60, 4395, 1080, 315},
-    {"BTcancel", -1, Kind::PushButton, kWindow, 1920, 4395, 1080, 315},
-    {"BTlast", -1, Kind::PushButton, kWindow, 3300, 4395, 1080, 315},
-    {"BTnext", -1, Kind::PushButton, kWindow, 4440, 4395, 1080, 315},
-    {"BTend", -1, Kind::PushButton, kWindow, 5880, 4395, 1080, 315},
-    {"FileLNG", -1, Kind::FileList, kWindow, 60, 5220, 2175, 870},
-    {"frame", 0, Kind::Frame, kWindow, 60, 60, 6915, 4215},
-    {"frame", 1, Kind::Frame, kWindow, 60, 60, 6915, 4215},
-    {"frame", 2, Kind::Frame, kWindow, 60, 60, 6915, 4215},
-    {"frame", 3, Kind::Frame, kWindow, 60, 60, 6915, 4215},
-    {"frame", 4, Kind::Frame, kWindow, 60, 60, 6915, 4215},
+// clang-format off
+constexpr ControlRow kControls[] = {
+    {"BThelp", -1, Kind::PushButton, kOnWindow, {60, 4395, 1080, 315}, 12, bind<&W::BThelp>},
+    {"BTcancel", -1, Kind::PushButton, kOnWindow, {1920, 4395, 1080, 315}, 11, bind<&W::BTcancel>},
+    {"BTlast", -1, Kind::PushButton, kOnWindow, {3300, 4395, 1080, 315}, 10, bind<&W::BTlast>},
+    {"BTnext", -1, Kind::PushButton, kOnWindow, {4440, 4395, 1080, 315}, 9, bind<&W::BTnext>},
+    {"BTend", -1, Kind::PushButton, kOnWindow, {5880, 4395, 1080, 315}, 8, bind<&W::BTend>},
+    {"FileLNG", -1, Kind::FileList, kOnWindow, {60, 5220, 2175, 870}, 13, bind<&W::FileLNG>},
+    {"frame", 0, Kind::Frame, kOnWindow, kPageArea, kNoTab, bind<&W::frame>},
+    {"frame", 1, Kind::Frame, kOnWindow, kPageArea, kNoTab, bind<&W::frame>},
+    {"frame", 2, Kind::Frame, kOnWindow, kPageArea, kNoTab, bind<&W::frame>},
+    {"frame", 3, Kind::Frame, kOnWindow, kPageArea, kNoTab, bind<&W::frame>},
+    {"frame", 4, Kind::Frame, kOnWindow, kPageArea, kNoTab, bind<&W::frame>},
 
-    {"Picture1", -1, Kind::PictureBox, 0, 180, 300, 1980, 3666},
-    {"lblStep01", 0, Kind::Label, 0, 2280, 300, 4515, 255},
-    {"lblStep01", 1, Kind::Label, 0, 2280, 660, 4515, 255},
-    {"lblStep01", 2, Kind::Label, 0, 2280, 1020, 4515, 255},
-    {"lblStep01", 3, Kind::Label, 0, 2280, 1380, 4515, 255},
-    {"lblStep01", 4, Kind::Label, 0, 2280, 1740, 4515, 255},
-    {"lblStep01", 5, Kind::Label, 0, 2280, 2100, 4515, 255},
-    {"lblStep01", 6, Kind::Label, 0, 2280, 2640, 4515, 255},
-    {"abSite", -1, Kind::LinkButton, 0, 3420, 3000, 2175, 375},
-    {"abTranslate", -1, Kind::CaptionButton, 0, 2220, 3600, 1455, 375, "translate"},
-    {"LBLmail", -1, Kind::LinkButton, 0, 5100, 3600, 1695, 375},
+    {"Picture1", -1, Kind::PictureBox, Page::Welcome, {180, 300, 1980, 3666}, 14, bind<&W::Picture1>},
+    {"lblStep01", 0, Kind::Label, Page::Welcome, {2280, 300, 4515, 255}, kNoTab},
+    {"lblStep01", 1, Kind::Label, Page::Welcome, {2280, 660, 4515, 255}, kNoTab},
+    {"lblStep01", 2, Kind::Label, Page::Welcome, {2280, 1020, 4515, 255}, kNoTab},
+    {"lblStep01", 3, Kind::Label, Page::Welcome, {2280, 1380, 4515, 255}, kNoTab},
+    {"lblStep01", 4, Kind::Label, Page::Welcome, {2280, 1740, 4515, 255}, kNoTab},
+    {"lblStep01", 5, Kind::Label, Page::Welcome, {2280, 2100, 4515, 255}, kNoTab},
+    {"lblStep01", 6, Kind::Label, Page::Welcome, {2280, 2640, 4515, 255}, kNoTab},
+    {"abSite", -1, Kind::LinkButton, Page::Welcome, {3420, 3000, 2175, 375}, 6, bind<&W::abSite>},
+    {"abTranslate", -1, Kind::CaptionButton, Page::Welcome, {2220, 3600, 1455, 375}, 5, bind<&W::abTranslate>, "translate"},
+    {"LBLmail", -1, Kind::LinkButton, Page::Welcome, {5100, 3600, 1695, 375}, 7, bind<&W::LBLmail>},
 
-    {"lblStep02", 0, Kind::Label, 1, 120, 660, 6675, 255},
-    {"lblStep02", 1, Kind::Label, 1, 120, 1080, 6675, 255},
-    {"lblStep02", 2, Kind::Label, 1, 120, 1500, 6675, 255},
-    {"lblStep02", 3, Kind::Label, 1, 120, 1920, 6675, 255},
-    {"Label1", -1, Kind::AutoSizeLabel, 1, 180, 2700, 1335, 195},
-    {"txtLST", -1, Kind::TextBox, 1, 180, 3000, 5835, 315},
-    {"cmdChooseLST", -1, Kind::PictureButton, 1, 6120, 3000, 435, 315, "open"},
-    {"chkAbsPath", -1, Kind::CheckBox, 1, 180, 3420, 4455, 255},
-    {"txtPath", -1, Kind::TextBox, 1, 180, 3720, 5835, 315},
+    {"lblStep02", 0, Kind::Label, Page::SetupList, {120, 660, 6675, 255}, kNoTab},
+    {"lblStep02", 1, Kind::Label, Page::SetupList, {120, 1080, 6675, 255}, kNoTab},
+    {"lblStep02", 2, Kind::Label, Page::SetupList, {120, 1500, 6675, 255}, kNoTab},
+    {"lblStep02", 3, Kind::Label, Page::SetupList, {120, 1920, 6675, 255}, kNoTab},
+    {"Label1", -1, Kind::AutoSizeLabel, Page::SetupList, {180, 2700, 1335, 195}, kNoTab},
+    {"txtLST", -1, Kind::TextBox, Page::SetupList, {180, 3000, 5835, 315}, 0, bind<&W::txtLST>},
+    {"cmdChooseLST", -1, Kind::PictureButton, Page::SetupList, {6120, 3000, 435, 315}, 17, bind<&W::cmdChooseLST>, "open"},
+    {"chkAbsPath", -1, Kind::CheckBox, Page::SetupList, {180, 3420, 4455, 255}, 27, bind<&W::chkAbsPath>},
+    {"txtPath", -1, Kind::TextBox, Page::SetupList, {180, 3720, 5835, 315}, 26, bind<&W::txtPath>},
 
-    {"lblStep03", 0, Kind::Label, 2, 120, 300, 6675, 255},
-    {"lblStep03", 1, Kind::Label, 2, 120, 660, 6675, 255},
-    {"lblStep03", 2, Kind::Label, 2, 120, 1020, 6675, 255},
-    {"lblStep03", 3, Kind::Label, 2, 120, 1380, 6675, 255},
-    {"Label3", -1, Kind::AutoSizeLabel, 2, 180, 2760, 2760, 195},
-    {"txtISS", -1, Kind::TextBox, 2, 180, 3000, 5835, 315},
-    {"cmdChooseISS", -1, Kind::PictureButton, 2, 6120, 3000, 435, 315, "open"},
-    {"Label6", -1, Kind::AutoSizeLabel, 2, 180, 3480, 3660, 195},
-    {"Label7", -1, Kind::AutoSizeLabel, 2, 4080, 3480, 1440, 195},
-    {"txtOutputDir", -1, Kind::TextBox, 2, 180, 3720, 3795, 315},
-    {"txtOuputExe", -1, Kind::TextBox, 2, 4020, 3720, 1995, 315},
-    {"cmdExeName", -1, Kind::PictureButton, 2, 6120, 3720, 435, 315, "open"},
+    {"lblStep03", 0, Kind::Label, Page::Output, {120, 300, 6675, 255}, kNoTab},
+    {"lblStep03", 1, Kind::Label, Page::Output, {120, 660, 6675, 255}, kNoTab},
+    {"lblStep03", 2, Kind::Label, Page::Output, {120, 1020, 6675, 255}, kNoTab},
+    {"lblStep03", 3, Kind::Label, Page::Output, {120, 1380, 6675, 255}, kNoTab},
+    {"Label3", -1, Kind::AutoSizeLabel, Page::Output, {180, 2760, 2760, 195}, kNoTab},
+    {"txtISS", -1, Kind::TextBox, Page::Output, {180, 3000, 5835, 315}, 1, bind<&W::txtISS>},
+    {"cmdChooseISS", -1, Kind::PictureButton, Page::Output, {6120, 3000, 435, 315}, 16, bind<&W::cmdChooseISS>, "open"},
+    {"Label6", -1, Kind::AutoSizeLabel, Page::Output, {180, 3480, 3660, 195}, kNoTab},
+    {"Label7", -1, Kind::AutoSizeLabel, Page::Output, {4080, 3480, 1440, 195}, kNoTab},
+    {"txtOutputDir", -1, Kind::TextBox, Page::Output, {180, 3720, 3795, 315}, 18, bind<&W::txtOutputDir>},
+    {"txtOuputExe", -1, Kind::TextBox, Page::Output, {4020, 3720, 1995, 315}, 19, bind<&W::txtOuputExe>},
+    {"cmdExeName", -1, Kind::PictureButton, Page::Output, {6120, 3720, 435, 315}, 20, bind<&W::cmdExeName>, "open"},
 
-    {"lblStep04", 0, Kind::Label, 3, 120, 300, 6675, 255},
-    {"lblStep04", 1, Kind::Label, 3, 120, 720, 6675, 255},
-    {"lblStep04", 2, Kind::Label, 3, 120, 1140, 6675, 255},
-    {"lblStep04", 3, Kind::Label, 3, 120, 1560, 6675, 255},
-    {"Label4", -1, Kind::AutoSizeLabel, 3, 120, 2220, 2430, 195},
-    {"txtVersion", -1, Kind::TextBox, 3, 2700, 2160, 855, 315},
-    {"chkVbDLL", -1, Kind::CheckBox, 3, 3120, 2640, 2595, 255},
-    {"Label5", -1, Kind::AutoSizeLabel, 3, 180, 2700, 2190, 195},
-    {"txtOption", -1, Kind::TextBox, 3, 120, 3000, 5595, 315},
-    {"cmdOption", -1, Kind::PictureButton, 3, 5820, 3000, 435, 315, "open"},
-    {"cmdEdit", -1, Kind::PictureButton, 3, 6360, 3000, 435, 315, "edit"},
-    {"chkFileAdd", -1, Kind::CheckBox, 3, 120, 3420, 2235, 255},
-    {"txtFileAdd", -1, Kind::TextBox, 3, 120, 3720, 5595, 315},
-    {"cmdChooseAdd", -1, Kind::PictureButton, 3, 5820, 3720, 435, 315, "open"},
-    {"cmdEditAdd", -1, Kind::PictureButton, 3, 6360, 3720, 435, 315, "edit"},
+    {"lblStep04", 0, Kind::Label, Page::Options, {120, 300, 6675, 255}, kNoTab},
+    {"lblStep04", 1, Kind::Label, Page::Options, {120, 720, 6675, 255}, kNoTab},
+    {"lblStep04", 2, Kind::Label, Page::Options, {120, 1140, 6675, 255}, kNoTab},
+    {"lblStep04", 3, Kind::Label, Page::Options, {120, 1560, 6675, 255}, kNoTab},
+    {"Label4", -1, Kind::AutoSizeLabel, Page::Options, {120, 2220, 2430, 195}, kNoTab},
+    {"txtVersion", -1, Kind::TextBox, Page::Options, {2700, 2160, 855, 315}, 3, bind<&W::txtVersion>},
+    {"chkVbDLL", -1, Kind::CheckBox, Page::Options, {3120, 2640, 2595, 255}, 4, bind<&W::chkVbDLL>},
+    {"Label5", -1, Kind::AutoSizeLabel, Page::Options, {180, 2700, 2190, 195}, kNoTab},
+    {"txtOption", -1, Kind::TextBox, Page::Options, {120, 3000, 5595, 315}, 2, bind<&W::txtOption>},
+    {"cmdOption", -1, Kind::PictureButton, Page::Options, {5820, 3000, 435, 315}, 15, bind<&W::cmdOption>, "open"},
+    {"cmdEdit", -1, Kind::PictureButton, Page::Options, {6360, 3000, 435, 315}, 21, bind<&W::cmdEdit>, "edit"},
+    {"chkFileAdd", -1, Kind::CheckBox, Page::Options, {120, 3420, 2235, 255}, 22, bind<&W::chkFileAdd>},
+    {"txtFileAdd", -1, Kind::TextBox, Page::Options, {120, 3720, 5595, 315}, 23, bind<&W::txtFileAdd>},
+    {"cmdChooseAdd", -1, Kind::PictureButton, Page::Options, {5820, 3720, 435, 315}, 24, bind<&W::cmdChooseAdd>, "open"},
+    {"cmdEditAdd", -1, Kind::PictureButton, Page::Options, {6360, 3720, 435, 315}, 25, bind<&W::cmdEditAdd>, "edit"},
 
-    {"lblStep05", 0, Kind::Label, 4, 120, 480, 6615, 255},
-    {"lblStep05", 1, Kind::Label, 4, 120, 840, 6615, 255},
-    {"lblStep05", 2, Kind::Label, 4, 120, 1200, 6615, 255},
-    {"lblStep05", 3, Kind::Label, 4, 120, 1560, 6615, 255},
-    {"lblStep05", 4, Kind::Label, 4, 120, 1920, 6615, 255},
-    {"abRestart", -1, Kind::LargeButton, 4, 120, 3000, 1335, 975, "restart"},
-    {"abOpenISS", -1, Kind::LargeButton, 4, 2895, 3000, 1335, 975, "openiss"},
-    {"abEdit", -1, Kind::LargeButton, 4, 5400, 3000, 1335, 975, "editscript"},
+    {"lblStep05", 0, Kind::Label, Page::Final, {120, 480, 6615, 255}, kNoTab},
+    {"lblStep05", 1, Kind::Label, Page::Final, {120, 840, 6615, 255}, kNoTab},
+    {"lblStep05", 2, Kind::Label, Page::Final, {120, 1200, 6615, 255}, kNoTab},
+    {"lblStep05", 3, Kind::Label, Page::Final, {120, 1560, 6615, 255}, kNoTab},
+    {"lblStep05", 4, Kind::Label, Page::Final, {120, 1920, 6615, 255}, kNoTab},
+    {"abRestart", -1, Kind::LargeButton, Page::Final, {120, 3000, 1335, 975}, 28, bind<&W::abRestart>, "restart"},
+    {"abOpenISS", -1, Kind::LargeButton, Page::Final, {2895, 3000, 1335, 975}, 30, bind<&W::abOpenISS>, "openiss"},
+    {"abEdit", -1, Kind::LargeButton, Page::Final, {5400, 3000, 1335, 975}, 29, bind<&W::abEdit>, "editscript"},
+
+    {"MNlangue", -1, Kind::Menu, kOnWindow, kNoPlace, kNoTab, bind<&W::MNlangue>},
+    {"MNlangueChoice", 0, Kind::MenuEntry, kOnWindow, kNoPlace, kNoTab, bind<&W::MNlangueChoice>},
+    {"MNlangueSep", -1, Kind::MenuSeparator, kOnWindow, kNoPlace, kNoTab, bind<&W::MNlangueSep>},
+    {"MNlangueOther", -1, Kind::MenuEntry, kOnWindow, kNoPlace, kNoTab, bind<&W::MNlangueOther>},
 };
-
-// Controls that can take the focus, in the design's tab order.
-constexpr const char* kTabOrder[] = {
-    "txtLST",       "txtISS",      "txtOption",  "txtVersion", "chkVbDLL",     "abTranslate",
-    "abSite",       "LBLmail",     "BTend",      "BTnext",     "BTlast",       "BTcancel",
-    "BThelp",       "FileLNG",     "Picture1",   "cmdOption",  "cmdChooseISS", "cmdChooseLST",
-    "txtOutputDir", "txtOuputExe", "cmdExeName", "cmdEdit",    "chkFileAdd",   "txtFileAdd",
-    "cmdChooseAdd", "cmdEditAdd",  "txtPath",    "chkAbsPath", "abRestart",    "abEdit",
-    "abOpenISS",
-};
+// clang-format on
 
 constexpr int kFrameInnerMargin = 4;
 constexpr int kClientWidth = 7125;
 constexpr int kClientHeight = 4785;
 
-QRect pixels(int left, int top, int width, int height) {
-    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-                 height / kTwipsPerPixel);
+QRect pixels(const Twips& place) {
+    return QRect(place.left / kTwipsPerPixel, place.top / kTwipsPerPixel,
+                 place.width / kTwipsPerPixel, place.height / kTwipsPerPixel);
+}
+
+QString rowName(const ControlRow& row) {
+    return QLatin1String(row.name);
 }
 
 void setPictures(ImageButton* button, const char* name) {
@@ -144,8 +181,9 @@ void setPictures(ImageButton* button, const char* name) {
     button->setPictures(pictures.rest, pictures.over, pictures.down);
 }
 
-QWidget* createControl(const Placement& place, QWidget* parent) {
-    switch (place.kind) {
+// Creates the control of `row` on `parent`; menu entries go into `menu`.
+QObject* createControl(const ControlRow& row, QWidget* parent, QMenu* menu) {
+    switch (row.kind) {
     case Kind::Frame:
         return new QGroupBox(parent);
     case Kind::PushButton: {
@@ -155,7 +193,7 @@ QWidget* createControl(const Placement& place, QWidget* parent) {
     }
     case Kind::PictureButton: {
         auto* button = new ImageButton(parent);
-        const ButtonPictures pictures = buttonPictures(QLatin1String(place.picture));
+        const ButtonPictures pictures = buttonPictures(QLatin1String(row.picture));
         button->applyPictureStyle(pictures.rest, pictures.over, pictures.down);
         return button;
     }
@@ -163,7 +201,7 @@ QWidget* createControl(const Placement& place, QWidget* parent) {
     case Kind::LargeButton: {
         auto* button = new ImageButton(parent);
         button->applyPushStyle();
-        setPictures(button, place.picture);
+        setPictures(button, row.picture);
         return button;
     }
     case Kind::LinkButton: {
@@ -176,7 +214,7 @@ QWidget* createControl(const Placement& place, QWidget* parent) {
         auto* label = new QLabel(parent);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setProperty("tembrixAutoSize", place.kind == Kind::AutoSizeLabel);
+        label->setProperty("tembrixAutoSize", row.kind == Kind::AutoSizeLabel);
         return label;
     }
     case Kind::TextBox:
@@ -193,48 +231,24 @@ QWidget* createControl(const Placement& place, QWidget* parent) {
     }
     case Kind::FileList:
         return new QListWidget(parent);
+    case Kind::Menu: {
+        auto* created = new QMenu(parent);
+        created->setFont(parent->font()); // a popup does not inherit its window's font
+        return created;
+    }
+    case Kind::MenuEntry: {
+        auto* entry = new QAction(menu);
+        menu->addAction(entry);
+        return entry;
+    }
+    case Kind::MenuSeparator:
+        return menu->addSeparator();
     }
     return nullptr;
 }
 
-template <typename T> T* as(const Form1Widgets& widgets, const char* name, int index = -1) {
-    return qobject_cast<T*>(widgets.find(QLatin1String(name), index));
-}
-
-void assignMembers(Form1Widgets& w) {
-    for (int i = 0; i < kPageCount; ++i)
-        w.frame[std::size_t(i)] = as<QGroupBox>(w, "frame", i);
-    w.BTend = as<ImageButton>(w, "BTend");
-    w.BTnext = as<ImageButton>(w, "BTnext");
-    w.BTlast = as<ImageButton>(w, "BTlast");
-    w.BTcancel = as<ImageButton>(w, "BTcancel");
-    w.BThelp = as<ImageButton>(w, "BThelp");
-    w.FileLNG = as<QListWidget>(w, "FileLNG");
-    w.Picture1 = as<QLabel>(w, "Picture1");
-    w.abTranslate = as<ImageButton>(w, "abTranslate");
-    w.abSite = as<ImageButton>(w, "abSite");
-    w.LBLmail = as<ImageButton>(w, "LBLmail");
-    w.abRestart = as<ImageButton>(w, "abRestart");
-    w.abEdit = as<ImageButton>(w, "abEdit");
-    w.abOpenISS = as<ImageButton>(w, "abOpenISS");
-    w.txtFileAdd = as<QLineEdit>(w, "txtFileAdd");
-    w.cmdChooseAdd = as<ImageButton>(w, "cmdChooseAdd");
-    w.cmdEditAdd = as<ImageButton>(w, "cmdEditAdd");
-    w.chkFileAdd = as<QCheckBox>(w, "chkFileAdd");
-    w.chkVbDLL = as<QCheckBox>(w, "chkVbDLL");
-    w.txtOption = as<QLineEdit>(w, "txtOption");
-    w.cmdOption = as<ImageButton>(w, "cmdOption");
-    w.cmdEdit = as<ImageButton>(w, "cmdEdit");
-    w.txtVersion = as<QLineEdit>(w, "txtVersion");
-    w.txtISS = as<QLineEdit>(w, "txtISS");
-    w.cmdChooseISS = as<ImageButton>(w, "cmdChooseISS");
-    w.txtOutputDir = as<QLineEdit>(w, "txtOutputDir");
-    w.txtOuputExe = as<QLineEdit>(w, "txtOuputExe");
-    w.cmdExeName = as<ImageButton>(w, "cmdExeName");
-    w.txtLST = as<QLineEdit>(w, "txtLST");
-    w.cmdChooseLST = as<ImageButton>(w, "cmdChooseLST");
-    w.txtPath = as<QLineEdit>(w, "txtPath");
-    w.chkAbsPath = as<QCheckBox>(w, "chkAbsPath");
+bool isMenuPart(Kind kind) {
+    return kind == Kind::Menu || kind == Kind::MenuEntry || kind == Kind::MenuSeparator;
 }
 
 void nameControl(QObject* control, const QString& name, int index) {
@@ -243,42 +257,20 @@ void nameControl(QObject* control, const QString& name, int index) {
         control->setProperty("tembrixIndex", index);
 }
 
-void buildLanguageMenu(QWidget* window, Form1Widgets& w) {
-    w.MNlangue = new QMenu(window);
-    w.MNlangue->setFont(window->font()); // a popup does not inherit its window's font
-    nameControl(w.MNlangue, QStringLiteral("MNlangue"), -1);
-    w.byKey.insert(controlKey(QStringLiteral("MNlangue"), -1), w.MNlangue);
-
-    auto* first = new QAction(w.MNlangue);
-    nameControl(first, QStringLiteral("MNlangueChoice"), 0);
-    w.MNlangue->addAction(first);
-    w.MNlangueChoice.push_back(first);
-    w.byKey.insert(controlKey(QStringLiteral("MNlangueChoice"), 0), first);
-
-    w.MNlangueSep = w.MNlangue->addSeparator();
-    nameControl(w.MNlangueSep, QStringLiteral("MNlangueSep"), -1);
-    w.byKey.insert(controlKey(QStringLiteral("MNlangueSep"), -1), w.MNlangueSep);
-
-    w.MNlangueOther = new QAction(w.MNlangue);
-    nameControl(w.MNlangueOther, QStringLiteral("MNlangueOther"), -1);
-    w.MNlangue->addAction(w.MNlangueOther);
-    w.byKey.insert(controlKey(QStringLiteral("MNlangueOther"), -1), w.MNlangueOther);
-}
-
 void applyBuiltinTexts(QWidget* window, const Form1Widgets& w) {
     window->setWindowTitle(
         QString::fromUtf8(form1BuiltinTitle().data(), qsizetype(form1BuiltinTitle().size())));
-    for (const ControlSpec& spec : form1Controls()) {
+    for (const ControlText& row : form1Controls()) {
         QObject* control =
-            w.find(QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size())), spec.index);
+            w.find(QString::fromUtf8(row.name.data(), qsizetype(row.name.size())), row.index);
         if (!control)
             continue;
-        if (spec.hasCaption)
-            setControlCaption(
-                control, QString::fromUtf8(spec.caption.data(), qsizetype(spec.caption.size())));
-        if (auto* widget = qobject_cast<QWidget*>(control); widget && spec.hasToolTip)
+        if (row.hasCaption)
+            setControlCaption(control,
+                              QString::fromUtf8(row.caption.data(), qsizetype(row.caption.size())));
+        if (auto* widget = qobject_cast<QWidget*>(control); widget && row.hasToolTip)
             widget->setToolTip(
-                QString::fromUtf8(spec.toolTip.data(), qsizetype(spec.toolTip.size())));
+                QString::fromUtf8(row.toolTip.data(), qsizetype(row.toolTip.size())));
     }
 }
 
@@ -303,12 +295,15 @@ void applyStartStates(const Form1Widgets& w) {
 }
 
 void applyTabOrder(const Form1Widgets& w) {
+    std::vector<const ControlRow*> chain;
+    for (const ControlRow& row : kControls)
+        if (row.tab != kNoTab)
+            chain.push_back(&row);
+    std::ranges::sort(chain, {}, &ControlRow::tab);
     QWidget* previous = nullptr;
-    for (const char* name : kTabOrder) {
-        auto* widget = qobject_cast<QWidget*>(w.find(QLatin1String(name), -1));
-        if (!widget)
-            continue;
-        if (previous)
+    for (const ControlRow* row : chain) {
+        auto* widget = qobject_cast<QWidget*>(w.find(rowName(*row), row->index));
+        if (previous && widget)
             QWidget::setTabOrder(previous, widget);
         previous = widget;
     }
@@ -324,8 +319,15 @@ QObject* Form1Widgets::find(const QString& name, int index) const {
     return byKey.value(controlKey(name, index), nullptr);
 }
 
+std::vector<QString> designControlKeys() {
+    std::vector<QString> keys;
+    for (const ControlRow& row : kControls)
+        keys.push_back(controlKey(rowName(row), row.index));
+    return keys;
+}
+
 QRect pageRectangle() {
-    return pixels(60, 60, 6915, 4215);
+    return pixels(kPageArea);
 }
 
 Form1Widgets buildForm1Widgets(QWidget* window) {
@@ -335,23 +337,27 @@ Form1Widgets buildForm1Widgets(QWidget* window) {
     window->setFont(ImageButton::defaultFont());
 
     Form1Widgets w;
-    for (const Placement& place : kPlacements) {
+    QMenu* menu = nullptr;
+    for (const ControlRow& row : kControls) {
         QWidget* parent = window;
-        if (place.page != kWindow)
-            parent = qobject_cast<QWidget*>(w.find(QStringLiteral("frame"), place.page));
-        QWidget* control = createControl(place, parent);
-        const QString name = QLatin1String(place.name);
-        nameControl(control, name, place.index);
-        QRect geometry = pixels(place.left, place.top, place.width, place.height);
+        if (row.page)
+            parent = w.frame[std::size_t(pageNumber(*row.page))];
+        QObject* control = createControl(row, parent, menu);
+        nameControl(control, rowName(row), row.index);
+        w.byKey.insert(controlKey(rowName(row), row.index), control);
+        if (row.binder)
+            row.binder(w, control, row.index);
+        if (row.kind == Kind::Menu)
+            menu = qobject_cast<QMenu*>(control);
+        if (isMenuPart(row.kind))
+            continue;
+        QRect geometry = pixels(row.place);
         // One-line page texts may run to the frame's inner edge: the classic
         // font's metric twin is a pixel or two wider on the longest lines.
-        if (place.kind == Kind::Label)
+        if (row.kind == Kind::Label)
             geometry.setRight(pageRectangle().width() - kFrameInnerMargin - 1);
-        control->setGeometry(geometry);
-        w.byKey.insert(controlKey(name, place.index), control);
+        static_cast<QWidget*>(control)->setGeometry(geometry);
     }
-    assignMembers(w);
-    buildLanguageMenu(window, w);
     applyBuiltinTexts(window, w);
     applyStartStates(w);
     applyTabOrder(w);

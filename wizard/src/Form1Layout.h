@@ -24,9 +24,18 @@ namespace tembrix {
 
 class ImageButton;
 
+/// The pages in the order the wizard walks them; a page's number is the index
+/// of its frame.
+enum class Page { Welcome, SetupList, Output, Options, Final };
 inline constexpr int kPageCount = 5;
 inline constexpr int kTwipsPerPixel = 15;
 
+constexpr int pageNumber(Page page) {
+    return static_cast<int>(page);
+}
+
+/// The controls that the handlers use by type. Every member is filled by the
+/// builder from the window's control table, never listed by hand.
 struct Form1Widgets {
     std::array<QGroupBox*, kPageCount> frame{};
 
@@ -80,6 +89,9 @@ struct Form1Widgets {
 
 /// The key under which `byKey` holds a control; `index` -1 for a single control.
 QString controlKey(const QString& name, int index);
+
+/// The key of every row of the control table, in the table's order.
+std::vector<QString> designControlKeys();
 
 /// Creates every control of the window on `window` at its design place, with
 /// its objectName, index, built-in texts, pictures, start state and tab order.

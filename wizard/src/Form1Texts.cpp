@@ -118,12 +118,12 @@ Form1Texts::Control* Form1Texts::controlFor(QObject* object, int index, bool has
 
 std::vector<TranslatableControl*> Form1Texts::controls() const {
     std::vector<TranslatableControl*> result;
-    for (const ControlSpec& spec : form1Controls()) {
-        const QString name = QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size()));
-        QObject* object = m_widgets.find(name, spec.index);
+    for (const ControlText& row : form1Controls()) {
+        const QString name = QString::fromUtf8(row.name.data(), qsizetype(row.name.size()));
+        QObject* object = m_widgets.find(name, row.index);
         if (!object)
             continue;
-        result.push_back(controlFor(object, spec.index, spec.hasCaption, spec.hasToolTip));
+        result.push_back(controlFor(object, row.index, row.hasCaption, row.hasToolTip));
         if (object == m_widgets.MNlangueChoice.front()) {
             for (std::size_t i = 1; i < m_widgets.MNlangueChoice.size(); ++i)
                 result.push_back(controlFor(m_widgets.MNlangueChoice[i], int(i), true, false));

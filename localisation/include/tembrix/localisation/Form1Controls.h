@@ -9,7 +9,7 @@
 
 namespace tembrix {
 
-struct ControlSpec {
+struct ControlText {
     std::string_view name;    ///< the control's name, also its objectName
     int index;                ///< index in its control array, or -1 for a single control
     bool hasCaption;          ///< false for text boxes, picture boxes, the file list
@@ -23,6 +23,6 @@ inline constexpr std::string_view kForm1Name = "Form1";
 std::string_view form1BuiltinTitle();
 
 /// Every control of the main window, in control order.
-std::span<const ControlSpec> form1Controls();
+std::span<const ControlText> form1Controls();
 
 } // namespace tembrix
