@@ -2,6 +2,7 @@
 
 #include "AboutWidgets.h"
 #include "tembrix/about/AboutAnimation.h"
+#include "tembrix/platformqt/AuthorLinks.h"
 #include "tembrix/platformqt/DesktopServices.h"
 #include "tembrix/platformqt/ImageButton.h"
 #include "tembrix/platformqt/ShellOpen.h"
@@ -15,7 +16,6 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
-#include <QUrl>
 
 #include <algorithm>
 
@@ -30,8 +30,6 @@ constexpr int kInnerHeight = 262;
 const QString kIsxHome = QStringLiteral("http://www.wintax.nl/isx/");
 const QString kInnoSetupHome = QStringLiteral("https://jrsoftware.org/isinfo.php");
 const QString kIsToolHome = QStringLiteral("http://www.istool.org/");
-const QString kAuthorSite = QStringLiteral("https://tembrix.org");
-const QString kAuthorMail = QStringLiteral("auteur@tembrix.org");
 
 AboutAnimation::Button animationButton(Qt::MouseButton button) {
     switch (button) {
@@ -47,6 +45,31 @@ AboutAnimation::Button animationButton(Qt::MouseButton button) {
 bool isPress(const QEvent* event) {
     return event->type() == QEvent::MouseButtonPress ||
            event->type() == QEvent::MouseButtonDblClick; // a double click's second press
+}
+
+// A link of the window: text only, framed while hovered or pressed.
+ImageButton* linkButton(const char* name, const QString& caption, QWidget* owner,
+                        const QRect& geometry) {
+    auto* button = new ImageButton(owner);
+    button->setObjectName(QString::fromLatin1(name));
+    button->applyLinkStyle(false);
+    button->setCaption(caption);
+    button->setGeometry(geometry);
+    return button;
+}
+
+// A label in the buttons' face and size; it keeps its design width unless its
+// text needs more.
+QLabel* textLabel(const char* name, const QString& text, QWidget* owner, int x, int y, int width) {
+    auto* label = new QLabel(text, owner);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(ImageButton::defaultFont());
+    label->setGeometry(x, y, std::max(width, label->sizeHint().width()), 13);
+    return label;
+}
+
+void growToText(QLabel* label) {
+    label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
 }
 
 } // namespace
@@ -77,6 +100,186 @@ struct FRMabout::Parts {
     bool backgroundHeld = false; ///< a button went down on the background and is still held
 
     explicit Parts(const DesktopServices& s) : services(s) {}
+
+    // The program's name, version and file, and the author's two links.
+    void createIdentity() {
+        QWidget* inner = background;
+        textLabel("Label1", QStringLiteral("Application   :"), inner, 180, 24, 64);
+        LBLappname = textLabel("LBLappname", QString(), inner, 252, 24, 42);
+        textLabel("Label2", QStringLiteral("Version         :"), inner, 180, 44, 65);
+        LBLversion = textLabel("LBLversion", QString(), inner, 252, 44, 233);
+        textLabel("Label4", QString::fromUtf8("Exécutable   :"), inner, 180, 64, 65);
+        LBLexe = textLabel("LBLexe", QString(), inner, 252, 64, 113);
+        textLabel("Label3", QStringLiteral("CopyRight    :"), inner, 180, 84, 64);
+        LBLcopyRight = linkButton("LBLcopyRight", authorMail(), inner, {248, 80, 117, 21});
+        textLabel("Label5", QStringLiteral("Organisation :"), inner, 180, 104, 61);
+        LBLCieName = linkButton("LBLCieName", authorSite(), inner, {248, 100, 117, 21});
+
+        if (const AppInfo* app = services.app) {
+            LBLappname->setText(app->title());
+            LBLversion->setText(QStringLiteral("%1.%2.%3")
+                                    .arg(app->versionMajor())
+                                    .arg(app->versionMinor())
+                                    .arg(app->versionRevision()));
+            LBLexe->setText(app->executableName() + QStringLiteral(".exe"));
+            for (QLabel* label : {LBLappname, LBLversion, LBLexe})
+                growToText(label);
+        }
+    }
+
+    // The frame of links to the compiler and its tools.
+    void createToolLinks() {
+        Frame1 = new QGroupBox(QStringLiteral("Links"), background);
+        Frame1->setObjectName(QStringLiteral("Frame1"));
+        Frame1->setGeometry(8, 128, 373, 125);
+        Frame1->setFont(ImageButton::defaultFont());
+        textLabel("Label6", QStringLiteral("My Inno Setup Extensions :"), Frame1, 8, 24, 129);
+        abISX = linkButton("abISX", kIsxHome, Frame1, {167, 20, 165, 21});
+        textLabel("Label7", QStringLiteral("Inno Setup home page :"), Frame1, 16, 56, 114);
+        abIS = linkButton("abIS", kInnoSetupHome, Frame1, {167, 52, 165, 21});
+        textLabel("Label8", QStringLiteral("IStools home page :"), Frame1, 24, 92, 94);
+        abIStools = linkButton("abIStools", kIsToolHome, Frame1, {167, 88, 165, 21});
+    }
+
+    // Every link opens its address through the shell and shows its resting look again.
+    void connectLinks(FRMabout* window, const QCursor& linkCursor) {
+        auto openLink = [this](ImageButton* button, const QString& target) {
+            if (services.shell && services.messageBoxes)
+                ShellOpen(*services.shell, *services.messageBoxes, target, 10, QString(), QString(),
+                          QStringLiteral("open"), nullptr);
+            button->ResetLook();
+        };
+        for (ImageButton* link : {abIS, abISX, abIStools, LBLCieName, LBLcopyRight})
+            link->setMouseIcon(linkCursor);
+        for (ImageButton* tool : {abIS, abIStools, abISX})
+            QObject::connect(tool, &QAbstractButton::clicked, window,
+                             [openLink, tool] { openLink(tool, tool->caption()); });
+        QObject::connect(LBLCieName, &QAbstractButton::clicked, window,
+                         [openLink, this] { openLink(LBLCieName, authorSite()); });
+        QObject::connect(LBLcopyRight, &QAbstractButton::clicked, window, [openLink, this] {
+            openLink(LBLcopyRight,
+                     authorMailLink(LBLappname->text() + QLatin1Char(' ') + LBLversion->text()));
+        });
+    }
+
+    // The picture strip behind its sunken box, and the timer that moves it.
+    void createAnimation(FRMabout* window) {
+        Picture1 = new SunkenBox(background);
+        Picture1->setObjectName(QStringLiteral("Picture1"));
+        Picture1->setGeometry(8, 28, kAnimationFrameWidth + 2 * SunkenBox::kBorder,
+                              kAnimationFrameHeight + 2 * SunkenBox::kBorder);
+        Image1 = new QLabel(Picture1->viewport());
+        Image1->setObjectName(QStringLiteral("Image1"));
+        Image1->setPixmap(QPixmap(QStringLiteral(":/tembrix/about/animation.png")));
+        Image1->setGeometry(0, 0, kAnimationFrameWidth,
+                            kAnimationFrameHeight * kAnimationFrameCount);
+        Image1->installEventFilter(window);
+
+        Timer1 = new QTimer(window);
+        Timer1->setObjectName(QStringLiteral("Timer1"));
+        Timer1->setInterval(AboutAnimation::kStartInterval);
+        QObject::connect(Timer1, &QTimer::timeout, window, &FRMabout::Timer1_Timer);
+    }
+
+    // The close mark; the frame halves lie behind it, around it, hidden until hovered.
+    void createCloseMark(FRMabout* window) {
+        LBLtop = new FrameHalf(FrameHalf::Half::TopLeft, background);
+        LBLtop->setObjectName(QStringLiteral("LBLtop"));
+        LBLdown = new FrameHalf(FrameHalf::Half::BottomRight, background);
+        LBLdown->setObjectName(QStringLiteral("LBLdown"));
+        LBLexit = new CloseMark(background);
+        LBLexit->setObjectName(QStringLiteral("LBLexit"));
+        LBLexit->move(372, 5);
+        LBLexit->installEventFilter(window);
+
+        exitRest = LBLexit->pos();
+        LBLtop->move(exitRest - QPoint(3, 4));
+        LBLdown->move(exitRest - QPoint(3, 4));
+        LBLtop->setColor(Qt::white);
+        LBLdown->setColor(Qt::black);
+        LBLtop->hide();
+        LBLdown->hide();
+    }
+
+    // A press pauses or steps the animation, a release resumes it.
+    bool animationMouse(QEvent* event) {
+        const auto* me = static_cast<QMouseEvent*>(event);
+        const bool wasRunning = Timer1->isActive();
+        if (isPress(event))
+            animation.mouseDown(animationButton(me->button()));
+        else if (event->type() == QEvent::MouseButtonRelease)
+            animation.mouseUp(animationButton(me->button()));
+        else
+            return true;
+        Image1->move(0, animation.imageTop());
+        // A running timer restarts its countdown when its interval is set, so
+        // it is touched only when the animation pauses, steps or resumes.
+        if (animation.running() != wasRunning || !wasRunning) {
+            Timer1->setInterval(animation.interval());
+            if (animation.running())
+                Timer1->start();
+            else
+                Timer1->stop();
+        }
+        return true;
+    }
+
+    // The close mark shows its frame when entered, sinks while pressed, and
+    // closes the window on a left release over it.
+    bool closeMarkEvent(QEvent* event, bool mouseEvent, FRMabout* window) {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::Enter) {
+            LBLtop->show();
+            LBLdown->show();
+            LBLexit->raise();
+            return false;
+        }
+        if (!mouseEvent)
+            return false;
+        const auto* me = static_cast<QMouseEvent*>(event);
+        if (isPress(event)) {
+            LBLtop->setColor(Qt::black);
+            LBLdown->setColor(Qt::white);
+            // An absolute place, so that a double click cannot make the mark drift.
+            LBLexit->move(exitRest + QPoint(1, 1));
+        } else if (type == QEvent::MouseButtonRelease) {
+            LBLtop->setColor(Qt::white);
+            LBLdown->setColor(Qt::black);
+            LBLexit->move(exitRest);
+            if (me->button() == Qt::LeftButton &&
+                LBLexit->rect().contains(me->position().toPoint()))
+                window->accept();
+        }
+        return true;
+    }
+
+    // The left button drags the window from the background; moving over the
+    // background hides the close mark's frame.
+    bool backgroundMouse(QEvent* event, FRMabout* window) {
+        const auto* me = static_cast<QMouseEvent*>(event);
+        const QPoint pos = me->position().toPoint();
+        // Events that a control let through are not the background's.
+        const bool overBackground = background->childAt(pos) == nullptr;
+        if (isPress(event)) {
+            if (overBackground) {
+                dragOrigin = pos;
+                backgroundHeld = true;
+            }
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            if (me->buttons() == Qt::NoButton)
+                backgroundHeld = false;
+        } else if (event->type() == QEvent::MouseMove) {
+            if (overBackground || backgroundHeld) {
+                LBLtop->hide();
+                LBLdown->hide();
+            }
+            if (backgroundHeld && me->buttons() == Qt::LeftButton) {
+                window->move(window->pos() + (pos - dragOrigin));
+                window->raise();
+            }
+        }
+        return true;
+    }
 };
 
 FRMabout::FRMabout(const DesktopServices& services, const QCursor& linkCursor, QWidget* parent)
@@ -91,120 +294,12 @@ FRMabout::FRMabout(const DesktopServices& services, const QCursor& linkCursor, Q
     d.background->setGeometry(kFrameWidth, kFrameWidth, kInnerWidth, kInnerHeight);
     d.background->setMouseTracking(true);
     d.background->installEventFilter(this);
-    QWidget* inner = d.background;
 
-    auto linkButton = [](const char* name, const QString& caption, QWidget* owner,
-                         const QRect& geometry) {
-        auto* button = new ImageButton(owner);
-        button->setObjectName(QString::fromLatin1(name));
-        button->applyLinkStyle(false);
-        button->setCaption(caption);
-        button->setGeometry(geometry);
-        return button;
-    };
-    d.Frame1 = new QGroupBox(QStringLiteral("Links"), inner);
-    d.Frame1->setObjectName(QStringLiteral("Frame1"));
-    d.Frame1->setGeometry(8, 128, 373, 125);
-    // The labels write in the same face and size as the buttons.
-    const QFont textFont = ImageButton::defaultFont();
-
-    // Labels keep their design width unless their text needs more.
-    auto label = [&](const char* name, const QString& text, QWidget* owner, int x, int y, int w) {
-        auto* l = new QLabel(text, owner);
-        l->setObjectName(QString::fromLatin1(name));
-        l->setFont(textFont);
-        l->setGeometry(x, y, std::max(w, l->sizeHint().width()), 13);
-        return l;
-    };
-
-    label("Label1", QStringLiteral("Application   :"), inner, 180, 24, 64);
-    d.LBLappname = label("LBLappname", QString(), inner, 252, 24, 42);
-    label("Label2", QStringLiteral("Version         :"), inner, 180, 44, 65);
-    d.LBLversion = label("LBLversion", QString(), inner, 252, 44, 233);
-    label("Label4", QString::fromUtf8("Exécutable   :"), inner, 180, 64, 65);
-    d.LBLexe = label("LBLexe", QString(), inner, 252, 64, 113);
-    label("Label3", QStringLiteral("CopyRight    :"), inner, 180, 84, 64);
-    d.LBLcopyRight = linkButton("LBLcopyRight", kAuthorMail, inner, {248, 80, 117, 21});
-    label("Label5", QStringLiteral("Organisation :"), inner, 180, 104, 61);
-    d.LBLCieName = linkButton("LBLCieName", kAuthorSite, inner, {248, 100, 117, 21});
-
-    d.Frame1->setFont(textFont);
-    label("Label6", QStringLiteral("My Inno Setup Extensions :"), d.Frame1, 8, 24, 129);
-    d.abISX = linkButton("abISX", kIsxHome, d.Frame1, {167, 20, 165, 21});
-    label("Label7", QStringLiteral("Inno Setup home page :"), d.Frame1, 16, 56, 114);
-    d.abIS = linkButton("abIS", kInnoSetupHome, d.Frame1, {167, 52, 165, 21});
-    label("Label8", QStringLiteral("IStools home page :"), d.Frame1, 24, 92, 94);
-    d.abIStools = linkButton("abIStools", kIsToolHome, d.Frame1, {167, 88, 165, 21});
-
-    d.Picture1 = new SunkenBox(inner);
-    d.Picture1->setObjectName(QStringLiteral("Picture1"));
-    d.Picture1->setGeometry(8, 28, kAnimationFrameWidth + 2 * SunkenBox::kBorder,
-                            kAnimationFrameHeight + 2 * SunkenBox::kBorder);
-    d.Image1 = new QLabel(d.Picture1->viewport());
-    d.Image1->setObjectName(QStringLiteral("Image1"));
-    d.Image1->setPixmap(QPixmap(QStringLiteral(":/tembrix/about/animation.png")));
-    d.Image1->setGeometry(0, 0, kAnimationFrameWidth, kAnimationFrameHeight * kAnimationFrameCount);
-    d.Image1->installEventFilter(this);
-
-    // The frame halves lie behind the close mark, around it.
-    d.LBLtop = new FrameHalf(FrameHalf::Half::TopLeft, inner);
-    d.LBLtop->setObjectName(QStringLiteral("LBLtop"));
-    d.LBLdown = new FrameHalf(FrameHalf::Half::BottomRight, inner);
-    d.LBLdown->setObjectName(QStringLiteral("LBLdown"));
-    d.LBLexit = new CloseMark(inner);
-    d.LBLexit->setObjectName(QStringLiteral("LBLexit"));
-    d.LBLexit->move(372, 5);
-    d.LBLexit->installEventFilter(this);
-
-    d.Timer1 = new QTimer(this);
-    d.Timer1->setObjectName(QStringLiteral("Timer1"));
-    d.Timer1->setInterval(AboutAnimation::kStartInterval);
-    connect(d.Timer1, &QTimer::timeout, this, &FRMabout::Timer1_Timer);
-
-    // Loading, in the window's order.
-    for (ImageButton* link : {d.abIS, d.abISX, d.abIStools, d.LBLCieName, d.LBLcopyRight})
-        link->setMouseIcon(linkCursor);
-    if (const AppInfo* app = services.app) {
-        d.LBLappname->setText(app->title());
-        d.LBLversion->setText(QStringLiteral("%1.%2.%3")
-                                  .arg(app->versionMajor())
-                                  .arg(app->versionMinor())
-                                  .arg(app->versionRevision()));
-        d.LBLexe->setText(app->executableName() + QStringLiteral(".exe"));
-        for (QLabel* l : {d.LBLappname, d.LBLversion, d.LBLexe})
-            l->resize(std::max(l->width(), l->sizeHint().width()), l->height());
-    }
-    d.exitRest = d.LBLexit->pos();
-    d.LBLtop->move(d.exitRest - QPoint(3, 4));
-    d.LBLdown->move(d.exitRest - QPoint(3, 4));
-    d.LBLtop->setColor(Qt::white);
-    d.LBLdown->setColor(Qt::black);
-    d.LBLtop->hide();
-    d.LBLdown->hide();
-
-    auto openLink = [this](ImageButton* button, const QString& target) {
-        Parts& p = *m_parts;
-        if (p.services.shell && p.services.messageBoxes)
-            ShellOpen(*p.services.shell, *p.services.messageBoxes, target, 10, QString(), QString(),
-                      QStringLiteral("open"), nullptr);
-        button->ResetLook();
-    };
-    for (ImageButton* tool : {d.abIS, d.abIStools, d.abISX})
-        connect(tool, &QAbstractButton::clicked, this,
-                [openLink, tool] { openLink(tool, tool->caption()); });
-    connect(d.LBLCieName, &QAbstractButton::clicked, this,
-            [openLink, this] { openLink(m_parts->LBLCieName, kAuthorSite); });
-    connect(d.LBLcopyRight, &QAbstractButton::clicked, this, [openLink, this] {
-        const Parts& p = *m_parts;
-        const QString subject = QStringLiteral("About ") + p.LBLappname->text() + QLatin1Char(' ') +
-                                p.LBLversion->text();
-        // mailto addresses carry their fields percent-encoded (RFC 6068).
-        const QString link = QStringLiteral("mailto:") +
-                             QString::fromLatin1(QUrl::toPercentEncoding(kAuthorMail, "@")) +
-                             QStringLiteral("?subject=") +
-                             QString::fromLatin1(QUrl::toPercentEncoding(subject));
-        openLink(p.LBLcopyRight, link);
-    });
+    d.createIdentity();
+    d.createToolLinks();
+    d.createAnimation(this);
+    d.createCloseMark(this);
+    d.connectLinks(this, linkCursor);
 
     const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
     if (screen)
@@ -231,80 +326,12 @@ bool FRMabout::eventFilter(QObject* watched, QEvent* event) {
     const bool mouseEvent = type == QEvent::MouseButtonPress ||
                             type == QEvent::MouseButtonRelease ||
                             type == QEvent::MouseButtonDblClick || type == QEvent::MouseMove;
-
-    if (watched == d.Image1 && mouseEvent) {
-        const auto* me = static_cast<QMouseEvent*>(event);
-        const bool wasRunning = d.Timer1->isActive();
-        if (isPress(event))
-            d.animation.mouseDown(animationButton(me->button()));
-        else if (type == QEvent::MouseButtonRelease)
-            d.animation.mouseUp(animationButton(me->button()));
-        else
-            return true;
-        d.Image1->move(0, d.animation.imageTop());
-        // A running timer restarts its countdown when its interval is set, so
-        // it is touched only when the animation pauses, steps or resumes.
-        if (d.animation.running() != wasRunning || !wasRunning) {
-            d.Timer1->setInterval(d.animation.interval());
-            if (d.animation.running())
-                d.Timer1->start();
-            else
-                d.Timer1->stop();
-        }
-        return true;
-    }
-
-    if (watched == d.LBLexit) {
-        if (type == QEvent::Enter) {
-            d.LBLtop->show();
-            d.LBLdown->show();
-            d.LBLexit->raise();
-            return false;
-        }
-        if (!mouseEvent)
-            return false;
-        const auto* me = static_cast<QMouseEvent*>(event);
-        if (isPress(event)) {
-            d.LBLtop->setColor(Qt::black);
-            d.LBLdown->setColor(Qt::white);
-            // An absolute place, so that a double click cannot make the mark drift.
-            d.LBLexit->move(d.exitRest + QPoint(1, 1));
-        } else if (type == QEvent::MouseButtonRelease) {
-            d.LBLtop->setColor(Qt::white);
-            d.LBLdown->setColor(Qt::black);
-            d.LBLexit->move(d.exitRest);
-            if (me->button() == Qt::LeftButton &&
-                d.LBLexit->rect().contains(me->position().toPoint()))
-                accept();
-        }
-        return true;
-    }
-
-    if (watched == d.background && mouseEvent) {
-        const auto* me = static_cast<QMouseEvent*>(event);
-        const QPoint pos = me->position().toPoint();
-        // Events that a control let through are not the background's.
-        const bool overBackground = d.background->childAt(pos) == nullptr;
-        if (isPress(event)) {
-            if (overBackground) {
-                d.dragOrigin = pos;
-                d.backgroundHeld = true;
-            }
-        } else if (type == QEvent::MouseButtonRelease) {
-            if (me->buttons() == Qt::NoButton)
-                d.backgroundHeld = false;
-        } else if (type == QEvent::MouseMove) {
-            if (overBackground || d.backgroundHeld) {
-                d.LBLtop->hide();
-                d.LBLdown->hide();
-            }
-            if (d.backgroundHeld && me->buttons() == Qt::LeftButton) {
-                move(this->pos() + (pos - d.dragOrigin));
-                raise();
-            }
-        }
-        return true;
-    }
+    if (watched == d.Image1 && mouseEvent)
+        return d.animationMouse(event);
+    if (watched == d.LBLexit)
+        return d.closeMarkEvent(event, mouseEvent, this);
+    if (watched == d.background && mouseEvent)
+        return d.backgroundMouse(event, this);
     return QDialog::eventFilter(watched, event);
 }
 

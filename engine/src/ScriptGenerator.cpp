@@ -1,5 +1,6 @@
 #include "tembrix/engine/ScriptGenerator.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <memory>
@@ -33,10 +34,8 @@ constexpr std::array<std::string_view, 6> kSystemOnlyRegistered{
 
 template <std::size_t N>
 bool isListed(const std::array<std::string_view, N>& names, std::string_view name) {
-    for (std::string_view listed : names)
-        if (equalsIgnoringCase(listed, name))
-            return true;
-    return false;
+    return std::ranges::any_of(
+        names, [name](std::string_view listed) { return equalsIgnoringCase(listed, name); });
 }
 
 std::string_view baseNameOf(std::string_view name) {
@@ -380,13 +379,15 @@ private:
         const auto below = belowApplicationFolder(folder);
         if (!below || below->empty())
             return;
-        for (const auto& installed : m_applicationFiles) {
+        const auto installsThere = [&](const auto& installed) {
             const std::string_view installedFolder = installed.first;
-            if (installedFolder.size() >= below->size() &&
-                equalsIgnoringCase(installedFolder.substr(0, below->size()), *below) &&
-                (installedFolder.size() == below->size() || installedFolder[below->size()] == '\\'))
-                return;
-        }
+            return installedFolder.size() >= below->size() &&
+                   equalsIgnoringCase(installedFolder.substr(0, below->size()), *below) &&
+                   (installedFolder.size() == below->size() ||
+                    installedFolder[below->size()] == '\\');
+        };
+        if (std::ranges::any_of(m_applicationFiles, installsThere))
+            return;
         warning(group, key,
                 "the working folder " + std::string(folder) +
                     " is below {app}, but no file is installed there, so the shortcut starts in "
@@ -413,11 +414,10 @@ private:
             slash == std::string_view::npos ? std::string_view() : program.substr(0, slash);
         const std::string_view name =
             slash == std::string_view::npos ? program : program.substr(slash + 1);
-        for (const auto& [installedFolder, installedName] : m_applicationFiles)
-            if (equalsIgnoringCase(installedName, name) &&
-                equalsIgnoringCase(installedFolder, folder))
-                return true;
-        return false;
+        return std::ranges::any_of(m_applicationFiles, [&](const auto& installed) {
+            return equalsIgnoringCase(installed.second, name) &&
+                   equalsIgnoringCase(installed.first, folder);
+        });
     }
 
     template <typename... Parts> void line(const Parts&... parts) {

@@ -21,14 +21,8 @@ void splitFileEntry(std::string_view value, FileEntry& entry) {
         begin = comma + 1;
     }
 
-    entry.name.clear();
-    for (std::size_t at = 0; at < fields[0].size();) {
-        const std::size_t mark = fields[0].find('@', at);
-        entry.name.append(fields[0].substr(at, mark == std::string_view::npos ? mark : mark - at));
-        if (mark == std::string_view::npos)
-            break;
-        at = mark + 1;
-    }
+    entry.name.assign(fields[0]);
+    std::erase(entry.name, '@');
     entry.destination = fields[1];
     entry.registration = fields[2];
     entry.shared = fields[3];

@@ -45,10 +45,6 @@ std::string propertyKey(const TranslatableControl& control, std::string_view pro
     return key;
 }
 
-bool startsWithUtf8Bom(std::string_view bytes) {
-    return bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF";
-}
-
 // A translator's editor may save the file as UTF-8 with a byte-order mark; its
 // values would then show as two Windows-1252 characters per accented letter.
 // The structure of an INI file is ASCII, so the whole text converts at once,
@@ -57,7 +53,7 @@ ProfileIndex loadLanguageFile(const std::string& filePath) {
     std::optional<std::string> bytes = readWholeFile(filePath);
     if (!bytes)
         return ProfileIndex();
-    if (startsWithUtf8Bom(*bytes))
+    if (bytes->starts_with("\xEF\xBB\xBF"))
         return ProfileIndex::parse(cp1252FromUtf8(std::string_view(*bytes).substr(3)));
     return ProfileIndex::parse(std::move(*bytes));
 }
@@ -67,7 +63,7 @@ ProfileIndex loadLanguageFile(const std::string& filePath) {
 // "?". The mark and the translator's own UTF-8 texts stay as they are.
 void storeTexts(const std::string& filePath, std::string_view section,
                 std::vector<std::pair<std::string, std::string>> texts) {
-    if (const auto bytes = readWholeFile(filePath); bytes && startsWithUtf8Bom(*bytes))
+    if (const auto bytes = readWholeFile(filePath); bytes && bytes->starts_with("\xEF\xBB\xBF"))
         for (auto& text : texts)
             text.second = utf8FromCp1252(text.second);
     StoreProfileStrings(filePath, section, texts);

@@ -89,10 +89,6 @@ std::string_view cutDefault(std::string_view defaultValue) {
     return defaultValue;
 }
 
-bool startsWith(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() && text.substr(0, prefix.size()) == prefix;
-}
-
 std::string decodeUtf16(std::string_view bytes, bool littleEndian) {
     std::string out;
     out.reserve(bytes.size() / 2);
@@ -112,11 +108,11 @@ std::string decodeUtf16(std::string_view bytes, bool littleEndian) {
 
 // The bytes of a profile file as the parser sees them.
 std::string normaliseEncoding(std::string bytes) {
-    if (startsWith(bytes, "\xFF\xFE"))
+    if (bytes.starts_with("\xFF\xFE"))
         return decodeUtf16(std::string_view(bytes).substr(2), true);
-    if (startsWith(bytes, "\xFE\xFF"))
+    if (bytes.starts_with("\xFE\xFF"))
         return decodeUtf16(std::string_view(bytes).substr(2), false);
-    if (startsWith(bytes, "\xEF\xBB\xBF"))
+    if (bytes.starts_with("\xEF\xBB\xBF"))
         bytes.erase(0, 3);
     return bytes;
 }
@@ -463,7 +459,7 @@ std::optional<std::string> readForUpdate(const std::string& filePath) {
         return std::filesystem::exists(std::filesystem::path(filePath), ec)
                    ? std::nullopt
                    : std::optional<std::string>(std::string());
-    if (startsWith(*existing, "\xFF\xFE") || startsWith(*existing, "\xFE\xFF"))
+    if (existing->starts_with("\xFF\xFE") || existing->starts_with("\xFE\xFF"))
         return std::nullopt;
     return existing;
 }
@@ -495,7 +491,7 @@ bool StoreProfileStrings(const std::string& filePath, std::string_view section,
     if (!old)
         return false;
     // The reader skips a UTF-8 mark, so the search does too; the mark itself stays.
-    const std::size_t bomLength = startsWith(*old, "\xEF\xBB\xBF") ? 3 : 0;
+    const std::size_t bomLength = old->starts_with("\xEF\xBB\xBF") ? 3 : 0;
     std::string text = *old;
     bool allStored = true;
     for (const auto& [rawKey, rawValue] : entries) {

@@ -91,12 +91,6 @@ void ImageButton::applyPictureStyle(const QPixmap& rest, const QPixmap& over, co
     setPictures(rest, over, down);
 }
 
-void ImageButton::setLookStyle(Look look, const LookStyle& style) {
-    m_looks[lookIndex(look)] = style;
-    updateGeometry();
-    update();
-}
-
 const ImageButton::LookStyle& ImageButton::lookStyle(Look look) const {
     return m_looks[lookIndex(look)];
 }
@@ -111,21 +105,6 @@ void ImageButton::setPictures(const QPixmap& rest, const QPixmap& over, const QP
 
 void ImageButton::setFrameColors(const FrameColors& colors) {
     m_frameColors = colors;
-    update();
-}
-
-void ImageButton::setFrameWidth(int pixels) {
-    m_frameWidth = std::clamp(pixels, 1, 2);
-    update();
-}
-
-void ImageButton::setImageOffset(int left, int top) {
-    m_imageOffset = QPoint(left, top);
-    update();
-}
-
-void ImageButton::setLabelOffset(int left, int top) {
-    m_labelOffset = QPoint(left, top);
     update();
 }
 
@@ -232,8 +211,7 @@ void ImageButton::drawContents(QPainter& painter, const LookStyle& style) const 
             : metrics.boundingRect(QRect(0, 0, textArea.width(), 10000), textFlags, text()).size();
     const bool both = !pictureSize.isEmpty() && !textSize.isEmpty();
 
-    // Centred placement of the picture-and-caption block; a non-negative
-    // offset replaces the centred coordinate on its axis.
+    // Centred placement of the picture-and-caption block.
     QPoint picturePos;
     QPoint textPos;
     if (m_pictureAbove) {
@@ -249,14 +227,6 @@ void ImageButton::drawContents(QPainter& painter, const LookStyle& style) const 
         textPos = QPoint(left + pictureSize.width() + (both ? kGap : 0),
                          inner.top() + (inner.height() - textSize.height()) / 2);
     }
-    if (m_imageOffset.x() >= 0)
-        picturePos.setX(m_imageOffset.x());
-    if (m_imageOffset.y() >= 0)
-        picturePos.setY(m_imageOffset.y());
-    if (m_labelOffset.x() >= 0)
-        textPos.setX(m_labelOffset.x());
-    if (m_labelOffset.y() >= 0)
-        textPos.setY(m_labelOffset.y());
     if (style.sunken) {
         picturePos += QPoint(1, 1);
         textPos += QPoint(1, 1);

@@ -7,16 +7,9 @@
 namespace tembrix {
 
 QString RunningAppInfo::trimFolder(const QString& folder) {
-    QString native = QDir::toNativeSeparators(folder);
-    const QChar separator = QDir::separator();
-    while (native.size() > 1 && native.endsWith(separator)) {
-        const QString shorter = native.chopped(1);
-        // "C:" alone would mean the drive's current folder, not its root.
-        if (shorter.size() == 2 && shorter.at(1) == u':')
-            break;
-        native = shorter;
-    }
-    return native;
+    // cleanPath keeps the separator of a root ("/", "C:/"): "C:" alone would
+    // mean the drive's current folder.
+    return QDir::toNativeSeparators(QDir::cleanPath(folder));
 }
 
 QString RunningAppInfo::nameWithoutExtension(const QString& programPath) {

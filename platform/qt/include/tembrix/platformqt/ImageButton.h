@@ -55,21 +55,13 @@ public:
     QString caption() const { return text(); }
     void setCaption(const QString& caption) { setText(caption); }
 
-    void setLookStyle(Look look, const LookStyle& style);
     const LookStyle& lookStyle(Look look) const;
     /// A null over or down picture repeats the resting one.
     void setPictures(const QPixmap& rest, const QPixmap& over, const QPixmap& down);
 
     void setFrameColors(const FrameColors& colors);
-    FrameColors frameColors() const { return m_frameColors; }
     /// Width of one frame in pixels: 2 for the classic raised button, 1 for the flat link frame.
-    void setFrameWidth(int pixels);
     int frameWidth() const { return m_frameWidth; }
-
-    /// Picture and caption offsets from the top-left corner, in pixels;
-    /// negative: centred.
-    void setImageOffset(int left, int top);
-    void setLabelOffset(int left, int top);
 
     /// The look now drawn.
     Look currentLook() const;
@@ -105,8 +97,6 @@ private:
     LookStyle m_looks[3];
     FrameColors m_frameColors;
     int m_frameWidth = 2;
-    QPoint m_imageOffset{-1, -1};
-    QPoint m_labelOffset{-1, -1};
     bool m_pictureAbove = false;
     bool m_hovered = false;
     QCursor m_mouseIcon;
