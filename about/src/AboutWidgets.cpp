@@ -62,17 +62,21 @@ void SunkenBox::resizeEvent(QResizeEvent*) {
 }
 
 void SunkenBox::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    const QPalette& pal = palette();
-    p.fillRect(rect(), pal.color(QPalette::Button));
-    paintBevel(p, size(), pal.color(QPalette::Dark), pal.color(QPalette::Light),
-               pal.color(QPalette::Shadow), pal.color(QPalette::Midlight));
+    paintBeveledFace(*this, QPalette::Dark, QPalette::Light, QPalette::Shadow, QPalette::Midlight);
 }
 
-void paintBevel(QPainter& p, const QSize& size, const QColor& outerTopLeft,
-                const QColor& outerBottomRight, const QColor& innerTopLeft,
-                const QColor& innerBottomRight) {
-    const int r = size.width() - 1, b = size.height() - 1;
+void paintBeveledFace(QWidget& widget, QPalette::ColorRole outerTopLeftRole,
+                      QPalette::ColorRole outerBottomRightRole,
+                      QPalette::ColorRole innerTopLeftRole,
+                      QPalette::ColorRole innerBottomRightRole) {
+    QPainter p(&widget);
+    const QPalette& pal = widget.palette();
+    p.fillRect(widget.rect(), pal.color(QPalette::Button));
+    const QColor outerTopLeft = pal.color(outerTopLeftRole);
+    const QColor outerBottomRight = pal.color(outerBottomRightRole);
+    const QColor innerTopLeft = pal.color(innerTopLeftRole);
+    const QColor innerBottomRight = pal.color(innerBottomRightRole);
+    const int r = widget.width() - 1, b = widget.height() - 1;
     p.fillRect(0, 0, r, 1, outerTopLeft);
     p.fillRect(0, 0, 1, b, outerTopLeft);
     p.fillRect(0, b, r + 1, 1, outerBottomRight);

@@ -7,15 +7,13 @@
 #include <QPixmap>
 #include <QWidget>
 
-class QPainter;
-
 namespace tembrix {
 
-/// Paints the classic two-line bevel around a widget of `size`: the outer
-/// line's top-left and bottom-right colours, then the inner line's.
-void paintBevel(QPainter& painter, const QSize& size, const QColor& outerTopLeft,
-                const QColor& outerBottomRight, const QColor& innerTopLeft,
-                const QColor& innerBottomRight);
+/// Paints `widget` as the button face inside the classic two-line bevel: the
+/// palette roles of the outer line's top-left and bottom-right, then the inner line's.
+void paintBeveledFace(QWidget& widget, QPalette::ColorRole outerTopLeft,
+                      QPalette::ColorRole outerBottomRight, QPalette::ColorRole innerTopLeft,
+                      QPalette::ColorRole innerBottomRight);
 
 /// The window's inner area: the title strip on top of the button face.
 class AboutBackground : public QWidget {

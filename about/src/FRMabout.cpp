@@ -13,7 +13,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScreen>
 #include <QTimer>
 
@@ -337,11 +336,7 @@ bool FRMabout::eventFilter(QObject* watched, QEvent* event) {
 
 void FRMabout::paintEvent(QPaintEvent*) {
     // The classic raised window frame, three pixels deep.
-    QPainter p(this);
-    const QPalette& pal = palette();
-    p.fillRect(rect(), pal.color(QPalette::Button));
-    paintBevel(p, size(), pal.color(QPalette::Midlight), pal.color(QPalette::Shadow),
-               pal.color(QPalette::Light), pal.color(QPalette::Dark));
+    paintBeveledFace(*this, QPalette::Midlight, QPalette::Shadow, QPalette::Light, QPalette::Dark);
 }
 
 } // namespace tembrix

@@ -29,12 +29,7 @@ struct WizardHarness {
         static const bool looked = (applyClassicLook(), true);
         (void)looked;
         app.folder = QString::fromStdString(folder.path().string());
-        services.messageBoxes = &messages;
-        services.fileDialogs = &dialogs;
-        services.shell = &shell;
-        services.editor = &editor;
-        services.settings = &settings;
-        services.app = &app;
+        services = {&messages, &dialogs, &shell, &editor, &settings, &app};
     }
 
     Form1& start(Form1::FileSystemFactory factory = {}) {

@@ -1,7 +1,7 @@
 #include "Form1Texts.h"
 
+#include <QAbstractButton>
 #include <QAction>
-#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -9,44 +9,40 @@
 
 #include "Form1Layout.h"
 #include "tembrix/localisation/Form1Controls.h"
-#include "tembrix/platformqt/ImageButton.h"
 #include "tembrix/platformqt/TextBridge.h"
 
 namespace tembrix {
 
+namespace {
+
+// The property that holds a design control's caption: a button's, check
+// box's, label's or menu item's text, a frame's or menu's title; none for the
+// other controls.
+const char* captionProperty(const QObject* control) {
+    if (qobject_cast<const QAbstractButton*>(control) || qobject_cast<const QLabel*>(control) ||
+        qobject_cast<const QAction*>(control))
+        return "text";
+    if (qobject_cast<const QGroupBox*>(control) || qobject_cast<const QMenu*>(control))
+        return "title";
+    return nullptr;
+}
+
+} // namespace
+
 QString controlCaption(const QObject* control) {
-    if (auto* button = qobject_cast<const ImageButton*>(control))
-        return button->caption();
-    if (auto* frame = qobject_cast<const QGroupBox*>(control))
-        return frame->title();
-    if (auto* check = qobject_cast<const QCheckBox*>(control))
-        return check->text();
-    if (auto* label = qobject_cast<const QLabel*>(control))
-        return label->text();
-    if (auto* menu = qobject_cast<const QMenu*>(control))
-        return menu->title();
-    if (auto* action = qobject_cast<const QAction*>(control))
-        return action->text();
-    return {};
+    const char* property = captionProperty(control);
+    return property ? control->property(property).toString() : QString();
 }
 
 void setControlCaption(QObject* control, const QString& caption) {
-    if (auto* button = qobject_cast<ImageButton*>(control)) {
-        button->setCaption(caption);
-    } else if (auto* frame = qobject_cast<QGroupBox*>(control)) {
-        frame->setTitle(caption);
-    } else if (auto* check = qobject_cast<QCheckBox*>(control)) {
-        check->setText(caption);
-    } else if (auto* label = qobject_cast<QLabel*>(control)) {
-        label->setText(caption);
-        // Labels "sized to their text" follow it, as they did at design time.
-        if (label->property("tembrixAutoSize").toBool())
-            label->resize(label->sizeHint().width(), label->height());
-    } else if (auto* menu = qobject_cast<QMenu*>(control)) {
-        menu->setTitle(caption);
-    } else if (auto* action = qobject_cast<QAction*>(control)) {
-        action->setText(caption);
-    }
+    const char* property = captionProperty(control);
+    if (!property)
+        return;
+    control->setProperty(property, caption);
+    // Labels "sized to their text" follow it, as they did at design time.
+    if (auto* label = qobject_cast<QLabel*>(control);
+        label && label->property("tembrixAutoSize").toBool())
+        label->resize(label->sizeHint().width(), label->height());
 }
 
 class Form1Texts::Control : public TranslatableControl {
