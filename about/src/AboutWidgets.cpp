@@ -15,41 +15,39 @@ void AboutBackground::paintEvent(QPaintEvent*) {
     p.drawPixmap(0, 0, m_titleStrip);
 }
 
-CloseMark::CloseMark(QWidget* parent) : QWidget(parent) {
-    setFixedSize(kSize, kSize);
+CloseMarkPiece::CloseMarkPiece(Piece piece, QWidget* parent) : QWidget(parent), m_piece(piece) {
+    const int size = piece == Piece::Cross ? kCrossSize : kFrameSize;
+    setFixedSize(size, size);
     setAttribute(Qt::WA_TranslucentBackground);
 }
 
-void CloseMark::paintEvent(QPaintEvent*) {
-    // A cross two pixels thick, seven rows high, centred in the frame that
-    // LBLtop and LBLdown draw around the box.
-    QPainter p(this);
-    for (int i = 0; i < 7; ++i) {
-        p.fillRect(1 + i, 1 + i, 2, 1, Qt::black);
-        p.fillRect(7 - i, 1 + i, 2, 1, Qt::black);
-    }
-}
-
-FrameHalf::FrameHalf(Half half, QWidget* parent) : QWidget(parent), m_half(half) {
-    setFixedSize(kSize, kSize);
-    setAttribute(Qt::WA_TranslucentBackground);
-}
-
-void FrameHalf::setColor(const QColor& color) {
+void CloseMarkPiece::setColor(const QColor& color) {
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, color);
     setPalette(pal);
 }
 
-void FrameHalf::paintEvent(QPaintEvent*) {
+void CloseMarkPiece::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QColor color = palette().color(QPalette::WindowText);
-    if (m_half == Half::TopLeft) {
-        p.fillRect(0, 0, kSize - 1, 1, color);
-        p.fillRect(0, 0, 1, kSize - 1, color);
-    } else {
-        p.fillRect(0, kSize - 1, kSize, 1, color);
-        p.fillRect(kSize - 1, 0, 1, kSize, color);
+    const int last = kFrameSize - 1;
+    switch (m_piece) {
+    case Piece::Cross:
+        // Two pixels thick, seven rows high, centred in the frame that the
+        // two frame pieces draw around the box.
+        for (int i = 0; i < 7; ++i) {
+            p.fillRect(1 + i, 1 + i, 2, 1, Qt::black);
+            p.fillRect(7 - i, 1 + i, 2, 1, Qt::black);
+        }
+        break;
+    case Piece::TopLeftFrame:
+        p.fillRect(0, 0, last, 1, color);
+        p.fillRect(0, 0, 1, last, color);
+        break;
+    case Piece::BottomRightFrame:
+        p.fillRect(0, last, kFrameSize, 1, color);
+        p.fillRect(last, 0, 1, kFrameSize, color);
+        break;
     }
 }
 

@@ -27,24 +27,16 @@ private:
     QPixmap m_titleStrip;
 };
 
-/// The close mark: a bold cross in an 11 x 11 box, transparent around it.
-class CloseMark : public QWidget {
+/// A piece of the close mark, transparent around what it draws: the bold
+/// cross in an 11 x 11 box, or one half of the 16 x 16 button frame around
+/// it (the top and left edges, or the bottom and right edges) in one colour,
+/// the palette's WindowText, where a label keeps its text colour.
+class CloseMarkPiece : public QWidget {
 public:
-    static constexpr int kSize = 11;
-    explicit CloseMark(QWidget* parent);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-};
-
-/// One half of the 16 x 16 button frame around the close mark: the top and
-/// left edges, or the bottom and right edges, in one colour (the palette's
-/// WindowText, where a label keeps its text colour).
-class FrameHalf : public QWidget {
-public:
-    static constexpr int kSize = 16;
-    enum class Half { TopLeft, BottomRight };
-    FrameHalf(Half half, QWidget* parent);
+    enum class Piece { Cross, TopLeftFrame, BottomRightFrame };
+    static constexpr int kCrossSize = 11;
+    static constexpr int kFrameSize = 16;
+    CloseMarkPiece(Piece piece, QWidget* parent);
 
     void setColor(const QColor& color);
 
@@ -52,7 +44,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    Half m_half;
+    Piece m_piece;
 };
 
 /// A picture box with the classic two-pixel sunken border. Its viewport is

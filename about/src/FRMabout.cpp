@@ -78,9 +78,9 @@ struct FRMabout::Parts {
     AboutAnimation animation;
 
     AboutBackground* background = nullptr;
-    CloseMark* LBLexit = nullptr;
-    FrameHalf* LBLtop = nullptr;
-    FrameHalf* LBLdown = nullptr;
+    CloseMarkPiece* LBLexit = nullptr;
+    CloseMarkPiece* LBLtop = nullptr;
+    CloseMarkPiece* LBLdown = nullptr;
     SunkenBox* Picture1 = nullptr;
     QLabel* Image1 = nullptr;
     QLabel* LBLappname = nullptr;
@@ -182,11 +182,11 @@ struct FRMabout::Parts {
 
     // The close mark; the frame halves lie behind it, around it, hidden until hovered.
     void createCloseMark(FRMabout* window) {
-        LBLtop = new FrameHalf(FrameHalf::Half::TopLeft, background);
+        LBLtop = new CloseMarkPiece(CloseMarkPiece::Piece::TopLeftFrame, background);
         LBLtop->setObjectName(QStringLiteral("LBLtop"));
-        LBLdown = new FrameHalf(FrameHalf::Half::BottomRight, background);
+        LBLdown = new CloseMarkPiece(CloseMarkPiece::Piece::BottomRightFrame, background);
         LBLdown->setObjectName(QStringLiteral("LBLdown"));
-        LBLexit = new CloseMark(background);
+        LBLexit = new CloseMarkPiece(CloseMarkPiece::Piece::Cross, background);
         LBLexit->setObjectName(QStringLiteral("LBLexit"));
         LBLexit->move(372, 5);
         LBLexit->installEventFilter(window);

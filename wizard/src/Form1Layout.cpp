@@ -303,7 +303,9 @@ void applyTabOrder(const Form1Widgets& w) {
     QWidget* previous = nullptr;
     for (const ControlRow* row : chain) {
         auto* widget = qobject_cast<QWidget*>(w.find(rowName(*row), row->index));
-        if (previous && widget)
+        if (!widget)
+            continue;
+        if (previous)
             QWidget::setTabOrder(previous, widget);
         previous = widget;
     }
