@@ -15,6 +15,8 @@
 #include <unistd.h>
 #endif
 
+#include "tembrix/engine/ConversionInputs.h"
+
 namespace fs = std::filesystem;
 
 namespace tembrix::convert {
@@ -88,11 +90,6 @@ std::string resolve(const std::string& command) {
     }
 }
 
-std::string folderOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of(kSeparators);
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
 void splitLines(const std::string& text, std::vector<std::string>& lines) {
     std::size_t begin = 0;
     while (begin < text.size()) {
@@ -148,7 +145,7 @@ std::vector<std::string> WarningsAndErrors(const std::vector<std::string>& lines
 
 CompileResult CompileScript(const std::string& compiler, const std::string& scriptPath) {
     CompileResult result;
-    std::string folder = folderOf(scriptPath);
+    std::string folder = tembrix::folderOf(scriptPath);
     const std::string name = scriptPath.substr(folder.size());
     if (folder.empty())
         folder = ".";
