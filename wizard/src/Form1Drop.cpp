@@ -27,7 +27,7 @@ void Form1::acceptSetupListDrops() {
 }
 
 std::optional<QString> Form1::droppedSetupList(const QMimeData* data) const {
-    if (!m_ui->frame[1]->isVisible() && !m_ui->frame[2]->isVisible())
+    if (!m_ui->page(Page::SetupList)->isVisible() && !m_ui->page(Page::Output)->isVisible())
         return std::nullopt;
     if (data == nullptr || !data->hasUrls() || data->urls().size() != 1)
         return std::nullopt;

@@ -85,6 +85,7 @@ struct Form1Widgets {
     QHash<QString, QObject*> byKey;
 
     QObject* find(const QString& name, int index) const;
+    QGroupBox* page(Page page) const { return frame[std::size_t(pageNumber(page))]; }
 };
 
 /// The key under which `byKey` holds a control; `index` -1 for a single control.
