@@ -14,13 +14,12 @@
 // with the built-in texts in Windows-1252, as the real window hands them over.
 class FakeControl : public tembrix::TranslatableControl {
 public:
-    explicit FakeControl(const tembrix::ControlText& spec)
-        : m_name(spec.name),
-          m_index(spec.index < 0 ? std::nullopt : std::optional<int>(spec.index)) {
-        if (spec.hasCaption)
-            m_caption = tembrix::cp1252FromUtf8(spec.caption);
-        if (spec.hasToolTip)
-            m_toolTip = tembrix::cp1252FromUtf8(spec.toolTip);
+    explicit FakeControl(const tembrix::ControlText& row)
+        : m_name(row.name), m_index(row.index < 0 ? std::nullopt : std::optional<int>(row.index)) {
+        if (row.hasCaption)
+            m_caption = tembrix::cp1252FromUtf8(row.caption);
+        if (row.hasToolTip)
+            m_toolTip = tembrix::cp1252FromUtf8(row.toolTip);
     }
 
     std::string name() const override { return m_name; }
@@ -46,8 +45,8 @@ private:
 class FakeForm1 : public tembrix::TranslatableWindow {
 public:
     FakeForm1() : m_title(tembrix::cp1252FromUtf8(tembrix::form1BuiltinTitle())) {
-        for (const tembrix::ControlText& spec : tembrix::form1Controls())
-            m_controls.push_back(std::make_unique<FakeControl>(spec));
+        for (const tembrix::ControlText& row : tembrix::form1Controls())
+            m_controls.push_back(std::make_unique<FakeControl>(row));
     }
 
     std::string name() const override { return std::string(tembrix::kForm1Name); }
