@@ -40,18 +40,25 @@ inline void require(bool holds, const char* what) {
     }
 }
 
-// One folder per process, made at the first call and kept for the whole run.
+// One folder per process, made at the first call and removed at the exit.
 inline const std::filesystem::path& scratchFolder() {
-    static const std::filesystem::path folder = [] {
-        std::error_code ec;
-        auto base = std::filesystem::path("/dev/shm");
-        if (!std::filesystem::is_directory(base, ec))
-            base = std::filesystem::temp_directory_path();
-        auto path = base / ("tembrix-fuzz-" + std::to_string(std::random_device{}()));
-        std::filesystem::create_directories(path);
-        return path;
-    }();
-    return folder;
+    struct Scratch {
+        std::filesystem::path path;
+        Scratch() {
+            std::error_code ec;
+            auto base = std::filesystem::path("/dev/shm");
+            if (!std::filesystem::is_directory(base, ec))
+                base = std::filesystem::temp_directory_path();
+            path = base / ("tembrix-fuzz-" + std::to_string(std::random_device{}()));
+            std::filesystem::create_directories(path);
+        }
+        ~Scratch() {
+            std::error_code ec;
+            std::filesystem::remove_all(path, ec);
+        }
+    };
+    static const Scratch scratch;
+    return scratch.path;
 }
 
 } // namespace fuzz

@@ -69,7 +69,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A UTF-16 file is never rewritten, so it keeps its own texts.
     if (!startsWith(bytes, "\xFF\xFE") && !startsWith(bytes, "\xFE\xFF")) {
         fuzz::require(found.texts == reference.texts, "the exported texts read back otherwise");
-        fuzz::require(found.messages == reference.messages, "the exported messages read back otherwise");
+        fuzz::require(found.messages == reference.messages,
+                      "the exported messages read back otherwise");
     }
     return 0;
 }

@@ -30,7 +30,9 @@ bool isPlain(std::string_view text, bool isValue) {
 // The name that the store writes for a key: cut at a NUL, without blanks around.
 std::string storedName(std::string_view key) {
     key = key.substr(0, key.find('\0'));
-    const auto isBlank = [](char c) { return std::string_view(" \t\v\f\r\n\x1A").find(c) != std::string_view::npos; };
+    const auto isBlank = [](char c) {
+        return std::string_view(" \t\v\f\r\n\x1A").find(c) != std::string_view::npos;
+    };
     while (!key.empty() && isBlank(key.front()))
         key.remove_prefix(1);
     while (!key.empty() && isBlank(key.back()))
@@ -71,8 +73,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string& value = entries[i].second;
         bool replacedLater = false;
         for (std::size_t j = i + 1; j < entries.size(); ++j)
-            replacedLater = replacedLater ||
-                            tembrix::equalsIgnoringCase(storedName(entries[j].first), key);
+            replacedLater =
+                replacedLater || tembrix::equalsIgnoringCase(storedName(entries[j].first), key);
         if (!replacedLater)
             fuzz::require(index.read(section, key, "<none>") == value,
                           "a stored value reads back otherwise");

@@ -16,7 +16,8 @@ class MemoryFileSystem final : public tembrix::FileSystem {
 public:
     class Writer final : public tembrix::TextFileWriter {
     public:
-        Writer(MemoryFileSystem& owner, std::string path) : m_owner(owner), m_path(std::move(path)) {}
+        Writer(MemoryFileSystem& owner, std::string path)
+            : m_owner(owner), m_path(std::move(path)) {}
         void write(std::string_view text) override { m_text.append(text); }
         void writeLine(std::string_view text) override { m_text.append(text).append("\r\n"); }
         tembrix::Status commit() override {
@@ -37,8 +38,9 @@ public:
             return std::nullopt;
         return found->second;
     }
-    tembrix::Status createTextFile(const std::string& path,
-                                   std::unique_ptr<tembrix::TextFileWriter>& writer) const override {
+    tembrix::Status
+    createTextFile(const std::string& path,
+                   std::unique_ptr<tembrix::TextFileWriter>& writer) const override {
         writer = std::make_unique<Writer>(const_cast<MemoryFileSystem&>(*this), path);
         return tembrix::Status::success();
     }

@@ -39,10 +39,15 @@ ProcessEditor::ProcessEditor(QProcessEnvironment environment, QStringList opener
 
 bool ProcessEditor::opensItsOwnWindow(const QString& program) {
     // Editors of the common desktops, and those of programmers that open a window.
-    static const QStringList graphical = {
-        "gedit",  "gnome-text-editor", "kate",  "kwrite", "mousepad", "pluma",
-        "xed",    "leafpad",           "featherpad", "geany", "gvim", "code",
-        "codium", "subl",              "xdg-open",   "gio",   "open"};
+    static const QStringList graphical = {"gedit",      "gnome-text-editor",
+                                          "kate",       "kwrite",
+                                          "mousepad",   "pluma",
+                                          "xed",        "leafpad",
+                                          "featherpad", "geany",
+                                          "gvim",       "code",
+                                          "codium",     "subl",
+                                          "xdg-open",   "gio",
+                                          "open"};
     return graphical.contains(QFileInfo(program).fileName());
 }
 
