@@ -3,12 +3,15 @@
 // What the fuzz targets share: cutting one input into parts, a scratch folder,
 // and a check that stops the run, so that the fuzzer keeps the input.
 
+#include <signal.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,17 +43,29 @@ inline void require(bool holds, const char* what) {
     }
 }
 
-// One folder per process, made at the first call and removed at the exit.
+// One folder per process, named after it. libFuzzer ends a run without the
+// program's exit handlers, so each process also removes the folders of
+// processes that have gone.
 inline const std::filesystem::path& scratchFolder() {
     struct Scratch {
         std::filesystem::path path;
         Scratch() {
+            namespace fs = std::filesystem;
             std::error_code ec;
-            auto base = std::filesystem::path("/dev/shm");
-            if (!std::filesystem::is_directory(base, ec))
-                base = std::filesystem::temp_directory_path();
-            path = base / ("tembrix-fuzz-" + std::to_string(std::random_device{}()));
-            std::filesystem::create_directories(path);
+            auto base = fs::path("/dev/shm");
+            if (!fs::is_directory(base, ec))
+                base = fs::temp_directory_path();
+            constexpr std::string_view prefix = "tembrix-fuzz-";
+            for (const auto& entry : fs::directory_iterator(base, ec)) {
+                const std::string name = entry.path().filename().string();
+                if (name.rfind(prefix, 0) != 0)
+                    continue;
+                const long pid = std::strtol(name.c_str() + prefix.size(), nullptr, 10);
+                if (pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+                    fs::remove_all(entry.path(), ec);
+            }
+            path = base / (std::string(prefix) + std::to_string(::getpid()));
+            fs::create_directories(path, ec);
         }
         ~Scratch() {
             std::error_code ec;
