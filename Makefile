@@ -12,13 +12,23 @@ FUZZ_SECONDS ?= 60
 FUZZ_PACKAGES := clang libclang-rt-dev
 FUZZ_TARGETS := $(patsubst tests/fuzz/corpus/%/,%,$(sort $(wildcard tests/fuzz/corpus/*/)))
 
-.PHONY: all deps configure build test run bench sanitize fuzz format clean iscc-check package
+.PHONY: all deps configure build test run bench sanitize fuzz format clean iscc-check package \
+        deps-windows windows test-windows windows-dist
+
+# The Windows build: cross-compiled with MinGW, its tests run under Wine.
+# The Qt for MinGW comes from TEMBRIX_QT_MINGW, else from the cache folder, where
+# it is unpacked from the tarball in ../shared/qt6-mingw on first use.
+WIN_BUILD_DIR    ?= build-windows
+WIN_PACKAGES     := cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
+                    wine wine64 googletest fonts-dejavu-core qt6-base-dev xvfb xauth zip unzip
+QT_MINGW_CACHE   := $(HOME)/.cache/tembrix/qt6-mingw
+QT_MINGW_TARBALL := $(firstword $(wildcard $(CURDIR)/../shared/qt6-mingw/qt6-mingw-*-x86_64.tar.xz))
 
 all: build
 
-deps:
+deps deps-windows:
 	@missing=""; \
-	for p in $(PACKAGES); do \
+	for p in $(if $(filter deps-windows,$@),$(WIN_PACKAGES),$(PACKAGES)); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -85,8 +95,29 @@ iscc-check:
 	  esac; \
 	done
 
+windows: deps-windows
+	@qt="$${TEMBRIX_QT_MINGW:-}"; \
+	if [ -z "$$qt" ]; then \
+	  qt="$(QT_MINGW_CACHE)"; \
+	  if [ ! -f "$$qt/lib/cmake/Qt6/Qt6Config.cmake" ] && [ -n "$(QT_MINGW_TARBALL)" ]; then \
+	    mkdir -p "$$(dirname "$$qt")" && tar -xJf "$(QT_MINGW_TARBALL)" -C "$$(dirname "$$qt")"; \
+	  fi; \
+	fi; \
+	if [ ! -f "$$qt/lib/cmake/Qt6/Qt6Config.cmake" ]; then \
+	  echo "No Qt for MinGW in $${TEMBRIX_QT_MINGW:-$(QT_MINGW_CACHE) or ../shared/qt6-mingw/qt6-mingw-*-x86_64.tar.xz}: set TEMBRIX_QT_MINGW to one (its README tells how to build it)." >&2; \
+	  exit 1; \
+	fi; \
+	cmake -S . -B $(WIN_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
+	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake -DTEMBRIX_QT_MINGW="$$qt" \
+	  -DTEMBRIX_BUILD_BENCH=OFF && \
+	cmake --build $(WIN_BUILD_DIR) -j $(JOBS) --target tembrix tembrix-convert
+
+test-windows: windows
+	cmake --build $(WIN_BUILD_DIR) -j $(JOBS)
+	cd $(WIN_BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(BUILD_DIR)-asan $(BUILD_DIR)-fuzz
+	rm -rf $(BUILD_DIR) $(BUILD_DIR)-asan $(BUILD_DIR)-fuzz $(WIN_BUILD_DIR)
