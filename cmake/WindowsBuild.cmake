@@ -42,7 +42,8 @@ if(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
             string(APPEND TEMBRIX_WINE_PATH "Z:${dir};")
         endforeach()
         string(REPLACE "/" "\\\\" TEMBRIX_WINE_PATH "${TEMBRIX_WINE_PATH}")
-        set(TEMBRIX_FONT_DIR /usr/share/fonts/truetype/dejavu)
+        # Liberation Sans has the metrics of the classic dialog face, as on Linux.
+        set(TEMBRIX_FONT_DIR /usr/share/fonts/truetype/liberation)
         configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run
                        @ONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
                        GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

@@ -126,9 +126,12 @@ TEST(LanguageListing, ListsLngFilesSortedWithoutLetterCase) {
     folder.write("zulu.lng", "");
     folder.write("Zulu.LNG", "");
     folder.write("yankee.lng", "");
-    EXPECT_EQ(tembrix::listLanguageFiles(folder.path().string()),
-              (std::vector<std::string>{"deutsch.Lng", "English.LNG", "Francais.lng", "yankee.lng",
-                                        "Zulu.LNG", "zulu.lng"}));
+    std::vector<std::string> expected{"deutsch.Lng", "English.LNG", "Francais.lng",
+                                      "yankee.lng",  "Zulu.LNG",    "zulu.lng"};
+#ifdef _WIN32
+    expected.erase(expected.begin() + 4); // one file there, which keeps its first name
+#endif
+    EXPECT_EQ(tembrix::listLanguageFiles(folder.path().string()), expected);
 }
 
 TEST(LanguageFiles, QtLocaleComesFromTheFileElseFromTheFrenchName) {

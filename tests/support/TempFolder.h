@@ -21,7 +21,10 @@ public:
                                      std::filesystem::perm_options::add, ec);
         std::filesystem::remove_all(m_path, ec);
     }
-    std::string file(const std::string& name) const { return (m_path / name).string(); }
+    // With the platform's own separators, as the programs show and compare paths.
+    std::string file(const std::string& name) const {
+        return (m_path / name).make_preferred().string();
+    }
     const std::filesystem::path& path() const { return m_path; }
 
     std::string write(const std::string& name, const std::string& bytes) const {

@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -171,7 +172,7 @@ TEST_F(Wizard, ChoosingASetupListDerivesEveryDefault) {
     EXPECT_EQ(text("txtLST")->text(), listPath);
     EXPECT_EQ(text("txtPath")->text(), folder);
     EXPECT_EQ(text("txtISS")->text(), folder + "Setup.iss");
-    EXPECT_EQ(text("txtOutputDir")->text(), folder + "OutPut/");
+    EXPECT_EQ(text("txtOutputDir")->text(), folder + "OutPut" + QDir::separator());
     EXPECT_EQ(text("txtOuputExe")->text(), "Inventory.exe");
     EXPECT_TRUE(text("txtPath")->isHidden()); // the check box decides that
 
@@ -282,14 +283,14 @@ TEST_F(Wizard, ScriptAndInstallerDialogsFillTheirBoxes) {
     click("BTlast");
     h.dialogs.answers.push_back(QString("/out dir/My Script.iss"));
     click("cmdChooseISS");
-    EXPECT_EQ(text("txtISS")->text(), "/out dir/My Script.iss");
+    EXPECT_EQ(text("txtISS")->text(), QDir::toNativeSeparators("/out dir/My Script.iss"));
     EXPECT_EQ(h.dialogs.requests.back().kind, FileDialogRequest::Kind::Save);
     EXPECT_EQ(h.dialogs.requests.back().title, "Fichier ISS cible");
 
     h.dialogs.answers.push_back(QString("/D/Out/Setup.exe"));
     click("cmdExeName");
     EXPECT_EQ(h.dialogs.requests.back().title, "Fichier exécutable final");
-    EXPECT_EQ(text("txtOutputDir")->text(), "/D/Out/");
+    EXPECT_EQ(text("txtOutputDir")->text(), QDir::toNativeSeparators("/D/Out/"));
     EXPECT_EQ(text("txtOuputExe")->text(), "Setup.exe");
 }
 
@@ -328,11 +329,13 @@ TEST_F(Wizard, OptionsOfPage4ReachTheRecordAsDesigned) {
     click("cmdOption");
     EXPECT_EQ(h.dialogs.requests.back().title, "Selectionner un fichier");
     EXPECT_EQ(h.dialogs.requests.back().initialDirectory, h.app.programFolder());
-    EXPECT_EQ(h.form->conversionInputs().SetupLinesPath, "/chosen/Lines.txt");
+    EXPECT_EQ(h.form->conversionInputs().SetupLinesPath,
+              QDir::toNativeSeparators("/chosen/Lines.txt").toStdString());
     h.dialogs.answers.push_back(QString("/chosen/More.txt"));
     addLines->click();
     click("cmdChooseAdd");
-    EXPECT_EQ(h.form->conversionInputs().ExtraLinesPath, "/chosen/More.txt");
+    EXPECT_EQ(h.form->conversionInputs().ExtraLinesPath,
+              QDir::toNativeSeparators("/chosen/More.txt").toStdString());
 }
 
 TEST_F(Wizard, FinishWritesTheEnginesScript) {
