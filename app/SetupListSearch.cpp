@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "tembrix/platform/Cp1252.h"
+#include "tembrix/platform/NativePath.h"
 
 namespace fs = std::filesystem;
 
@@ -15,9 +16,9 @@ namespace {
 
 bool isSetupListName(const fs::path& file) {
     try {
-        return equalsIgnoringCase(file.filename().string(), "SETUP.LST");
+        return equalsIgnoringCase(utf8Path(file.filename()), "SETUP.LST");
     } catch (const std::exception&) {
-        return false; // a name the narrow code page cannot spell is no setup list of ours
+        return false; // a name that cannot be converted is no setup list of ours
     }
 }
 
@@ -26,11 +27,11 @@ bool isSetupListName(const fs::path& file) {
 std::string IdentityOf(const std::string& path) {
     try {
         std::error_code ec;
-        const fs::path canonical = fs::weakly_canonical(fs::path(path), ec);
+        const fs::path canonical = fs::weakly_canonical(nativePath(path), ec);
         if (!ec)
-            return canonical.string();
-        const fs::path absolute = fs::absolute(fs::path(path), ec);
-        return ec ? path : absolute.lexically_normal().string();
+            return utf8Path(canonical);
+        const fs::path absolute = fs::absolute(nativePath(path), ec);
+        return ec ? path : utf8Path(absolute.lexically_normal());
     } catch (const std::exception&) {
         return path;
     }
@@ -39,18 +40,18 @@ std::string IdentityOf(const std::string& path) {
 bool FindSetupLists(const std::string& folder, std::vector<std::string>& found) {
     found.clear();
     std::error_code ec;
-    if (!fs::is_directory(fs::path(folder), ec))
+    if (!fs::is_directory(nativePath(folder), ec))
         return false;
-    fs::recursive_directory_iterator it(fs::path(folder),
+    fs::recursive_directory_iterator it(nativePath(folder),
                                         fs::directory_options::skip_permission_denied, ec);
     bool complete = !ec;
     for (const fs::recursive_directory_iterator end; complete && it != end;) {
         std::error_code typeError;
         if (it->is_regular_file(typeError) && isSetupListName(it->path())) {
             try {
-                found.push_back(it->path().string());
+                found.push_back(utf8Path(it->path()));
             } catch (const std::exception&) {
-                // a name the narrow code page cannot spell cannot be converted either
+                // a name that cannot be converted cannot be opened either
             }
         }
         it.increment(ec);

@@ -21,6 +21,7 @@
 #include "tembrix/engine/ScriptGenerator.h"
 #include "tembrix/platform/Cp1252.h"
 #include "tembrix/platform/FileSystem.h"
+#include "tembrix/platform/NativePath.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -103,11 +104,7 @@ std::string programFolder() {
         }
         wide.resize(wide.size() * 2);
     }
-    const int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    file.resize(static_cast<std::size_t>(size));
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), file.data(), size,
-                        nullptr, nullptr);
+    file = tembrix::utf8Path(std::filesystem::path(std::wstring(wide.begin(), wide.end())));
 #else
     std::vector<char> buffer(PATH_MAX);
     for (;;) {
@@ -133,8 +130,8 @@ std::string programFolder() {
 std::string absolutePath(const std::string& path) {
     try {
         std::error_code ec;
-        const auto absolute = std::filesystem::absolute(std::filesystem::path(path), ec);
-        return ec ? path : absolute.lexically_normal().string();
+        const auto absolute = std::filesystem::absolute(tembrix::nativePath(path), ec);
+        return ec ? path : tembrix::utf8Path(absolute.lexically_normal());
     } catch (const std::exception&) {
         // A folder name the narrow code page cannot spell: keep the path as given.
         return path;
@@ -144,20 +141,13 @@ std::string absolutePath(const std::string& path) {
 // Texts that go into the script are Windows-1252. Here the command line and the
 // file names are UTF-8; a text that is not valid UTF-8 is taken as it is.
 std::string scriptText(const std::string& text) {
-#ifdef _WIN32
-    return text;
-#else
     return tembrix::isUtf8(text) ? tembrix::cp1252FromUtf8(text) : text;
-#endif
 }
 
-// Diagnostic texts are Windows-1252 like the list; here the terminal is UTF-8.
+// Diagnostic texts are Windows-1252 like the list; messages are UTF-8, as the
+// paths in them are, on every system.
 std::string terminalText(const std::string& text) {
-#ifdef _WIN32
-    return text;
-#else
     return tembrix::utf8FromCp1252(text);
-#endif
 }
 
 // One line per diagnostic: the list, the entry, and what happened.
@@ -375,7 +365,7 @@ Outcome convert(const Options& options, const std::string& setupList,
                 const ConverterFileSystem& fileSystem) {
     if (!fileSystem.fileExists(setupList)) {
         std::error_code ec;
-        const bool exists = std::filesystem::exists(std::filesystem::path(setupList), ec);
+        const bool exists = std::filesystem::exists(tembrix::nativePath(setupList), ec);
         return {kNoSetupList, exists ? "not a file (a folder or a device)" : "no such setup list"};
     }
 
@@ -459,7 +449,24 @@ int convertBatch(Options& options, const ConverterFileSystem& fileSystem) {
 } // namespace
 
 int main(int argc, char** argv) {
-#ifndef _WIN32
+#ifdef _WIN32
+    // The command line in UTF-8, as paths are kept everywhere, rather than in
+    // the ANSI code page, which cannot spell every file name.
+    std::vector<std::string> utf8Arguments;
+    std::vector<char*> utf8Argv;
+    if (LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &argc)) {
+        for (int i = 0; i < argc; ++i)
+            utf8Arguments.push_back(tembrix::utf8Path(std::filesystem::path(wide[i])));
+        LocalFree(wide);
+        for (std::string& argument : utf8Arguments)
+            utf8Argv.push_back(argument.data());
+        utf8Argv.push_back(nullptr);
+        argv = utf8Argv.data();
+    }
+    // Messages end in "\n" and the script in "\r\n" on every system, byte for byte.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#else
     // A reader that stops early (`| head`) must give exit 3 and a message, not
     // a silent death by signal: the write then fails with EPIPE instead.
     std::signal(SIGPIPE, SIG_IGN);

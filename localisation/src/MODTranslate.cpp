@@ -9,6 +9,7 @@
 #include "tembrix/localisation/TranslatableWindow.h"
 #include "tembrix/platform/Cp1252.h"
 #include "tembrix/platform/FileSystem.h"
+#include "tembrix/platform/NativePath.h"
 #include "tembrix/platform/ProfileFile.h"
 
 namespace tembrix {
@@ -142,15 +143,14 @@ std::vector<std::string> listLanguageFiles(const std::string& folder) {
     if (folder.empty())
         return names;
     std::error_code ec;
-    fs::directory_iterator it(fs::path(folder), ec);
+    fs::directory_iterator it(nativePath(folder), ec);
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
         std::error_code typeError;
         if (!it->is_regular_file(typeError))
             continue;
-        // A name that the narrow code page cannot spell throws on conversion;
-        // that one file could not be opened by name either, so only it is skipped.
+        // A name that cannot be converted (invalid bytes on Linux) is skipped alone.
         try {
-            std::string name = it->path().filename().string();
+            std::string name = utf8Path(it->path().filename());
             if (hasLanguageExtension(name))
                 names.push_back(std::move(name));
         } catch (const std::exception&) {

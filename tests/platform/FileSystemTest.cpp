@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "OrdinaryUser.h"
+#include "tembrix/platform/NativePath.h"
 #include "tembrix/platform/ProfileFile.h"
 
 using namespace tembrix;
@@ -44,6 +45,26 @@ TEST(FileSystem, WriterReplacesTheTargetOnlyOnCommit) {
     ASSERT_TRUE(writer->commit().ok());
     EXPECT_EQ(TempFolder::read(target), "[Setup]\r\nAppName=x\r\n");
     EXPECT_EQ(folder.entryCount(), 1u);
+}
+
+// Paths are UTF-8 in memory; a name outside the ANSI code page (Greek on a
+// Western Windows) reaches the disk as it is, not as question marks.
+TEST(FileSystem, NamesOutsideTheAnsiCodePageAreKept) {
+    TempFolder folder;
+    const auto fs = createLocalFileSystem();
+    const std::filesystem::path onDisk = folder.path() / std::filesystem::path(u8"Donn\u00e9es") /
+                                         std::filesystem::path(u8"\u03a9mega \u00e9t\u00e9.iss");
+    std::filesystem::create_directory(onDisk.parent_path());
+    const std::string path =
+        utf8Path(folder.path()) + "/Donn\xC3\xA9" "es/\xCE\xA9mega \xC3\xA9t\xC3\xA9.iss";
+    EXPECT_EQ(utf8Path(nativePath(path).lexically_normal()), utf8Path(onDisk.lexically_normal()));
+    std::unique_ptr<TextFileWriter> writer;
+    ASSERT_TRUE(fs->createTextFile(path, writer).ok());
+    writer->write("x");
+    ASSERT_TRUE(writer->commit().ok());
+    EXPECT_TRUE(std::filesystem::is_regular_file(onDisk));
+    EXPECT_TRUE(fs->fileExists(path));
+    EXPECT_EQ(fs->readAll(path), "x");
 }
 
 TEST(FileSystem, AbandonedWriterLeavesNoTraceAndAnEarlierFileIntact) {
@@ -108,8 +129,8 @@ TEST(FileSystem, WriterFollowsLinksKeepsReadOnlyFilesAndLongNames) {
 #endif
 }
 
-#ifndef _WIN32
 // Both ways in which the program replaces a file: the script and a language file.
+// On Windows, fs::permissions sets the read-only attribute, and mode bits do not exist.
 TEST(FileSystem, ReplacedFilesKeepTheirModeAndReadOnlyFilesStay) {
     asOrdinaryUser([] {
         namespace fs = std::filesystem;
@@ -128,6 +149,7 @@ TEST(FileSystem, ReplacedFilesKeepTheirModeAndReadOnlyFilesStay) {
              [](const std::string& path) { return StoreProfileString(path, "MSG", "msg1", "x"); }},
         };
         for (const auto& [what, replace] : writers) {
+#ifndef _WIN32
             for (const auto mode : {fs::perms(0600), fs::perms(0755)}) {
                 const auto path = folder.write("kept.txt", "old");
                 fs::permissions(path, mode);
@@ -135,6 +157,7 @@ TEST(FileSystem, ReplacedFilesKeepTheirModeAndReadOnlyFilesStay) {
                 EXPECT_NE(TempFolder::read(path), "old") << what;
                 EXPECT_EQ(fs::status(path).permissions(), mode) << what;
             }
+#endif
             const auto readOnly = folder.write("readonly.txt", "keep");
             fs::permissions(readOnly, fs::perms::owner_read);
             EXPECT_FALSE(replace(readOnly)) << what;
@@ -147,7 +170,7 @@ TEST(FileSystem, ReplacedFilesKeepTheirModeAndReadOnlyFilesStay) {
         fs::permissions(readOnly, fs::perms::owner_read);
         const Status refused = fileSystem->createTextFile(readOnly, writer);
         EXPECT_NE(refused.reason().find(readOnly), std::string::npos) << refused.reason();
-        EXPECT_EQ(folder.entryCount(), 2u) << "no temporary file left behind";
+        const std::size_t kept = fs::exists(folder.file("kept.txt")) ? 1 : 0;
+        EXPECT_EQ(folder.entryCount(), kept + 1) << "no temporary file left behind";
     });
 }
-#endif

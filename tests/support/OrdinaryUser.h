@@ -43,4 +43,11 @@ template <typename Body> void asOrdinaryUser(Body&& body) {
         << "the part run as an ordinary user failed (status " << status << ")";
 }
 
+#else
+
+// The read-only attribute binds administrators too: the body runs as it is.
+template <typename Body> void asOrdinaryUser(Body&& body) {
+    body();
+}
+
 #endif

@@ -6,6 +6,8 @@
 #include <random>
 #include <system_error>
 
+#include "tembrix/platform/NativePath.h"
+
 #ifdef _WIN32
 #include <io.h>
 #else
@@ -57,7 +59,7 @@ Status AtomicFile::open(const std::string& targetPath) {
     if (targetPath.empty())
         return Status::failure("the file name is empty");
     std::error_code ec;
-    fs::path target(targetPath);
+    fs::path target = nativePath(targetPath);
     // Writing through a link replaces the file it points to, not the link.
     if (fs::is_symlink(target, ec)) {
         const fs::path resolved = fs::weakly_canonical(target, ec);
@@ -74,9 +76,9 @@ Status AtomicFile::open(const std::string& targetPath) {
 
     // "x" makes the creation exclusive, so two writers never share a temporary file.
     for (int attempt = 0; attempt < 16 && !m_file; ++attempt) {
-        m_tempPath = (folder / temporaryName()).string();
+        m_tempPath = folder / temporaryName();
         errno = 0;
-        m_file = std::fopen(m_tempPath.c_str(), "wbx");
+        m_file = openFile(m_tempPath, "wbx");
         if (!m_file && errno != EEXIST)
             break;
     }
@@ -85,7 +87,7 @@ Status AtomicFile::open(const std::string& targetPath) {
         m_tempPath.clear();
         return Status::failure(describeFileError(targetPath, error));
     }
-    m_targetPath = target.string();
+    m_targetPath = target;
     m_displayPath = targetPath;
     m_error = 0;
     m_buffer.reserve(kBufferSize);
@@ -124,7 +126,7 @@ Status AtomicFile::commit() {
     if (std::fclose(m_file) != 0 && !m_error)
         m_error = errno ? errno : EIO;
     m_file = nullptr;
-    const std::string target = m_targetPath;
+    const fs::path target = m_targetPath;
     if (m_error) {
         const int error = m_error;
         discard();

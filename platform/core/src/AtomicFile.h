@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -30,9 +31,9 @@ private:
     void flushBuffer();
     void discard();
 
-    std::string m_targetPath;  // the file replaced, links resolved
+    std::filesystem::path m_targetPath; // the file replaced, links resolved
     std::string m_displayPath; // the path as the caller gave it, for messages
-    std::string m_tempPath;
+    std::filesystem::path m_tempPath;
     std::FILE* m_file = nullptr;
     std::string m_buffer;
     int m_error = 0;

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "AtomicFile.h"
+#include "tembrix/platform/NativePath.h"
 
 namespace tembrix {
 
@@ -33,7 +34,7 @@ public:
         if (path.empty())
             return false;
         std::error_code ec;
-        return fs::is_regular_file(fs::path(path), ec);
+        return fs::is_regular_file(nativePath(path), ec);
     }
 
     std::optional<std::string> readAll(const std::string& path) const override {
@@ -56,13 +57,14 @@ std::optional<std::string> readWholeFile(const std::string& path) {
     if (path.empty())
         return std::nullopt;
     std::error_code ec;
-    if (!fs::is_regular_file(fs::path(path), ec))
+    const fs::path native = nativePath(path);
+    if (!fs::is_regular_file(native, ec))
         return std::nullopt;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = openFile(native, "rb");
     if (!file)
         return std::nullopt;
     std::string content;
-    const auto size = fs::file_size(fs::path(path), ec);
+    const auto size = fs::file_size(native, ec);
     if (!ec && size > 0) {
         content.resize(static_cast<std::size_t>(size));
         content.resize(std::fread(content.data(), 1, content.size(), file));

@@ -10,6 +10,7 @@
 #include "Cp1252Table.h"
 #include "tembrix/platform/Cp1252.h"
 #include "tembrix/platform/FileSystem.h"
+#include "tembrix/platform/NativePath.h"
 
 namespace tembrix {
 
@@ -456,7 +457,7 @@ std::optional<std::string> readForUpdate(const std::string& filePath) {
     std::error_code ec;
     auto existing = readWholeFile(filePath);
     if (!existing)
-        return std::filesystem::exists(std::filesystem::path(filePath), ec)
+        return std::filesystem::exists(nativePath(filePath), ec)
                    ? std::nullopt
                    : std::optional<std::string>(std::string());
     if (existing->starts_with("\xFF\xFE") || existing->starts_with("\xFE\xFF"))

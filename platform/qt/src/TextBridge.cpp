@@ -15,12 +15,22 @@ std::string cp1252FromQt(const QString& text) {
     return cp1252FromUtf8(text.toStdString());
 }
 
+// Paths are UTF-8 in the core on every system (NativePath.h); on Windows the
+// local 8-bit encoding would be the ANSI code page, which loses names.
 QString qtFromPath(const std::string& path) {
+#ifdef Q_OS_WIN
+    return QString::fromStdString(path);
+#else
     return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
+#endif
 }
 
 std::string pathFromQt(const QString& path) {
+#ifdef Q_OS_WIN
+    return path.toStdString();
+#else
     return QFile::encodeName(path).toStdString();
+#endif
 }
 
 } // namespace tembrix
