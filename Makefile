@@ -109,15 +109,20 @@ windows: deps-windows
 	fi; \
 	cmake -S . -B $(WIN_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
 	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake -DTEMBRIX_QT_MINGW="$$qt" \
-	  -DTEMBRIX_BUILD_BENCH=OFF && \
+	  -DTEMBRIX_BUILD_BENCH=OFF -DTEMBRIX_DIST_ROOT=$(CURDIR)/dist && \
 	cmake --build $(WIN_BUILD_DIR) -j $(JOBS) --target tembrix tembrix-convert
 
 test-windows: windows
 	cmake --build $(WIN_BUILD_DIR) -j $(JOBS)
+	cmake --build $(WIN_BUILD_DIR) --target windows-dist
 	cd $(WIN_BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# The portable folder and its zip: dist/Tembrix-<version>-windows-x64(.zip).
+windows-dist: windows
+	cmake --build $(WIN_BUILD_DIR) --target windows-dist
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(BUILD_DIR)-asan $(BUILD_DIR)-fuzz $(WIN_BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(BUILD_DIR)-asan $(BUILD_DIR)-fuzz $(WIN_BUILD_DIR) dist

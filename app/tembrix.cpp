@@ -31,6 +31,13 @@ private:
 } // namespace
 
 int main(int argc, char* argv[]) {
+#ifdef Q_OS_WIN
+    // Qt's own FreeType draws the classic dialog face (or its metric twin) as
+    // on Linux, so that the fixed layout fits; the system's engine may not have
+    // it, and under Wine left letters out. A -platform argument still wins.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
+#endif
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tembrix"));
     tembrix::applyClassicLook();

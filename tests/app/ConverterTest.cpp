@@ -10,7 +10,11 @@
 
 #include "TempFolder.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/wait.h>
+#endif
 
 namespace fs = std::filesystem;
 
@@ -22,26 +26,90 @@ struct Result {
     std::string err;
 };
 
+#ifdef _WIN32
+std::wstring wide(const std::string& text) {
+    std::wstring out(text.size(), L'\0');
+    out.resize(static_cast<std::size_t>(MultiByteToWideChar(
+        CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(),
+        static_cast<int>(out.size()))));
+    return out;
+}
+
+// One argument as the C run time splits a command line: backslashes count
+// only in front of a quote.
+std::wstring quotedArgument(const std::wstring& arg) {
+    std::wstring out = L"\"";
+    std::size_t backslashes = 0;
+    for (wchar_t c : arg) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        out.append(c == L'"' ? 2 * backslashes + 1 : backslashes, L'\\');
+        backslashes = 0;
+        out.push_back(c);
+    }
+    out.append(2 * backslashes, L'\\');
+    return out + L"\"";
+}
+
+// Runs the program with its output in two files; the exit code, or -1.
+int runProgram(const std::string& program, const std::vector<std::string>& args,
+               const std::string& out, const std::string& err) {
+    std::wstring command = quotedArgument(wide(program));
+    for (const auto& arg : args)
+        command += L" " + quotedArgument(wide(arg));
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    const auto create = [&](const std::string& path) {
+        return CreateFileW(wide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+                           CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    };
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = create(out);
+    startup.hStdError = create(err);
+    PROCESS_INFORMATION process{};
+    DWORD code = static_cast<DWORD>(-1);
+    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                       &startup, &process)) {
+        WaitForSingleObject(process.hProcess, INFINITE);
+        GetExitCodeProcess(process.hProcess, &code);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    CloseHandle(startup.hStdOutput);
+    CloseHandle(startup.hStdError);
+    return static_cast<int>(code);
+}
+#else
 std::string quoted(const std::string& arg) {
     std::string out = "'";
     for (char c : arg)
         out += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return out + "'";
 }
+#endif
 
 class Converter {
 public:
     explicit Converter(std::string program = TEMBRIX_CONVERTER) : m_program(std::move(program)) {}
 
-    // `environment` goes in front of the command: "NAME=value " ...
+    // `environment` goes in front of the command: "NAME=value " ... (POSIX shell only)
     Result run(const std::vector<std::string>& args, const std::string& environment = "") const {
+        Result result;
+#ifdef _WIN32
+        (void)environment;
+        result.exitCode = runProgram(m_program, args, m_io.file("out"), m_io.file("err"));
+#else
         std::string command = environment + quoted(m_program);
         for (const auto& arg : args)
             command += " " + quoted(arg);
         command += " >" + quoted(m_io.file("out")) + " 2>" + quoted(m_io.file("err"));
         const int status = std::system(command.c_str());
-        Result result;
         result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
         result.out = TempFolder::read(m_io.file("out"));
         result.err = TempFolder::read(m_io.file("err"));
         return result;
@@ -134,8 +202,11 @@ TEST(Converter, WritesTheExampleToStandardOutputOrBesideTheList) {
     EXPECT_EQ(written.exitCode, 0) << written.err;
     EXPECT_TRUE(written.out.empty());
     const std::string script = TempFolder::read(folder.file("Setup.iss"));
-    const std::string base = fs::absolute(folder.path()).lexically_normal().string() + "/";
-    EXPECT_NE(script.find("\r\nOutputDir=" + base + "OutPut/\r\n"), std::string::npos) << script;
+    const std::string separator{fs::path::preferred_separator};
+    const std::string base = fs::absolute(folder.path()).lexically_normal().string() + separator;
+    EXPECT_NE(script.find("\r\nOutputDir=" + base + "OutPut" + separator + "\r\n"),
+              std::string::npos)
+        << script;
     EXPECT_NE(script.find("\r\nAppVersion=1.0\r\n"), std::string::npos);
     EXPECT_NE(script.find("\r\n; START VISUAL BASIC \r\n"), std::string::npos);
     EXPECT_NE(script.find("\r\nSource: GRID.DLL;"), std::string::npos);
@@ -244,6 +315,7 @@ TEST(Converter, BatchConvertsEachListOnceBesideItselfAndKeepsGoing) {
                                 ": written\ntembrix-convert: 1 setup list: 1 written, 0 failed\n");
 }
 
+#ifndef _WIN32 // the stand-in is a POSIX shell script, found through PATH and ISCC
 // A stand-in for Inno Setup's compiler: it records its folder and arguments,
 // warns, and fails for a script whose application is named Broken.
 class StandInCompiler {
@@ -331,10 +403,11 @@ TEST(Converter, CheckCompilesEachScriptInItsFolderWithTheCompilerFound) {
         << batch.err;
     EXPECT_EQ(iscc.calls(), work.file("bad") + "|Setup.iss\n" + work.file("good") + "|Setup.iss\n");
 }
+#endif
 
 TEST(Converter, SetupLinesDefaultToTheProgramsFolder) {
     TempFolder programFolder;
-    const std::string program = programFolder.file("tembrix-convert");
+    const std::string program = programFolder.file(fs::path(TEMBRIX_CONVERTER).filename().string());
     fs::copy_file(TEMBRIX_CONVERTER, program);
     programFolder.write("SetupLine.txt", "PrivilegesRequired=admin\r\n");
     TempFolder work;
@@ -364,6 +437,7 @@ TEST(Converter, UnwritableScriptExitsWithThreeAndKeepsTheEarlierOne) {
     EXPECT_EQ(folder.entryCount(), 2u);
 }
 
+#ifndef _WIN32 // through a POSIX shell
 TEST(Converter, FailedStandardOutputExitsWithThree) {
     if (!fs::exists("/dev/full"))
         GTEST_SKIP() << "no /dev/full here";
@@ -393,6 +467,8 @@ TEST(Converter, ReaderThatStopsEarlyGivesExitThreeNotASignal) {
     EXPECT_EQ(TempFolder::read(folder.file("err")),
               "tembrix-convert: cannot write the script to standard output: Broken pipe\n");
 }
+
+#endif
 
 TEST(Converter, ScriptOverTheSetupListReadsTheListFirst) {
     const Converter converter;

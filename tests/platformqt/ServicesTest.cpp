@@ -3,6 +3,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMessageBox>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -17,6 +19,10 @@
 #include "tembrix/platformqt/TextBridge.h"
 
 #include "OrdinaryUser.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 using namespace tembrix;
 
@@ -172,6 +178,48 @@ TEST(ProcessEditor, TerminalEditorsRunInATerminalThenTheOpenerIsTried) {
         EXPECT_EQ(editor.start("F").ok(), !c.starting.isEmpty()) << c.visual << "|" << c.editor;
         EXPECT_EQ(tried, c.tried) << c.visual << "|" << c.editor;
     }
+}
+#else
+// ShellExecute's own answers, which the table of refusals then explains.
+TEST(DesktopShellBackend, ShellExecuteResultsAreHandedBackUnchanged) {
+    TempFolder folder;
+    DesktopShellBackend shell;
+    ShellRequest request;
+    request.verb = "open";
+    const std::pair<QString, int> refusals[] = {
+        {qt(folder.file("missing.iss")), 2},
+        {qt(folder.write("Setup.tembrix-none", "x")), 31}, // no program for that type
+    };
+    for (const auto& [file, expected] : refusals) {
+        request.file = file;
+        EXPECT_EQ(shell.execute(request), expected) << file.toStdString();
+    }
+    request.file = "cmd.exe";
+    request.parameters = "/c exit";
+    request.showCommand = 0;
+    EXPECT_GT(shell.execute(request), 32);
+}
+
+// Only under Wine, whose registry belongs to the test run and not to a user.
+TEST(QtSettingsStore, TheLanguageLivesInTheRegistryWhereTheOriginalKeptIt) {
+    if (!GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version"))
+        GTEST_SKIP() << "writes the user's registry: runs under Wine only";
+    const QString key = "HKCU\\Software\\VB and VBA Program Settings\\Tembrix\\FILES";
+    const QString path = "C:\\Program Files\\Tembrix\\English.lng";
+    {
+        QtSettingsStore store;
+        store.write("FILES", "LNG", path);
+        EXPECT_TRUE(store.status().ok());
+    }
+    QProcess reg;
+    reg.start("reg", {"query", key, "/v", "LNG"});
+    ASSERT_TRUE(reg.waitForFinished(30000));
+    const QString listed = QString::fromLocal8Bit(reg.readAllStandardOutput());
+    EXPECT_TRUE(listed.contains(QRegularExpression("LNG\\s+REG_SZ\\s+" +
+                                                   QRegularExpression::escape(path))))
+        << listed.toStdString();
+    EXPECT_EQ(QtSettingsStore().read("FILES", "LNG"), path);
+    QProcess::execute("reg", {"delete", key, "/f"});
 }
 #endif
 
