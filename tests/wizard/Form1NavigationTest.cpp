@@ -209,7 +209,9 @@ std::unique_ptr<QMimeData> files(const QStringList& paths) {
     auto data = std::make_unique<QMimeData>();
     QList<QUrl> urls;
     for (const QString& path : paths)
-        urls << (path.contains(u':') ? QUrl(path) : QUrl::fromLocalFile(path));
+        urls << (path.contains(QLatin1String("://"))
+                     ? QUrl(path)
+                     : QUrl::fromLocalFile(QDir::fromNativeSeparators(path)));
     data->setUrls(urls);
     QStringList addresses;
     for (const QUrl& url : urls)
