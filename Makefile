@@ -104,7 +104,7 @@ windows: deps-windows
 	  fi; \
 	fi; \
 	if [ ! -f "$$qt/lib/cmake/Qt6/Qt6Config.cmake" ]; then \
-	  echo "No Qt for MinGW in $${TEMBRIX_QT_MINGW:-$(QT_MINGW_CACHE) or ../shared/qt6-mingw/qt6-mingw-*-x86_64.tar.xz}: set TEMBRIX_QT_MINGW to one (its README tells how to build it)." >&2; \
+	  echo "No Qt for MinGW found (looked in $${TEMBRIX_QT_MINGW:-$(QT_MINGW_CACHE) and for ../shared/qt6-mingw/qt6-mingw-*-x86_64.tar.xz}): set TEMBRIX_QT_MINGW to the folder of a Qt 6 built for MinGW-w64, or make the tarball with ../shared/qt6-mingw/build.sh." >&2; \
 	  exit 1; \
 	fi; \
 	cmake -S . -B $(WIN_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
