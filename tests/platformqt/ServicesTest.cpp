@@ -201,7 +201,7 @@ TEST(DesktopShellBackend, ShellExecuteResultsAreHandedBackUnchanged) {
 }
 
 // Only under Wine, whose registry belongs to the test run and not to a user.
-TEST(QtSettingsStore, TheLanguageLivesInTheRegistryWhereTheOriginalKeptIt) {
+TEST(QtSettingsStore, TheLanguageLivesInTheUsersRegistryKey) {
     if (!GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version"))
         GTEST_SKIP() << "writes the user's registry: runs under Wine only";
     const QString key = "HKCU\\Software\\VB and VBA Program Settings\\Tembrix\\FILES";
