@@ -37,7 +37,7 @@ std::string IdentityOf(const std::string& path) {
     }
 }
 
-bool FindSetupLists(const std::string& folder, std::vector<std::string>& found) {
+bool findSetupLists(const std::string& folder, std::vector<std::string>& found) {
     found.clear();
     std::error_code ec;
     if (!fs::is_directory(nativePath(folder), ec))

@@ -16,7 +16,7 @@ namespace tembrix::convert {
 /// may not be read are skipped. Returns false when `folder` is not a readable
 /// folder or the search could not go on to the end (`found` then holds what
 /// was found until then).
-bool FindSetupLists(const std::string& folder, std::vector<std::string>& found);
+bool findSetupLists(const std::string& folder, std::vector<std::string>& found);
 
 /// The key under which two spellings of one path meet (another spelling, a
 /// link, ".."); the path need not exist.

@@ -154,7 +154,7 @@ std::string terminalText(const std::string& text) {
 void printDiagnostics(const std::string& setupList, const tembrix::Diagnostics& diagnostics) {
     for (const tembrix::Diagnostic& diagnostic : diagnostics) {
         const std::string line =
-            setupList + ": " + terminalText(tembrix::DescribeDiagnostic(diagnostic)) + "\n";
+            setupList + ": " + terminalText(tembrix::describeDiagnostic(diagnostic)) + "\n";
         std::fwrite(line.data(), 1, line.size(), stderr);
     }
 }
@@ -381,7 +381,7 @@ Outcome convert(const Options& options, const std::string& setupList,
     inputs.IncludeRuntimeFiles = !options.noRuntime;
     inputs.installerName =
         options.installerName ? scriptText(*options.installerName) : derived.installerName;
-    inputs.Dialect =
+    inputs.dialect =
         options.inno6 ? tembrix::ScriptDialect::Inno6 : tembrix::ScriptDialect::Classic;
     inputs.SetupLinesPath = options.setupLines.value_or(derived.setupLinesPath);
     inputs.AddExtraLines = options.addLines.has_value();
@@ -401,7 +401,7 @@ int convertBatch(Options& options, const ConverterFileSystem& fileSystem) {
     int highest = kWritten;
     for (const std::string& folder : options.recursive) {
         std::vector<std::string> found;
-        if (!tembrix::convert::FindSetupLists(folder, found)) {
+        if (!tembrix::convert::findSetupLists(folder, found)) {
             printError(folder + (found.empty() ? ": not a folder that can be searched"
                                                : ": could not be searched to the end"));
             highest = std::max<int>(highest, kNoSetupList);

@@ -172,7 +172,7 @@ public:
         : m_out(out), m_inputs(inputs), m_fileSystem(fileSystem), m_list(list),
           m_diagnostics(diagnostics),
           m_sourcePrefix(inputs.UseAbsoluteSource ? inputs.SourceFolder : std::string()),
-          m_inno6(inputs.Dialect == ScriptDialect::Inno6) {
+          m_inno6(inputs.dialect == ScriptDialect::Inno6) {
         m_line.reserve(512);
     }
 
@@ -548,7 +548,7 @@ private:
 
 } // namespace
 
-std::string DescribeDiagnostic(const Diagnostic& diagnostic) {
+std::string describeDiagnostic(const Diagnostic& diagnostic) {
     std::string out;
     if (!diagnostic.key.empty())
         out.append(diagnostic.key).append(diagnostic.section.empty() ? "" : " in ");

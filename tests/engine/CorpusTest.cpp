@@ -14,7 +14,7 @@ TEST_P(CorpusTest, ScriptMatchesTheReviewedGoldenFile) {
     ASSERT_TRUE(conversion.lastStatus.ok()) << conversion.lastStatus.reason();
     EXPECT_EQ(script, testData("corpus/" + name + ".iss"));
 
-    conversion.inputs.Dialect = tembrix::ScriptDialect::Inno6;
+    conversion.inputs.dialect = tembrix::ScriptDialect::Inno6;
     EXPECT_EQ(conversion.run(), testData("corpus/" + name + ".inno6.iss"));
 }
 

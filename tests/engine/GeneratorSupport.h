@@ -43,7 +43,7 @@ public:
     std::vector<std::string> describedDiagnostics() const {
         std::vector<std::string> out;
         for (const tembrix::Diagnostic& diagnostic : diagnostics)
-            out.push_back(tembrix::DescribeDiagnostic(diagnostic));
+            out.push_back(tembrix::describeDiagnostic(diagnostic));
         return out;
     }
 

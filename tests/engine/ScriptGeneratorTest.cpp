@@ -41,14 +41,14 @@ TEST(GenerateScript, WritesTheWorkedExampleByteForByte) {
     EXPECT_TRUE(conversion.lastStatus.ok());
 
     conversion.inputs.UseAbsoluteSource = false;
-    conversion.inputs.Dialect = tembrix::ScriptDialect::Inno6;
+    conversion.inputs.dialect = tembrix::ScriptDialect::Inno6;
     EXPECT_EQ(conversion.run(), testData("engine/worked-example-inno6.iss"));
 }
 
 // What the real lists and the worked example do not show of Inno Setup 6's forms.
 TEST(GenerateScript, Inno6FormsHoldNoEmptyFlagsAndNoStrayBlanks) {
     Conversion conversion;
-    conversion.inputs.Dialect = tembrix::ScriptDialect::Inno6;
+    conversion.inputs.dialect = tembrix::ScriptDialect::Inno6;
     conversion.inputs.Version = "";
     const std::string script =
         conversion.run("[Setup]\r\nTitle=App\r\nDefaultDir=$(CommonFiles)\\$(ProgramFiles)\r\n"

@@ -25,7 +25,7 @@ struct ConversionInputs {
     std::string SetupLinesPath;      ///< whole text inserted at the end of [Setup], when it exists
     bool AddExtraLines = false;      ///< append ExtraLinesPath at the end of the script
     std::string ExtraLinesPath;      ///< whole text appended at the end, when AddExtraLines
-    ScriptDialect Dialect = ScriptDialect::Classic; ///< the form of the script
+    ScriptDialect dialect = ScriptDialect::Classic; ///< the form of the script
     /// The installer's file name that the user chose: written after
     /// "OutputBaseFilename=" without its ".exe"; empty: the setup list's title.
     std::string installerName;

@@ -27,6 +27,6 @@ using Diagnostics = std::vector<Diagnostic>;
 /// One line for a person: "File12 in [Setup1 Files]: note: " + text, or
 /// "[Setup]: warning: " + text without a key, or just the kind and the text
 /// without a section.
-std::string DescribeDiagnostic(const Diagnostic& diagnostic);
+std::string describeDiagnostic(const Diagnostic& diagnostic);
 
 } // namespace tembrix
