@@ -245,6 +245,20 @@ std::optional<std::string> parseArguments(int argc, char** argv, Options& option
         {"--iscc", "", &Options::iscc},
         {"--installer-name", "", &Options::installerName},
     };
+    struct Switch {
+        std::string_view longName;
+        std::string_view shortName;
+        bool Options::*field;
+    };
+    const Switch switches[] = {
+        {"--help", "-h", &Options::help},
+        {"--version", "", &Options::showVersion},
+        {"--absolute-source", "", &Options::absoluteSource},
+        {"--no-runtime", "", &Options::noRuntime},
+        {"--check", "", &Options::check},
+        {"--inno6", "", &Options::inno6},
+        {"--quiet", "-q", &Options::quiet},
+    };
     std::vector<std::string> positional;
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
@@ -257,32 +271,12 @@ std::optional<std::string> parseArguments(int argc, char** argv, Options& option
             optionsEnded = true;
             continue;
         }
-        if (arg == "-h" || arg == "--help") {
-            options.help = true;
-            continue;
-        }
-        if (arg == "--version") {
-            options.showVersion = true;
-            continue;
-        }
-        if (arg == "--absolute-source") {
-            options.absoluteSource = true;
-            continue;
-        }
-        if (arg == "--no-runtime") {
-            options.noRuntime = true;
-            continue;
-        }
-        if (arg == "--check") {
-            options.check = true;
-            continue;
-        }
-        if (arg == "--inno6") {
-            options.inno6 = true;
-            continue;
-        }
-        if (arg == "-q" || arg == "--quiet") {
-            options.quiet = true;
+        const auto isSwitch = [&arg](const Switch& entry) {
+            return arg == entry.longName || (!entry.shortName.empty() && arg == entry.shortName);
+        };
+        if (const auto found = std::ranges::find_if(switches, isSwitch);
+            found != std::end(switches)) {
+            options.*(found->field) = true;
             continue;
         }
         const std::size_t equals = arg.find('=');
