@@ -20,7 +20,7 @@ FUZZ_TARGETS := $(patsubst tests/fuzz/corpus/%/,%,$(sort $(wildcard tests/fuzz/c
 # it is unpacked from the tarball in ../shared/qt6-mingw on first use.
 WIN_BUILD_DIR    ?= build-windows
 WIN_PACKAGES     := cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
-                    wine wine64 googletest fonts-liberation fonts-dejavu-core qt6-base-dev xvfb xauth zip unzip
+                    wine wine64 googletest fonts-liberation qt6-base-dev zip unzip
 QT_MINGW_CACHE   := $(HOME)/.cache/tembrix/qt6-mingw
 QT_MINGW_TARBALL := $(firstword $(wildcard $(CURDIR)/../shared/qt6-mingw/qt6-mingw-*-x86_64.tar.xz))
 

@@ -364,7 +364,7 @@ Outcome convert(const Options& options, const std::string& setupList,
     }
 
     const tembrix::DerivedInputs derived =
-        tembrix::deriveInputs(absolutePath(setupList), programFolder());
+        tembrix::deriveInputPaths(absolutePath(setupList), programFolder());
     tembrix::ConversionInputs inputs;
     inputs.SetupListPath = setupList;
     inputs.ScriptPath = options.output.value_or(derived.scriptPath);
@@ -374,7 +374,7 @@ Outcome convert(const Options& options, const std::string& setupList,
     inputs.SourceFolder = scriptText(options.sourceFolder.value_or(derived.sourceFolder));
     inputs.IncludeRuntimeFiles = !options.noRuntime;
     inputs.installerName =
-        options.installerName ? scriptText(*options.installerName) : derived.installerName;
+        options.installerName ? scriptText(*options.installerName) : std::string();
     inputs.dialect =
         options.inno6 ? tembrix::ScriptDialect::Inno6 : tembrix::ScriptDialect::Classic;
     inputs.SetupLinesPath = options.setupLines.value_or(derived.setupLinesPath);
@@ -411,7 +411,7 @@ int convertBatch(Options& options, const ConverterFileSystem& fileSystem) {
     // silently replace the first one's script.
     std::map<std::string, std::string> listOfScript;
     for (const std::string& list : lists) {
-        const std::string script = tembrix::deriveInputs(absolutePath(list), {}).scriptPath;
+        const std::string script = tembrix::deriveInputPaths(absolutePath(list), {}).scriptPath;
         const auto [earlier, isFirst] =
             listOfScript.try_emplace(tembrix::convert::IdentityOf(script), list);
         const Outcome outcome =

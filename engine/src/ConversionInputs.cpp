@@ -37,7 +37,7 @@ std::string folderOf(const std::string& path) {
     return {};
 }
 
-DerivedInputs deriveInputs(const std::string& setupListPath, const std::string& programFolder) {
+DerivedInputs deriveInputPaths(const std::string& setupListPath, const std::string& programFolder) {
     DerivedInputs derived;
     derived.sourceFolder = folderOf(setupListPath);
     derived.scriptPath = derived.sourceFolder + "Setup.iss";
@@ -45,6 +45,11 @@ DerivedInputs deriveInputs(const std::string& setupListPath, const std::string& 
     derived.version = "1.0";
     derived.setupLinesPath = inFolder(programFolder, "SetupLine.txt");
     derived.extraLinesPath = inFolder(programFolder, "AddLine.txt");
+    return derived;
+}
+
+DerivedInputs deriveInputs(const std::string& setupListPath, const std::string& programFolder) {
+    DerivedInputs derived = deriveInputPaths(setupListPath, programFolder);
     const std::string title = setupListPath.empty()
                                   ? std::string()
                                   : ReadProfileString(setupListPath, "Setup", "Title", "");

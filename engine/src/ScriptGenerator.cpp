@@ -64,8 +64,7 @@ std::string_view whyCommentedOut(std::string_view name, std::string_view destina
 // case; an empty name (or ".exe" alone) gives the setup list's title.
 std::string_view installerStem(std::string_view chosen, std::string_view title) {
     constexpr std::string_view kExtension = ".exe";
-    if (chosen.size() >= kExtension.size() &&
-        equalsIgnoringCase(chosen.substr(chosen.size() - kExtension.size()), kExtension))
+    if (endsWithIgnoringCase(chosen, kExtension))
         chosen.remove_suffix(kExtension.size());
     return chosen.empty() ? title : chosen;
 }
@@ -114,11 +113,6 @@ std::optional<std::string_view> belowApplicationFolder(std::string_view destinat
     while (!destination.empty() && destination.back() == '\\')
         destination.remove_suffix(1);
     return destination;
-}
-
-bool endsWithIgnoringCase(std::string_view text, std::string_view suffix) {
-    return text.size() >= suffix.size() &&
-           equalsIgnoringCase(text.substr(text.size() - suffix.size()), suffix);
 }
 
 // Where an installed file ends up: its destination folder and its own name.

@@ -59,6 +59,15 @@ ProfileIndex loadLanguageFile(const std::string& filePath) {
     return ProfileIndex::parse(std::move(*bytes));
 }
 
+std::string qtLocaleIn(const ProfileIndex& file, std::string_view filePath) {
+    std::string locale = file.read(kMessageSection, "QtLocale", "");
+    if (!locale.empty())
+        return locale;
+    const std::size_t slash = filePath.find_last_of("/\\");
+    const std::string_view name = filePath.substr(slash == std::string_view::npos ? 0 : slash + 1);
+    return equalsIgnoringCase(name, "Francais.lng") ? "fr" : "";
+}
+
 // The apply reads a marked file as UTF-8 (above), so what the exports write
 // into it must be UTF-8 as well: Windows-1252 bytes there would read back as
 // "?". The mark and the translator's own UTF-8 texts stay as they are.
@@ -71,9 +80,7 @@ void storeTexts(const std::string& filePath, std::string_view section,
 }
 
 bool hasLanguageExtension(std::string_view name) {
-    constexpr std::string_view extension = ".lng";
-    return name.size() >= extension.size() &&
-           equalsIgnoringCase(name.substr(name.size() - extension.size()), extension);
+    return endsWithIgnoringCase(name, ".lng");
 }
 
 } // namespace
@@ -97,6 +104,7 @@ void MODTranslate::ExportFormTexts(const TranslatableWindow& window, const std::
 void MODTranslate::ApplyLanguage(TranslatableWindow& window, const std::string& filePath) {
     m_currentLanguageFile = filePath;
     const ProfileIndex file = loadLanguageFile(filePath);
+    m_qtLocale = qtLocaleIn(file, filePath);
     const std::string section = window.name();
     window.setTitle(file.read(section, kTitleKey, window.title()));
     for (TranslatableControl* control : window.controls()) {
@@ -165,13 +173,7 @@ std::vector<std::string> listLanguageFiles(const std::string& folder) {
 }
 
 std::string qtLocaleOf(const std::string& languageFile) {
-    std::string locale = ReadProfileString(languageFile, kMessageSection, "QtLocale", "");
-    if (!locale.empty())
-        return locale;
-    const std::size_t slash = languageFile.find_last_of("/\\");
-    const std::string_view name = std::string_view(languageFile).substr(
-        slash == std::string::npos ? 0 : slash + 1);
-    return equalsIgnoringCase(name, "Francais.lng") ? "fr" : "";
+    return qtLocaleIn(loadLanguageFile(languageFile), languageFile);
 }
 
 std::string translatorInstructions(const std::string& currentLanguageFile) {

@@ -25,10 +25,6 @@ void writeFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
-bool startsWith(const std::string& text, std::string_view prefix) {
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
-
 // The texts and messages that start-up leaves in a file that held nothing.
 struct Reference {
     std::vector<std::string> texts;
@@ -67,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     writeFile(path, bytes);
     const Reference found = startUp(path);
     // A UTF-16 file is never rewritten, so it keeps its own texts.
-    if (!startsWith(bytes, "\xFF\xFE") && !startsWith(bytes, "\xFE\xFF")) {
+    if (!bytes.starts_with("\xFF\xFE") && !bytes.starts_with("\xFE\xFF")) {
         fuzz::require(found.texts == reference.texts, "the exported texts read back otherwise");
         fuzz::require(found.messages == reference.messages,
                       "the exported messages read back otherwise");

@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const tembrix::Status status = tembrix::GenerateScript(inputs, fileSystem);
     fuzz::require(status.ok(), "a conversion that cannot fail to write failed");
     const std::string& script = fileSystem.files[inputs.ScriptPath];
-    fuzz::require(script.rfind("; This script was created by Tembrix\r\n", 0) == 0, "no header");
+    fuzz::require(script.starts_with("; This script was created by Tembrix\r\n"), "no header");
     fuzz::require(script.find("\r\n[Setup]\r\n") != std::string::npos, "no [Setup] section");
     fuzz::require(script.find("\r\n[Icons]\r\n") != std::string::npos, "no [Icons] section");
     return 0;

@@ -117,7 +117,7 @@ void Form1::formLoad() {
             .value_or(programFile(app, QStringLiteral("Francais.lng")));
     processPendingEvents();
     m_translate.ApplyLanguage(*m_texts, pathFromQt(language));
-    matchQtTexts(pathFromQt(language));
+    matchQtTexts();
     BuildLanguageMenu();
 
     m_ui->abEdit->initialise(1);
@@ -130,7 +130,7 @@ void Form1::formLoad() {
     }
     showPage(pageNumber(Page::Welcome), true);
 
-    const DerivedInputs derived = deriveInputs(std::string(), pathFromQt(app.programFolder()));
+    const DerivedInputs derived = deriveInputPaths(std::string(), pathFromQt(app.programFolder()));
     m_inputs.IncludeRuntimeFiles = true;
     m_inputs.Version = derived.version;
     m_ui->txtVersion->setText(qtFromCp1252(derived.version));

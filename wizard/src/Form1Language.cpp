@@ -45,12 +45,12 @@ void Form1::chooseLanguage(int index) {
     m_translate.setCurrentLanguageFile(pathFromQt(path));
     m_services.settings->write(QStringLiteral("FILES"), QStringLiteral("LNG"), path);
     m_translate.ApplyLanguage(*m_texts, pathFromQt(path));
-    matchQtTexts(pathFromQt(path));
+    matchQtTexts();
     BuildLanguageMenu();
 }
 
-void Form1::matchQtTexts(const std::string& languageFile) {
-    if (const std::string locale = qtLocaleOf(languageFile); !locale.empty())
+void Form1::matchQtTexts() {
+    if (const std::string& locale = m_translate.qtLocale(); !locale.empty())
         m_qtTexts->use(qtFromCp1252(locale));
 }
 

@@ -100,6 +100,11 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     return equalsFolded(a, b);
 }
 
+bool endsWithIgnoringCase(std::string_view text, std::string_view suffix) {
+    return text.size() >= suffix.size() &&
+           equalsFolded(text.substr(text.size() - suffix.size()), suffix);
+}
+
 std::string lowerCased(std::string_view text) {
     std::string out(text);
     for (char& c : out)

@@ -45,9 +45,14 @@ struct DerivedInputs {
     std::string installerName;  ///< the setup list's title + ".exe"
 };
 
-/// The proposals for the setup list at `setupListPath` (its title is read;
-/// a missing list reads as an empty title, an empty path reads nothing) and
-/// for a program that lies in `programFolder` (empty: no line files).
+/// The proposals for the setup list at `setupListPath` and for a program that
+/// lies in `programFolder` (empty: no line files), without reading the list:
+/// `installerName` stays empty, which the generator takes as the title.
+DerivedInputs deriveInputPaths(const std::string& setupListPath, const std::string& programFolder);
+
+/// `deriveInputPaths`, and the installer name that the wizard proposes: the
+/// list's title + ".exe" (a missing list reads as an empty title, an empty
+/// path reads nothing).
 DerivedInputs deriveInputs(const std::string& setupListPath, const std::string& programFolder);
 
 /// The path up to and including its last separator (on Windows also a drive

@@ -44,8 +44,13 @@ public:
     const std::string& currentLanguageFile() const { return m_currentLanguageFile; }
     void setCurrentLanguageFile(const std::string& filePath) { m_currentLanguageFile = filePath; }
 
+    /// `qtLocaleOf` the file last given to ApplyLanguage, read in the same
+    /// pass as its texts; empty before the first apply.
+    const std::string& qtLocale() const { return m_qtLocale; }
+
 private:
     std::string m_currentLanguageFile;
+    std::string m_qtLocale;
     std::vector<std::string> m_messages;
     bool m_messagesLoaded = false;
 };

@@ -103,7 +103,7 @@ private:
     void openLanguageMenu();
     void chooseLanguage(int index);
     void showTranslatorInstructions();
-    void matchQtTexts(const std::string& languageFile);
+    void matchQtTexts();
     QString messageText(const char* key) const;
 
     DesktopServices m_services;

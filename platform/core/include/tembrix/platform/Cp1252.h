@@ -19,6 +19,8 @@ std::string cp1252FromUtf8(std::string_view utf8);
 /// Compares without letter case, as Windows does for profile names and file
 /// names: ASCII letters and the Windows-1252 letters such as é/É.
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
+/// True when the text ends with `suffix`, compared as `equalsIgnoringCase` does.
+bool endsWithIgnoringCase(std::string_view text, std::string_view suffix);
 /// The text with every Windows-1252 capital replaced by its small letter.
 std::string lowerCased(std::string_view text);
 

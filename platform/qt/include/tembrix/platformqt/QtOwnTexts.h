@@ -27,6 +27,7 @@ public:
 private:
     QString m_folder;
     std::unique_ptr<QTranslator> m_translator;
+    QString m_locale; ///< the one in use; empty: Qt's own English
 };
 
 } // namespace tembrix
