@@ -72,11 +72,8 @@ std::string qtLocaleIn(const ProfileIndex& file, std::string_view filePath) {
 // into it must be UTF-8 as well: Windows-1252 bytes there would read back as
 // "?". The mark and the translator's own UTF-8 texts stay as they are.
 void storeTexts(const std::string& filePath, std::string_view section,
-                std::vector<std::pair<std::string, std::string>> texts) {
-    if (const auto bytes = readWholeFile(filePath); bytes && bytes->starts_with("\xEF\xBB\xBF"))
-        for (auto& text : texts)
-            text.second = utf8FromCp1252(text.second);
-    StoreProfileStrings(filePath, section, texts);
+                const std::vector<std::pair<std::string, std::string>>& texts) {
+    StoreProfileStrings(filePath, section, texts, StoredValues::Utf8InMarkedFile);
 }
 
 bool hasLanguageExtension(std::string_view name) {

@@ -50,18 +50,20 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void Form1::dragEnterEvent(QDragEnterEvent* event) {
+// The pointer shows the answer while the drag enters and moves.
+void Form1::answerDrag(QDropEvent* event) const {
     if (droppedSetupList(event->mimeData()))
         event->acceptProposedAction();
     else
         event->ignore();
 }
 
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+    answerDrag(event);
+}
+
 void Form1::dragMoveEvent(QDragMoveEvent* event) {
-    if (droppedSetupList(event->mimeData()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    answerDrag(event);
 }
 
 void Form1::dropEvent(QDropEvent* event) {

@@ -27,12 +27,12 @@ class ImageButton;
 /// The pages in the order the wizard walks them; a page's number is the index
 /// of its frame.
 enum class Page { Welcome, SetupList, Output, Options, Final };
-inline constexpr int kPageCount = 5;
 inline constexpr int kTwipsPerPixel = 15;
 
 constexpr int pageNumber(Page page) {
     return static_cast<int>(page);
 }
+inline constexpr int kPageCount = pageNumber(Page::Final) + 1;
 
 /// The controls that the handlers use by type. Every member is filled by the
 /// builder from the window's control table, never listed by hand.

@@ -484,7 +484,8 @@ bool StoreProfileString(const std::string& filePath, std::string_view section, s
 }
 
 bool StoreProfileStrings(const std::string& filePath, std::string_view section,
-                         const std::vector<std::pair<std::string, std::string>>& entries) {
+                         const std::vector<std::pair<std::string, std::string>>& entries,
+                         StoredValues values) {
     section = trim(cutAtNul(section));
     if (section.empty())
         return false;
@@ -493,6 +494,7 @@ bool StoreProfileStrings(const std::string& filePath, std::string_view section,
         return false;
     // The reader skips a UTF-8 mark, so the search does too; the mark itself stays.
     const std::size_t bomLength = old->starts_with("\xEF\xBB\xBF") ? 3 : 0;
+    const bool inUtf8 = bomLength != 0 && values == StoredValues::Utf8InMarkedFile;
     std::string text = *old;
     bool allStored = true;
     for (const auto& [rawKey, rawValue] : entries) {
@@ -501,7 +503,9 @@ bool StoreProfileStrings(const std::string& filePath, std::string_view section,
             allStored = false;
             continue;
         }
-        text = storeInText(text, bomLength, section, key, cutAtNul(rawValue));
+        const std::string_view value = cutAtNul(rawValue);
+        const std::string converted = inUtf8 ? utf8FromCp1252(value) : std::string();
+        text = storeInText(text, bomLength, section, key, inUtf8 ? converted : value);
     }
     return writeIfChanged(filePath, *old, text) && allStored;
 }

@@ -37,7 +37,11 @@ ProcessEditor::ProcessEditor(QProcessEnvironment environment, QStringList opener
     }
 }
 
-bool ProcessEditor::opensItsOwnWindow(const QString& program) {
+#ifndef Q_OS_WIN
+namespace {
+
+// True for the editors known to open a window of their own.
+bool opensItsOwnWindow(const QString& program) {
     // Editors of the common desktops, and those of programmers that open a window.
     static const QStringList graphical = {"gedit",      "gnome-text-editor",
                                           "kate",       "kwrite",
@@ -50,6 +54,9 @@ bool ProcessEditor::opensItsOwnWindow(const QString& program) {
                                           "open"};
     return graphical.contains(QFileInfo(program).fileName());
 }
+
+} // namespace
+#endif
 
 std::vector<QStringList> ProcessEditor::candidates(const QString& filePath) const {
     std::vector<QStringList> commands;

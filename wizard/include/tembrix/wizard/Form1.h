@@ -59,6 +59,7 @@ private:
     void acceptSetupListDrops();
     /// The setup list of a drop that the current page takes, as its path.
     std::optional<QString> droppedSetupList(const QMimeData* data) const;
+    void answerDrag(QDropEvent* event) const;
 
     // Navigation
     void nextClicked();

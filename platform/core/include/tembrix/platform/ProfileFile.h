@@ -81,11 +81,17 @@ std::string ReadProfileString(const std::string& filePath, std::string_view sect
 bool StoreProfileString(const std::string& filePath, std::string_view section, std::string_view key,
                         std::string_view value);
 
+/// How `StoreProfileStrings` writes its values: unchanged, or, into a file
+/// that starts with a UTF-8 byte-order mark, as UTF-8 from Windows-1252, for
+/// a reader that takes such a file as UTF-8 throughout.
+enum class StoredValues { AsGiven, Utf8InMarkedFile };
+
 /// Several `StoreProfileString` calls on one section, in order, with one read
 /// and one atomic write of the file: the file ends as the calls would leave it.
 /// Returns false when the file could not be written or a key was empty (the
 /// other keys are still stored).
 bool StoreProfileStrings(const std::string& filePath, std::string_view section,
-                         const std::vector<std::pair<std::string, std::string>>& entries);
+                         const std::vector<std::pair<std::string, std::string>>& entries,
+                         StoredValues values = StoredValues::AsGiven);
 
 } // namespace tembrix

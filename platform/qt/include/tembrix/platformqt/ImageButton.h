@@ -60,8 +60,6 @@ public:
     void setPictures(const QPixmap& rest, const QPixmap& over, const QPixmap& down);
 
     void setFrameColors(const FrameColors& colors);
-    /// Width of one frame in pixels: 2 for the classic raised button, 1 for the flat link frame.
-    int frameWidth() const { return m_frameWidth; }
 
     /// The look now drawn.
     Look currentLook() const;

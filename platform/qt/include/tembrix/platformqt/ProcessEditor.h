@@ -38,9 +38,6 @@ public:
     /// The command lines tried for `filePath`, in order (program first).
     std::vector<QStringList> candidates(const QString& filePath) const;
 
-    /// True for the editors known to open a window of their own.
-    static bool opensItsOwnWindow(const QString& program);
-
 private:
     QProcessEnvironment m_environment;
     QStringList m_opener;
