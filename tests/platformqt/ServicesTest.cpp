@@ -32,6 +32,7 @@ QString qt(const std::string& path) {
     return QString::fromStdString(path);
 }
 
+#ifndef _WIN32
 // Waits until a file that a detached process writes has appeared and is complete.
 QString waitForFile(const QString& path) {
     QElapsedTimer timer;
@@ -47,6 +48,7 @@ QString waitForFile(const QString& path) {
     }
     return {};
 }
+#endif
 
 #ifndef _WIN32
 // A script that writes each of its arguments on a line of `record`, then exits with `code`.
