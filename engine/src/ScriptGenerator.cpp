@@ -6,6 +6,7 @@
 #include <memory>
 #include <new>
 #include <optional>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -373,14 +374,7 @@ private:
         const auto below = belowApplicationFolder(folder);
         if (!below || below->empty())
             return;
-        const auto installsThere = [&](const auto& installed) {
-            const std::string_view installedFolder = installed.first;
-            return installedFolder.size() >= below->size() &&
-                   equalsIgnoringCase(installedFolder.substr(0, below->size()), *below) &&
-                   (installedFolder.size() == below->size() ||
-                    installedFolder[below->size()] == '\\');
-        };
-        if (std::ranges::any_of(m_applicationFiles, installsThere))
+        if (applicationLookup().folders.contains(lowerCased(*below)))
             return;
         warning(group, key,
                 "the working folder " + std::string(folder) +
@@ -402,16 +396,35 @@ private:
         });
     }
 
-    bool isInstalledProgram(std::string_view program) const {
+    bool isInstalledProgram(std::string_view program) {
         const std::size_t slash = program.rfind('\\');
         const std::string_view folder =
             slash == std::string_view::npos ? std::string_view() : program.substr(0, slash);
-        const std::string_view name =
-            slash == std::string_view::npos ? program : program.substr(slash + 1);
-        return std::ranges::any_of(m_applicationFiles, [&](const auto& installed) {
-            return equalsIgnoringCase(installed.second, name) &&
-                   equalsIgnoringCase(installed.first, folder);
-        });
+        return applicationLookup().programs.contains(installedKey(folder, baseNameOf(program)));
+    }
+
+    // The files below {app}, indexed once, when the first shortcut asks: a
+    // list with as many shortcuts as files must not compare every pair.
+    struct ApplicationLookup {
+        std::unordered_set<std::string> programs; ///< installedKey of every file
+        std::unordered_set<std::string> folders;  ///< every folder that holds one, and its parents
+    };
+    static std::string installedKey(std::string_view folder, std::string_view name) {
+        return lowerCased(folder).append("\\").append(lowerCased(name));
+    }
+    const ApplicationLookup& applicationLookup() {
+        if (!m_applicationLookup) {
+            ApplicationLookup& lookup = m_applicationLookup.emplace();
+            for (const auto& [folder, name] : m_applicationFiles) {
+                lookup.programs.insert(installedKey(folder, name));
+                const std::string folded = lowerCased(folder);
+                for (std::size_t end = folded.size(); end != 0 && end != std::string::npos;
+                     end = folded.rfind('\\', end - 1))
+                    if (!lookup.folders.insert(folded.substr(0, end)).second)
+                        break; // its parents are in already
+            }
+        }
+        return *m_applicationLookup;
     }
 
     template <typename... Parts> void line(const Parts&... parts) {
@@ -537,6 +550,7 @@ private:
     std::vector<std::string_view> m_unknownMacros;
     // (folder below {app}, file name) of every file that the script installs there.
     std::vector<std::pair<std::string, std::string>> m_applicationFiles;
+    std::optional<ApplicationLookup> m_applicationLookup;
     std::vector<std::string> m_registrationRuns;
 };
 
