@@ -72,8 +72,8 @@ TEST(GenerateScript, Inno6FormsHoldNoEmptyFlagsAndNoStrayBlanks) {
               "IconIndex: 0\r\n"
               "Name: {group}\\; Filename: {app}\\B.EXE; WorkingDir: {commonpf}\\B; "
               "IconFilename: {app}\\B.EXE; IconIndex: 0\r\n"
-                               "\r\n[Run]\r\n"
-                               "Filename: {commonpf}\\A\\A.EXE; Parameters: /REGSERVER; Flags: runhidden\r\n");
+              "\r\n[Run]\r\n"
+              "Filename: {commonpf}\\A\\A.EXE; Parameters: /REGSERVER; Flags: runhidden\r\n");
 }
 
 TEST(GenerateScript, SetupSectionFollowsVersionAndSetupLines) {
@@ -347,7 +347,9 @@ struct InstallMend {
     std::vector<std::string> described; // the notes that report the mends
 };
 
-void PrintTo(const InstallMend& mend, std::ostream* out) { *out << mend.what; }
+void PrintTo(const InstallMend& mend, std::ostream* out) {
+    *out << mend.what;
+}
 
 class InstallMends : public testing::TestWithParam<InstallMend> {};
 
@@ -367,33 +369,37 @@ INSTANTIATE_TEST_SUITE_P(
     RealLists, InstallMends,
     testing::Values(
         InstallMend{"CommonFilesSysIsTheSystemFolderOfCommonFiles",
-                    kTitled + "[Setup1 Files]\r\n"
-                    "File1=@msado15.dll,$(CommonFilesSys)\\ADO,$(DLLSelfRegister),$(Shared),"
-                    "4/14/08 12:00:00 AM,520192,2.81.1132.0\r\n",
+                    kTitled +
+                        "[Setup1 Files]\r\n"
+                        "File1=@msado15.dll,$(CommonFilesSys)\\ADO,$(DLLSelfRegister),$(Shared),"
+                        "4/14/08 12:00:00 AM,520192,2.81.1132.0\r\n",
                     "Source: msado15.dll; DestDir: {cf}\\System\\ADO; Flags: regserver sharedfile "
-                    "; CopyMode: normal\r\n" + kNoIcons,
+                    "; CopyMode: normal\r\n" +
+                        kNoIcons,
                     {"File1 in [Setup1 Files]: note: the folder macro $(CommonFilesSys) is "
                      "translated as the Common Files\\System folder"}},
         InstallMend{"DLLSelfRegisterExRegistersInAnyLetterCase",
                     kTitled + "[Setup1 Files]\r\n"
-                    "File1=@MSCAL.OCX,$(WinSysPath),$(DLLSelfRegisterEx),$(Shared),"
-                    "4/12/20 4:21:59 AM,89600,8.0.0.5007\r\n"
-                    "File2=@MSCAL.OCX,$(WinSysPath),$(dllselfregisterex),$(Shared)\r\n",
+                              "File1=@MSCAL.OCX,$(WinSysPath),$(DLLSelfRegisterEx),$(Shared),"
+                              "4/12/20 4:21:59 AM,89600,8.0.0.5007\r\n"
+                              "File2=@MSCAL.OCX,$(WinSysPath),$(dllselfregisterex),$(Shared)\r\n",
                     "Source: MSCAL.OCX; DestDir: {sys}; Flags: regserver sharedfile ; CopyMode: "
                     "normal\r\nSource: MSCAL.OCX; DestDir: {sys}; Flags: regserver sharedfile ; "
-                    "CopyMode: normal\r\n" + kNoIcons,
+                    "CopyMode: normal\r\n" +
+                        kNoIcons,
                     {"File1 in [Setup1 Files]: note: $(DLLSelfRegisterEx) registers the file as "
                      "$(DLLSelfRegister) does",
                      "File2 in [Setup1 Files]: note: $(DLLSelfRegisterEx) registers the file as "
                      "$(DLLSelfRegister) does"}},
         InstallMend{"TypeLibraryMarkedForDllRegistrationIsRegisteredAsTypeLibrary",
-                    kTitled + "[Setup1 Files]\r\n"
-                    "File1=@msado25.tlb,$(CommonFilesSys)\\ADO,$(DLLSelfRegister),$(Shared),"
-                    "4/14/08 12:00:00 AM,69632,2.81.1132.0\r\n"
-                    "File2=@MSADO20.TLB,$(WinSysPath),$(DLLSelfRegisterEx),$(Shared)\r\n"
-                    "File3=@msado28.tlb,$(WinSysPath),,$(Shared),12/7/19 3:07:53 AM,70656,"
-                    "6.2.19041.1\r\n"
-                    "File4=@msado28.tlb.dll,$(WinSysPath),$(DLLSelfRegister),\r\n",
+                    kTitled +
+                        "[Setup1 Files]\r\n"
+                        "File1=@msado25.tlb,$(CommonFilesSys)\\ADO,$(DLLSelfRegister),$(Shared),"
+                        "4/14/08 12:00:00 AM,69632,2.81.1132.0\r\n"
+                        "File2=@MSADO20.TLB,$(WinSysPath),$(DLLSelfRegisterEx),$(Shared)\r\n"
+                        "File3=@msado28.tlb,$(WinSysPath),,$(Shared),12/7/19 3:07:53 AM,70656,"
+                        "6.2.19041.1\r\n"
+                        "File4=@msado28.tlb.dll,$(WinSysPath),$(DLLSelfRegister),\r\n",
                     "Source: msado25.tlb; DestDir: {cf}\\System\\ADO; Flags: regtypelib "
                     "sharedfile ; CopyMode: normal\r\n"
                     "Source: MSADO20.TLB; DestDir: {sys}; Flags: regtypelib sharedfile ; "
@@ -401,7 +407,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "Source: msado28.tlb; DestDir: {sys}; Flags: sharedfile ; CopyMode: "
                     "alwaysskipifsameorolder\r\n"
                     "Source: msado28.tlb.dll; DestDir: {sys}; Flags: regserver ; CopyMode: "
-                    "normal\r\n" + kNoIcons,
+                    "normal\r\n" +
+                        kNoIcons,
                     {"File1 in [Setup1 Files]: note: msado25.tlb is a type library, so it is "
                      "registered with regtypelib; regserver would fail and roll the installation "
                      "back",
@@ -425,34 +432,35 @@ INSTANTIATE_TEST_SUITE_P(
                     "{app}; IconFilename: {app}\\Loader.exe; IconIndex: 0\r\n",
                     {"Group0 in [IconGroups]: note: $(programs) is the Start menu's Programs "
                      "folder itself: the shortcuts go there, and DefaultGroupName is the title"}},
-        InstallMend{"ShortcutArgumentsBecomeParameters",
-                    kTitled + "[IconGroups]\r\nGroup0=Loader\r\n[Loader]\r\n"
-                    "Icon1=\"Loader.exe /X\"\r\nTitle1=Loader\r\nStartIn1=$(AppPath)\r\n"
-                    "Icon2=\"\"Stock Tool.EXE   /f \"a;b\"\"\"\r\nTitle2=Tool\r\n"
-                    "Icon3=Report.exe\r\nTitle3=Report\r\n"
-                    "Icon4=\"Loader.exe  \"\r\nTitle4=Blank\r\n"
-                    "[Setup1 Files]\r\nFile1=@Loader.exe,$(AppPath),,\r\n"
-                    "File2=@Stock Tool.EXE,$(AppPath),,\r\nFile3=@Report.exe,$(AppPath),,\r\n",
-                    "Name: {group}\\Loader; Filename: {app}\\Loader.exe; Parameters: /X;WorkingDir: "
-                    "{app}; IconFilename: {app}\\Loader.exe; IconIndex: 0\r\n"
-                    "Name: {group}\\Tool; Filename: {app}\\Stock Tool.EXE; Parameters: "
-                    "\"/f \"\"a;b\"\"\";WorkingDir: ; IconFilename: {app}\\Stock Tool.EXE; "
-                    "IconIndex: 0\r\n"
-                    "Name: {group}\\Report; Filename: {app}\\Report.exe;WorkingDir: ; "
-                    "IconFilename: {app}\\Report.exe; IconIndex: 0\r\n"
-                    "Name: {group}\\Blank; Filename: {app}\\Loader.exe;WorkingDir: ; "
-                    "IconFilename: {app}\\Loader.exe; IconIndex: 0\r\n",
-                    {"Icon1 in [Loader]: note: the arguments /X are passed as Parameters; the "
-                     "shortcut's program is Loader.exe",
-                     "Icon2 in [Loader]: note: the list's own quotes around the program are "
-                     "removed: Stock Tool.EXE   /f \"a;b\"",
-                     "Icon2 in [Loader]: note: the arguments /f \"a;b\" are passed as Parameters; "
-                     "the shortcut's program is Stock Tool.EXE"}},
+        InstallMend{
+            "ShortcutArgumentsBecomeParameters",
+            kTitled + "[IconGroups]\r\nGroup0=Loader\r\n[Loader]\r\n"
+                      "Icon1=\"Loader.exe /X\"\r\nTitle1=Loader\r\nStartIn1=$(AppPath)\r\n"
+                      "Icon2=\"\"Stock Tool.EXE   /f \"a;b\"\"\"\r\nTitle2=Tool\r\n"
+                      "Icon3=Report.exe\r\nTitle3=Report\r\n"
+                      "Icon4=\"Loader.exe  \"\r\nTitle4=Blank\r\n"
+                      "[Setup1 Files]\r\nFile1=@Loader.exe,$(AppPath),,\r\n"
+                      "File2=@Stock Tool.EXE,$(AppPath),,\r\nFile3=@Report.exe,$(AppPath),,\r\n",
+            "Name: {group}\\Loader; Filename: {app}\\Loader.exe; Parameters: /X;WorkingDir: "
+            "{app}; IconFilename: {app}\\Loader.exe; IconIndex: 0\r\n"
+            "Name: {group}\\Tool; Filename: {app}\\Stock Tool.EXE; Parameters: "
+            "\"/f \"\"a;b\"\"\";WorkingDir: ; IconFilename: {app}\\Stock Tool.EXE; "
+            "IconIndex: 0\r\n"
+            "Name: {group}\\Report; Filename: {app}\\Report.exe;WorkingDir: ; "
+            "IconFilename: {app}\\Report.exe; IconIndex: 0\r\n"
+            "Name: {group}\\Blank; Filename: {app}\\Loader.exe;WorkingDir: ; "
+            "IconFilename: {app}\\Loader.exe; IconIndex: 0\r\n",
+            {"Icon1 in [Loader]: note: the arguments /X are passed as Parameters; the "
+             "shortcut's program is Loader.exe",
+             "Icon2 in [Loader]: note: the list's own quotes around the program are "
+             "removed: Stock Tool.EXE   /f \"a;b\"",
+             "Icon2 in [Loader]: note: the arguments /f \"a;b\" are passed as Parameters; "
+             "the shortcut's program is Stock Tool.EXE"}},
         InstallMend{"SelfRegisteringProgramRunsWithRegserver",
                     kTitled + "[Setup1 Files]\r\n"
-                    "File1=@APILOAD.EXE,$(WinSysPath),$(EXESelfRegister),$(Shared),"
-                    "1/16/97 12:00:00 AM,78848,5.0.0.3716\r\n"
-                    "File2=@Tools\\@Agent.exe,$(AppPath)\\Bin\\,$(exeselfregister),\r\n",
+                              "File1=@APILOAD.EXE,$(WinSysPath),$(EXESelfRegister),$(Shared),"
+                              "1/16/97 12:00:00 AM,78848,5.0.0.3716\r\n"
+                              "File2=@Tools\\@Agent.exe,$(AppPath)\\Bin\\,$(exeselfregister),\r\n",
                     "Source: APILOAD.EXE; DestDir: {sys}; Flags: sharedfile ; CopyMode: normal\r\n"
                     "Source: Tools\\Agent.exe; DestDir: {app}\\Bin\\; Flags: ; CopyMode: "
                     "normal\r\n" +
@@ -465,33 +473,34 @@ INSTANTIATE_TEST_SUITE_P(
                      "with /REGSERVER",
                      "File2 in [Setup1 Files]: note: Agent.exe registers itself: [Run] starts it "
                      "with /REGSERVER"}},
-        InstallMend{"RegFileIsMergedIntoTheRegistry",
-                    kTitled + "[Setup1 Files]\r\n"
-                    "File1=@0.REG,$(AppPath),0.REG,,6/20/17 12:50:12 PM,162,0.0.0.0\r\n"
-                    "File2=@crdeploy.reg,$(AppPath),,$(Shared),5/21/03 1:36:18 PM,162,0.0.0.0\r\n"
-                    "File3=@Setup.reg,$(AppPath)\\Data,setup.Reg,\r\n",
-                    "Source: 0.REG; DestDir: {app}; Flags: ; CopyMode: normal\r\n"
-                    "Source: crdeploy.reg; DestDir: {app}; Flags: sharedfile ; CopyMode: "
-                    "alwaysskipifsameorolder\r\n"
-                    "Source: Setup.reg; DestDir: {app}\\Data; Flags: ; CopyMode: normal\r\n" +
-                        kNoIcons +
-                        "\r\n[Run]\r\n"
-                        "Filename: {win}\\regedit.exe; Parameters: \"/s \"\"{app}\\0.REG\"\"\"; "
-                        "Flags: runhidden\r\n"
-                        "Filename: {win}\\regedit.exe; Parameters: \"/s \"\"{app}\\Data\\setup.Reg"
-                        "\"\"\"; Flags: runhidden\r\n",
-                    {"File1 in [Setup1 Files]: note: 0.REG is merged into the registry by regedit "
-                     "in [Run]",
-                     "File3 in [Setup1 Files]: note: setup.Reg is merged into the registry by "
-                     "regedit in [Run]"}},
+        InstallMend{
+            "RegFileIsMergedIntoTheRegistry",
+            kTitled + "[Setup1 Files]\r\n"
+                      "File1=@0.REG,$(AppPath),0.REG,,6/20/17 12:50:12 PM,162,0.0.0.0\r\n"
+                      "File2=@crdeploy.reg,$(AppPath),,$(Shared),5/21/03 1:36:18 PM,162,0.0.0.0\r\n"
+                      "File3=@Setup.reg,$(AppPath)\\Data,setup.Reg,\r\n",
+            "Source: 0.REG; DestDir: {app}; Flags: ; CopyMode: normal\r\n"
+            "Source: crdeploy.reg; DestDir: {app}; Flags: sharedfile ; CopyMode: "
+            "alwaysskipifsameorolder\r\n"
+            "Source: Setup.reg; DestDir: {app}\\Data; Flags: ; CopyMode: normal\r\n" +
+                kNoIcons +
+                "\r\n[Run]\r\n"
+                "Filename: {win}\\regedit.exe; Parameters: \"/s \"\"{app}\\0.REG\"\"\"; "
+                "Flags: runhidden\r\n"
+                "Filename: {win}\\regedit.exe; Parameters: \"/s \"\"{app}\\Data\\setup.Reg"
+                "\"\"\"; Flags: runhidden\r\n",
+            {"File1 in [Setup1 Files]: note: 0.REG is merged into the registry by regedit "
+             "in [Run]",
+             "File3 in [Setup1 Files]: note: setup.Reg is merged into the registry by "
+             "regedit in [Run]"}},
         InstallMend{"RunLinesFollowTheDataAccessInstallerInFileOrder",
                     kTitled + "[Bootstrap Files]\r\n"
-                    "File1=@Agent.exe,$(WinSysPath),$(EXESelfRegister),\r\n"
-                    "File2=@KERNEL32.DLL,$(WinSysPath),k.reg,\r\n"
-                    "[Setup1 Files]\r\n"
-                    "File1=@0.REG,$(AppPath),0.REG,\r\n"
-                    "File2=@MDAC_TYP.EXE,$(AppPath),,$(Shared)\r\n"
-                    "File3=@APILOAD.EXE,$(WinSysPath),$(EXESelfRegister),$(Shared)\r\n",
+                              "File1=@Agent.exe,$(WinSysPath),$(EXESelfRegister),\r\n"
+                              "File2=@KERNEL32.DLL,$(WinSysPath),k.reg,\r\n"
+                              "[Setup1 Files]\r\n"
+                              "File1=@0.REG,$(AppPath),0.REG,\r\n"
+                              "File2=@MDAC_TYP.EXE,$(AppPath),,$(Shared)\r\n"
+                              "File3=@APILOAD.EXE,$(WinSysPath),$(EXESelfRegister),$(Shared)\r\n",
                     "[Run]\r\nFilename: {tmp}\\Mdac_typ.exe; WorkingDir: {tmp}; Parameters: /q\r\n"
                     "Filename: {sys}\\Agent.exe; Parameters: /REGSERVER; Flags: runhidden\r\n"
                     "Filename: {win}\\regedit.exe; Parameters: \"/s \"\"{app}\\0.REG\"\"\"; "
@@ -610,14 +619,16 @@ TEST(Diagnostics, EachMendAndSuspiciousEntryIsReportedOnce) {
         {setup + "DefaultDir=D:\\AcordeSv\\DSMS\r\n",
          {"DefaultDir in [Setup]: warning: the default folder D:\\AcordeSv\\DSMS begins with the "
           "drive D:, so Setup fails where that drive does not exist"}},
-        {setup + "[IconGroups]\r\nGroup0=G\r\n[G]\r\nIcon1=A.EXE\r\nStartIn1=$(AppPath)\\Data\r\n"
-                 "Icon2=A.EXE\r\nStartIn2=$(AppPath)\\bin\\\r\nIcon3=A.EXE\r\nStartIn3=$(WinPath)\r\n"
-                 "[Setup1 Files]\r\nFile1=@A.EXE,$(AppPath),,\r\n"
-                 "File2=@X.DLL,$(AppPath)\\BIN\\Sub,,\r\nFile3=@Y.DAT,$(AppPath)\\Databank,,\r\n",
+        {setup +
+             "[IconGroups]\r\nGroup0=G\r\n[G]\r\nIcon1=A.EXE\r\nStartIn1=$(AppPath)\\Data\r\n"
+             "Icon2=A.EXE\r\nStartIn2=$(AppPath)\\bin\\\r\nIcon3=A.EXE\r\nStartIn3=$(WinPath)\r\n"
+             "[Setup1 Files]\r\nFile1=@A.EXE,$(AppPath),,\r\n"
+             "File2=@X.DLL,$(AppPath)\\BIN\\Sub,,\r\nFile3=@Y.DAT,$(AppPath)\\Databank,,\r\n",
          {"StartIn1 in [G]: warning: the working folder {app}\\Data is below {app}, but no file is "
           "installed there, so the shortcut starts in a folder that does not exist"}},
-        {setup + "[Setup1 Files]\r\nFile1=@A.DLL,$(AppPath),$(DLLRegister),\r\n"
-                 "File2=@B.VBR,$(AppPath),$(Remote),\r\nFile3=@C.OCX,$(AppPath),$(vblregister),\r\n",
+        {setup +
+             "[Setup1 Files]\r\nFile1=@A.DLL,$(AppPath),$(DLLRegister),\r\n"
+             "File2=@B.VBR,$(AppPath),$(Remote),\r\nFile3=@C.OCX,$(AppPath),$(vblregister),\r\n",
          {"File1 in [Setup1 Files]: warning: the registration $(DLLRegister) is neither a known "
           "macro nor a .reg file, so the file is copied but not registered"}},
     };

@@ -154,7 +154,8 @@ TEST(LanguageFiles, QtLocaleComesFromTheFileElseFromTheFrenchName) {
         std::filesystem::remove(folder.file(c.name));
         if (c.content)
             folder.write(c.name, c.content);
-        EXPECT_EQ(tembrix::qtLocaleOf(folder.file(c.name)), c.expected) << c.name << " " << (c.content ? c.content : "(none)");
+        EXPECT_EQ(tembrix::qtLocaleOf(folder.file(c.name)), c.expected)
+            << c.name << " " << (c.content ? c.content : "(none)");
     }
     EXPECT_EQ(tembrix::qtLocaleOf(kEnglish), "en");
 }

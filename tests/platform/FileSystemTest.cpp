@@ -55,8 +55,8 @@ TEST(FileSystem, NamesOutsideTheAnsiCodePageAreKept) {
     const std::filesystem::path onDisk = folder.path() / std::filesystem::path(u8"Donn\u00e9es") /
                                          std::filesystem::path(u8"\u03a9mega \u00e9t\u00e9.iss");
     std::filesystem::create_directory(onDisk.parent_path());
-    const std::string path =
-        utf8Path(folder.path()) + "/Donn\xC3\xA9" "es/\xCE\xA9mega \xC3\xA9t\xC3\xA9.iss";
+    const std::string path = utf8Path(folder.path()) + "/Donn\xC3\xA9"
+                                                       "es/\xCE\xA9mega \xC3\xA9t\xC3\xA9.iss";
     EXPECT_EQ(utf8Path(nativePath(path).lexically_normal()), utf8Path(onDisk.lexically_normal()));
     std::unique_ptr<TextFileWriter> writer;
     ASSERT_TRUE(fs->createTextFile(path, writer).ok());

@@ -145,8 +145,8 @@ TEST(QtOwnTexts, FollowTheLanguageAskedFor) {
         GTEST_SKIP() << "Qt's translations are not installed (qt6-translations-l10n)";
     const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
     const std::pair<const char*, const char*> steps[] = {
-        {"fr", "Annuler"},       {"xx", "Annuler"},   {"../de", "Annuler"}, {"de_AT", "Abbrechen"},
-        {"", "Abbrechen"},       {"en", "Cancel"},    {"pt-BR", "Cancelar"}, {"en_GB", "Cancel"},
+        {"fr", "Annuler"}, {"xx", "Annuler"}, {"../de", "Annuler"},  {"de_AT", "Abbrechen"},
+        {"", "Abbrechen"}, {"en", "Cancel"},  {"pt-BR", "Cancelar"}, {"en_GB", "Cancel"},
     };
     {
         QtOwnTexts texts;

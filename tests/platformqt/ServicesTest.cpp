@@ -161,7 +161,10 @@ TEST(ProcessEditor, TerminalEditorsRunInATerminalThenTheOpenerIsTried) {
     const Case cases[] = {
         {"vi", "", {"term"}, {"term -e vi F"}},
         {"", "nano -w", {"term"}, {"term -e nano -w F"}},
-        {"/usr/bin/gedit --new-window", "vi", {"/usr/bin/gedit"}, {"/usr/bin/gedit --new-window F"}},
+        {"/usr/bin/gedit --new-window",
+         "vi",
+         {"/usr/bin/gedit"},
+         {"/usr/bin/gedit --new-window F"}},
         // No terminal emulator: a terminal editor would show nothing, so the opener follows.
         {"vim", "", {"xdg-open"}, {"term -e vim F", "xdg-open F"}},
         {"vi", "vi", {}, {"term -e vi F", "xdg-open F"}},
@@ -217,8 +220,8 @@ TEST(QtSettingsStore, TheLanguageLivesInTheUsersRegistryKey) {
     reg.start("reg", {"query", key, "/v", "LNG"});
     ASSERT_TRUE(reg.waitForFinished(30000));
     const QString listed = QString::fromLocal8Bit(reg.readAllStandardOutput());
-    EXPECT_TRUE(listed.contains(QRegularExpression("LNG\\s+REG_SZ\\s+" +
-                                                   QRegularExpression::escape(path))))
+    EXPECT_TRUE(
+        listed.contains(QRegularExpression("LNG\\s+REG_SZ\\s+" + QRegularExpression::escape(path))))
         << listed.toStdString();
     EXPECT_EQ(QtSettingsStore().read("FILES", "LNG"), path);
     QProcess::execute("reg", {"delete", key, "/f"});

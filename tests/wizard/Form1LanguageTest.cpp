@@ -1,7 +1,7 @@
 #include <QAbstractButton>
 #include <QAction>
-#include <QFile>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QLibraryInfo>
 #include <QLineEdit>

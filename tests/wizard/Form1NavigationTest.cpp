@@ -1,8 +1,8 @@
 #include <QCheckBox>
 #include <QDir>
-#include <QGroupBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTest>

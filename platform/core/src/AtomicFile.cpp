@@ -52,7 +52,9 @@ std::string describeFileError(const std::string& path, int errorNumber) {
     return path + ": " + std::generic_category().message(errorNumber);
 }
 
-AtomicFile::~AtomicFile() { discard(); }
+AtomicFile::~AtomicFile() {
+    discard();
+}
 
 Status AtomicFile::open(const std::string& targetPath) {
     discard();

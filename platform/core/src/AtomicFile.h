@@ -32,7 +32,7 @@ private:
     void discard();
 
     std::filesystem::path m_targetPath; // the file replaced, links resolved
-    std::string m_displayPath; // the path as the caller gave it, for messages
+    std::string m_displayPath;          // the path as the caller gave it, for messages
     std::filesystem::path m_tempPath;
     std::FILE* m_file = nullptr;
     std::string m_buffer;

@@ -61,7 +61,7 @@ namespace {
 std::size_t decodeUtf8(std::string_view utf8, std::size_t at, char32_t& cp, bool& valid) {
     valid = false;
     const auto lead = static_cast<unsigned char>(utf8[at]);
-    const std::size_t length = lead < 0x80            ? 1
+    const std::size_t length = lead < 0x80           ? 1
                                : (lead >> 5) == 0x6  ? 2
                                : (lead >> 4) == 0xE  ? 3
                                : (lead >> 3) == 0x1E ? 4
@@ -75,8 +75,8 @@ std::size_t decodeUtf8(std::string_view utf8, std::size_t at, char32_t& cp, bool
             return 0;
         cp = (cp << 6) | (next & 0x3F);
     }
-    const bool overlong = (length == 2 && cp < 0x80) || (length == 3 && cp < 0x800) ||
-                          (length == 4 && cp < 0x10000);
+    const bool overlong =
+        (length == 2 && cp < 0x80) || (length == 3 && cp < 0x800) || (length == 4 && cp < 0x10000);
     valid = !overlong && !(cp >= 0xD800 && cp <= 0xDFFF) && cp <= 0x10FFFF;
     return length;
 }

@@ -81,6 +81,8 @@ std::optional<std::string> readWholeFile(const std::string& path) {
     return content;
 }
 
-std::unique_ptr<FileSystem> createLocalFileSystem() { return std::make_unique<LocalFileSystem>(); }
+std::unique_ptr<FileSystem> createLocalFileSystem() {
+    return std::make_unique<LocalFileSystem>();
+}
 
 } // namespace tembrix
