@@ -8,25 +8,28 @@ FileEntry splitFileEntry(std::string_view value) {
     return entry;
 }
 
-void splitFileEntry(std::string_view value, FileEntry& entry) {
-    std::string_view fields[4];
-    std::size_t count = 0;
+FileFields splitFileFields(std::string_view value) {
+    FileFields fields;
     std::size_t begin = 0;
-    while (count < 4) {
+    while (fields.count < 4) {
         const std::size_t comma = value.find(',', begin);
-        fields[count++] =
+        fields.field[fields.count++] =
             value.substr(begin, comma == std::string_view::npos ? comma : comma - begin);
         if (comma == std::string_view::npos)
             break;
         begin = comma + 1;
     }
+    return fields;
+}
 
-    entry.name.assign(fields[0]);
+void splitFileEntry(std::string_view value, FileEntry& entry) {
+    const FileFields fields = splitFileFields(value);
+    entry.name.assign(fields.field[0]);
     std::erase(entry.name, '@');
-    entry.destination = fields[1];
-    entry.registration = fields[2];
-    entry.shared = fields[3];
-    entry.fieldCount = count;
+    entry.destination = fields.field[1];
+    entry.registration = fields.field[2];
+    entry.shared = fields.field[3];
+    entry.fieldCount = fields.count;
 }
 
 IconEntry ReadIconEntry(const ProfileIndex& list, std::string_view group, unsigned long n) {

@@ -22,6 +22,14 @@ struct FileEntry {
     std::size_t fieldCount = 0;    ///< how many fields the value has, at most 4
 };
 
+/// Fields 0 to 3 of a `File<n>` value, split at every comma; fields are neither
+/// trimmed nor unquoted, and field 4 and later are ignored. Missing ones are empty.
+struct FileFields {
+    std::string_view field[4];
+    std::size_t count = 0; ///< how many fields the value has, at most 4
+};
+FileFields splitFileFields(std::string_view value);
+
 /// Splits a `File<n>` value at every comma; fields are neither trimmed nor
 /// unquoted, and field 4 and later are ignored.
 FileEntry splitFileEntry(std::string_view value);

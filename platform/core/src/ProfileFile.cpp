@@ -370,6 +370,16 @@ bool ProfileIndex::foundUnderLaterHeader(std::string_view section, std::string_v
     return entry && entry->underLaterHeader;
 }
 
+std::string_view ProfileIndex::bytes() const {
+    return m_impl->bytes;
+}
+
+std::string ProfileIndex::releaseBytes() {
+    std::string bytes = std::move(m_impl->bytes);
+    m_impl = std::make_unique<Impl>();
+    return bytes;
+}
+
 std::string ReadProfileString(const std::string& filePath, std::string_view section,
                               std::string_view key, std::string_view defaultValue) {
     return ProfileIndex::load(filePath).read(section, key, defaultValue);

@@ -61,6 +61,13 @@ public:
     /// stops at the first header would miss it.
     bool foundUnderLaterHeader(std::string_view section, std::string_view key) const;
 
+    /// The bytes that every view points into (a file in UTF-16 as Windows-1252).
+    std::string_view bytes() const;
+
+    /// Those bytes, taken out of the index, which then answers as an empty one.
+    /// A reader that kept offsets into them needs nothing else of the index.
+    std::string releaseBytes();
+
 private:
     struct Impl;
     std::unique_ptr<Impl> m_impl;

@@ -1,0 +1,483 @@
+#include "Mends.h"
+
+#include <array>
+#include <cctype>
+#include <optional>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "FolderMacros.h"
+#include "ScriptText.h"
+#include "tembrix/engine/MacroTranslation.h"
+#include "tembrix/platform/Cp1252.h"
+
+namespace tembrix {
+
+namespace {
+
+using enum DiagnosticCode;
+
+constexpr std::string_view kDataAccessInstaller = "MDAC_TYP.EXE";
+
+// Windows files that the compiler refuses to install in the system folder.
+constexpr std::array<std::string_view, 14> kProtectedSystemFiles{
+    "ADVAPI32.DLL", "COMCTL32.DLL", "COMDLG32.DLL", "GDI32.DLL",   "KERNEL32.DLL",
+    "MSCOREE.DLL",  "RICHED32.DLL", "SHDOCVW.DLL",  "SHELL32.DLL", "SHLWAPI.DLL",
+    "URLMON.DLL",   "USER32.DLL",   "UXTHEME.DLL",  "WININET.DLL"};
+
+// Files that the compiler refuses to register outside the system folder.
+constexpr std::array<std::string_view, 6> kSystemOnlyRegistered{
+    "COMCAT.DLL", "MSVBVM50.DLL", "MSVBVM60.DLL", "OLEAUT32.DLL", "OLEPRO32.DLL", "STDOLE2.TLB"};
+
+template <std::size_t N>
+bool isListed(const std::array<std::string_view, N>& names, std::string_view name) {
+    return std::ranges::any_of(
+        names, [name](std::string_view listed) { return equalsIgnoringCase(listed, name); });
+}
+
+// Calls onFile(section, index, item) for every file entry, runtime files first.
+template <typename OnFile> void forEachFile(ScriptModel& model, OnFile&& onFile) {
+    for (FileSection* files : {&model.runtimeFiles, &model.applicationFiles})
+        for (std::size_t i = 0; i < files->items.size(); ++i)
+            onFile(*files, i, files->items[i]);
+}
+
+// The same for the files that get a line of their own.
+template <typename OnFile> void forEachFileLine(ScriptModel& model, OnFile&& onFile) {
+    forEachFile(model, [&](FileSection& files, std::size_t i, FileItem& item) {
+        if (item.role != FileRole::DataAccessInstaller)
+            onFile(files, i, item);
+    });
+}
+
+template <typename OnIcon> void forEachIcon(ScriptModel& model, OnIcon&& onIcon) {
+    for (IconGroup& group : model.iconGroups)
+        for (std::size_t i = 0; i < group.items.size(); ++i)
+            onIcon(group, i, group.items[i]);
+}
+
+std::string_view sectionOf(const ScriptModel& model, const IconGroup& group) {
+    return model.text(group.name);
+}
+
+// A folder as the script spells it in the dialect of the conversion.
+std::string spelledFolder(const ScriptModel& model, TextRef folder, FolderConstants inno6Names) {
+    std::string out;
+    appendFolderMacrosTranslated(out, model.text(folder), nullptr,
+                                 model.dialect == ScriptDialect::Inno6 ? inno6Names
+                                                                       : FolderConstants::Classic);
+    return out;
+}
+
+// ---- The list's own rules ----------------------------------------------
+
+Registration registrationOf(std::string_view field) {
+    const std::string_view flag = RegistrationFlag(field);
+    if (flag.empty())
+        return Registration::None;
+    return flag == "regtypelib " ? Registration::TypeLibrary : Registration::Server;
+}
+
+// The run-time files are the system's: replaced at the next start when in
+// use, never removed. An application file that registers is copied whatever
+// the versions, as the list's own setup did.
+void applyListRules(ScriptModel& model) {
+    for (FileItem& item : model.runtimeFiles.items) {
+        item.restartReplace = item.neverUninstall = true;
+        item.registered = registrationOf(model.text(item.registration));
+        item.sharedFile = item.sharedMarker;
+    }
+    for (FileItem& item : model.applicationFiles.items) {
+        item.registered = registrationOf(model.text(item.registration));
+        item.sharedFile = item.sharedMarker;
+        item.copyAlways = !item.registration.empty();
+    }
+    for (IconGroup& group : model.iconGroups)
+        for (IconItem& icon : group.items)
+            icon.program = icon.programFile;
+    model.defaultGroupName = model.iconGroups.empty() ? TextRef() : model.iconGroups[0].name;
+}
+
+// The data-access components come as an installer of their own, which runs
+// from {tmp} before anything registers.
+void installDataAccessComponents(ScriptModel& model) {
+    bool found = false;
+    for (FileItem& item : model.applicationFiles.items)
+        if (model.text(item.name) == kDataAccessInstaller) {
+            item.role = FileRole::DataAccessInstaller;
+            found = true;
+        }
+    if (found)
+        model.runs.insert(model.runs.begin(), RunItem{RunItem::Kind::DataAccessInstaller});
+}
+
+// ---- What looks wrong in the list ----------------------------------------
+
+// Windows reads a key only from the first section of a name; this reader goes
+// on to the later ones, which is worth saying. Short entries and a missing
+// title are the list's faults too.
+void reportListFaults(ScriptModel& model) {
+    const auto repeated = [&model](std::uint32_t ordinal, std::string_view section,
+                                   std::string_view key) {
+        model.report(ordinal, RepeatedSection, section, key, {std::string(section)});
+    };
+    if (!model.hasSetupSection) {
+        model.report(ScriptModel::kTitleOrdinal, NoSetupSection, "Setup", "");
+    } else {
+        if (model.title.empty())
+            model.report(ScriptModel::kTitleOrdinal, TitleMissing, "Setup", "Title");
+        if (model.titleUnderLaterHeader)
+            repeated(ScriptModel::kTitleOrdinal, "Setup", "Title");
+        if (model.defaultDirUnderLaterHeader)
+            repeated(ScriptModel::kDefaultDirOrdinal, "Setup", "DefaultDir");
+    }
+    for (const IconGroup& group : model.iconGroups)
+        if (group.underLaterHeader)
+            repeated(ScriptModel::kGroupOrdinal, "IconGroups", group.key);
+    forEachFile(model, [&](const FileSection& files, std::size_t i, const FileItem& item) {
+        const std::uint32_t ordinal = files.firstOrdinal + static_cast<std::uint32_t>(i);
+        if (item.underLaterHeader)
+            repeated(ordinal, files.name, entryKey("File", i));
+        if (item.fieldCount == 1)
+            model.report(ordinal, OneField, files.name, entryKey("File", i));
+        else if (item.fieldCount < 4)
+            model.report(ordinal, TooFewFields, files.name, entryKey("File", i),
+                         {std::to_string(item.fieldCount)});
+    });
+    forEachIcon(model, [&](const IconGroup& group, std::size_t i, const IconItem& icon) {
+        static constexpr std::string_view kKeys[] = {"Icon", "Title", "StartIn"};
+        for (std::size_t k = 0; k < 3; ++k)
+            if (icon.underLaterHeader[k])
+                repeated(group.firstOrdinal + static_cast<std::uint32_t>(i),
+                         sectionOf(model, group), entryKey(kKeys[k], i));
+    });
+}
+
+// ---- Shortcuts -----------------------------------------------------------
+
+// The setup list writes a program name with blanks as Icon1=""My App.exe"";
+// the lookup removes only the outer pair.
+void removeListQuotes(ScriptModel& model) {
+    forEachIcon(model, [&](const IconGroup& group, std::size_t i, IconItem& icon) {
+        const std::string_view command = model.text(icon.programFile);
+        if (command.size() < 2 || command.front() != '"' || command.back() != '"')
+            return;
+        icon.program = icon.programFile.part(1, command.size() - 2);
+        model.report(group.firstOrdinal + static_cast<std::uint32_t>(i), ListQuotesRemoved,
+                     sectionOf(model, group), entryKey("Icon", i),
+                     {std::string(model.text(icon.program))});
+    });
+}
+
+// An icon's program may carry its command-line arguments ("Loader.exe /X").
+// The shortcut needs the program alone, so the text is cut after the first
+// ".exe" that a blank follows; the rest, without its leading blanks, is the
+// arguments.
+void splitShortcutArguments(ScriptModel& model) {
+    forEachIcon(model, [&](const IconGroup& group, std::size_t i, IconItem& icon) {
+        const std::string_view command = model.text(icon.program);
+        for (std::size_t at = 0; at + 5 <= command.size(); ++at) {
+            if (command[at + 4] != ' ' || !equalsIgnoringCase(command.substr(at, 4), ".exe"))
+                continue;
+            std::size_t begin = at + 5;
+            while (begin < command.size() && command[begin] == ' ')
+                ++begin;
+            icon.arguments = icon.program.part(begin);
+            icon.program = icon.program.part(0, at + 4);
+            if (!icon.arguments.empty())
+                model.report(group.firstOrdinal + static_cast<std::uint32_t>(i),
+                             ShortcutArguments, sectionOf(model, group), entryKey("Icon", i),
+                             {std::string(model.text(icon.arguments)),
+                              std::string(model.text(icon.program))});
+            return;
+        }
+    });
+}
+
+// ---- Registrations -------------------------------------------------------
+
+// RegSvr32 cannot register a type library; its failure would make Setup roll
+// the whole installation back.
+void registerTypeLibraries(ScriptModel& model) {
+    forEachFileLine(model, [&](const FileSection& files, std::size_t i, FileItem& item) {
+        const std::uint32_t ordinal = files.firstOrdinal + static_cast<std::uint32_t>(i);
+        const std::string_view name = model.text(item.name);
+        if (item.registered == Registration::Server && endsWithIgnoringCase(name, ".tlb")) {
+            item.registered = Registration::TypeLibrary;
+            model.report(ordinal, TypeLibraryRegistered, files.name, entryKey("File", i),
+                         {std::string(baseNameOf(name))});
+        } else if (equalsIgnoringCase(model.text(item.registration), "$(DLLSelfRegisterEx)")) {
+            model.report(ordinal, SelfRegisterEx, files.name, entryKey("File", i));
+        }
+    });
+}
+
+// ---- Folders -------------------------------------------------------------
+
+void reportMacros(ScriptModel& model, std::string_view folder, std::uint32_t ordinal,
+                  std::string_view section, std::string_view key,
+                  std::vector<std::string_view>& unknown, std::string& scratch) {
+    unknown.clear();
+    scratch.clear();
+    appendFolderMacrosTranslated(scratch, folder, &unknown);
+    if (folder.find("$(CommonFilesSys)") != std::string_view::npos)
+        model.report(ordinal, CommonFilesSystem, section, key);
+    for (std::string_view macro : unknown)
+        model.report(ordinal, UnknownFolderMacro, section, key, {std::string(macro)});
+}
+
+Place placeOf(std::string_view destination) {
+    if (destination == "{sys}" || destination == "{sys}\\")
+        return Place::SystemFolder;
+    if (destination.starts_with("{sys}\\"))
+        return Place::BelowSystemFolder;
+    if (belowApplicationFolder(destination))
+        return Place::ApplicationFolder;
+    return Place::Elsewhere;
+}
+
+// Macros that the conversion does not know stay as they are, and are said;
+// each file's place decides the mends of the system and application folders.
+void translateFolders(ScriptModel& model) {
+    std::vector<std::string_view> unknown;
+    std::string scratch;
+    reportMacros(model, model.text(model.defaultDir), ScriptModel::kDefaultDirOrdinal, "Setup",
+                 "DefaultDir", unknown, scratch);
+    forEachFileLine(model, [&](const FileSection& files, std::size_t i, FileItem& item) {
+        reportMacros(model, model.text(item.destination),
+                     files.firstOrdinal + static_cast<std::uint32_t>(i), files.name,
+                     entryKey("File", i), unknown, scratch);
+        item.place = placeOf(scratch);
+    });
+}
+
+// Setup resolves the default folder as it stands, so it must be rooted in a
+// constant; an unknown macro in it has been reported already.
+void checkDefaultFolder(ScriptModel& model) {
+    const std::string folder = spelledFolder(model, model.defaultDir, FolderConstants::Inno6Auto);
+    if (folder.empty() || folder.front() == '{' || folder.front() == '\\' ||
+        folder.starts_with("$("))
+        return;
+    const unsigned char first = static_cast<unsigned char>(folder.front());
+    if (folder.size() >= 2 && folder[1] == ':' && first < 0x80 && std::isalpha(first))
+        model.report(ScriptModel::kDefaultDirOrdinal, DefaultFolderOnDrive, "Setup", "DefaultDir",
+                     {folder, folder.substr(0, 2)});
+    else
+        model.report(ScriptModel::kDefaultDirOrdinal, DefaultFolderRelative, "Setup",
+                     "DefaultDir", {folder});
+}
+
+// "$(Programs)" is the Start menu's Programs folder itself, not a folder of
+// that name; its icons are still read from that section.
+void placeProgramsGroup(ScriptModel& model) {
+    if (model.iconGroups.empty())
+        return;
+    IconGroup& group = model.iconGroups.front();
+    if (!equalsIgnoringCase(model.text(group.name), "$(Programs)"))
+        return;
+    group.folder = "{commonprograms}";
+    model.defaultGroupName = model.title;
+    model.report(ScriptModel::kGroupOrdinal, ProgramsGroup, "IconGroups", group.key,
+                 {std::string(model.text(group.name))});
+}
+
+// The installer's name as the user chose it, without its ".exe" in any letter
+// case; an empty name (or ".exe" alone) gives the setup list's title. A file
+// name cannot hold some characters.
+void cleanInstallerName(ScriptModel& model) {
+    std::string_view stem = model.installerName;
+    if (endsWithIgnoringCase(stem, ".exe"))
+        stem.remove_suffix(4);
+    const std::string_view title = model.text(model.title);
+    if (stem.empty())
+        stem = title;
+    std::string baseName(stem);
+    for (char& c : baseName)
+        if (std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos)
+            c = '_';
+    if (baseName != stem) {
+        // Only a name that comes from the title is the setup list's doing.
+        const bool fromTitle = stem == title;
+        model.report(ScriptModel::kInstallerNameOrdinal, InstallerNameCleaned,
+                     fromTitle ? "Setup" : "", fromTitle ? "Title" : "", {baseName});
+    }
+    model.outputBaseFilename = std::move(baseName);
+}
+
+// A file line that the compiler would reject is kept as a comment, so that the
+// script still compiles and the reader sees what was left out.
+void commentOutRefusedFiles(ScriptModel& model) {
+    forEachFileLine(model, [&](const FileSection& files, std::size_t i, FileItem& item) {
+        const std::string_view name = baseNameOf(model.text(item.name));
+        std::optional<DiagnosticCode> why;
+        if (item.place == Place::SystemFolder) {
+            if (isListed(kProtectedSystemFiles, name))
+                why = ProtectedSystemFile;
+        } else if (item.registered != Registration::None && isListed(kSystemOnlyRegistered, name)) {
+            why = SystemOnlyRegistration;
+        }
+        if (!why)
+            return;
+        item.role = FileRole::CommentedOut;
+        model.report(files.firstOrdinal + static_cast<std::uint32_t>(i), *why, files.name,
+                     entryKey("File", i), {std::string(name)});
+    });
+}
+
+// Registrations that no file flag can express run once the files are in
+// place: a program that registers itself, and a .reg file to merge. A
+// registration field that means nothing to the conversion is reported.
+void runRegistrations(ScriptModel& model) {
+    forEachFileLine(model, [&](const FileSection& files, std::size_t i, FileItem& item) {
+        if (item.role != FileRole::Install)
+            return;
+        const std::uint32_t ordinal = files.firstOrdinal + static_cast<std::uint32_t>(i);
+        const std::string_view registration = model.text(item.registration);
+        if (equalsIgnoringCase(registration, "$(EXESelfRegister)")) {
+            model.runs.push_back({RunItem::Kind::SelfRegistration, &item});
+            model.report(ordinal, SelfRegisteringProgram, files.name, entryKey("File", i),
+                         {std::string(baseNameOf(model.text(item.name)))});
+        } else if (endsWithIgnoringCase(registration, ".reg")) {
+            model.runs.push_back({RunItem::Kind::RegistryMerge, &item});
+            model.report(ordinal, RegistryFileMerged, files.name, entryKey("File", i),
+                         {std::string(registration)});
+        } else if (!registration.empty() && item.registered == Registration::None &&
+                   !equalsIgnoringCase(registration, "$(Remote)") &&
+                   !equalsIgnoringCase(registration, "$(VBLRegister)")) {
+            model.report(ordinal, UnknownRegistration, files.name, entryKey("File", i),
+                         {std::string(registration)});
+        }
+    });
+}
+
+// ---- What the shortcuts need of the files ---------------------------------
+
+// The folder below {app} where an installed file lands, folded, without the
+// separators around it: its destination's part below {app} and the folder in
+// its name. False for a file that lands elsewhere.
+bool installedFolderBelowApplication(const ScriptModel& model, const FileItem& item,
+                                     std::string& folder) {
+    if (item.role != FileRole::Install || item.place != Place::ApplicationFolder)
+        return false;
+    const std::string translated =
+        spelledFolder(model, item.destination, FolderConstants::Inno6);
+    folder = lowerCased(belowApplicationFolder(translated).value_or(std::string_view()));
+    const std::string_view name = model.text(item.name);
+    const std::size_t slash = name.rfind('\\');
+    if (slash != std::string_view::npos)
+        folder.append(folder.empty() ? "" : "\\").append(lowerCased(name.substr(0, slash)));
+    return true;
+}
+
+// The programs that the shortcuts start must be among the files that go below
+// {app}. Only the files whose name a shortcut names are looked at closely, so
+// that a list of a million files costs one pass over them.
+void checkShortcutPrograms(ScriptModel& model) {
+    const auto keyOf = [](std::string_view folder, std::string_view name) {
+        return std::string(folder).append("\\").append(lowerCased(name));
+    };
+    std::unordered_set<std::string> wanted, names;
+    forEachIcon(model, [&](const IconGroup&, std::size_t, const IconItem& icon) {
+        const std::string_view program = model.text(icon.program);
+        const std::size_t slash = program.rfind('\\');
+        const std::string_view folder =
+            slash == std::string_view::npos ? std::string_view() : program.substr(0, slash);
+        wanted.insert(keyOf(lowerCased(folder), baseNameOf(program)));
+        names.insert(lowerCased(baseNameOf(program)));
+    });
+    std::unordered_set<std::string> installed;
+    std::string folder;
+    if (!wanted.empty())
+        forEachFile(model, [&](const FileSection&, std::size_t, const FileItem& item) {
+            const std::string_view name = baseNameOf(model.text(item.name));
+            if (!names.contains(lowerCased(name)) ||
+                !installedFolderBelowApplication(model, item, folder))
+                return;
+            if (std::string key = keyOf(folder, name); wanted.contains(key))
+                installed.insert(std::move(key));
+        });
+    forEachIcon(model, [&](const IconGroup& group, std::size_t i, const IconItem& icon) {
+        const std::uint32_t ordinal = group.firstOrdinal + static_cast<std::uint32_t>(i);
+        const std::string_view program = model.text(icon.program);
+        const std::size_t slash = program.rfind('\\');
+        const std::string_view folder =
+            slash == std::string_view::npos ? std::string_view() : program.substr(0, slash);
+        if (program.empty())
+            model.report(ordinal, NoProgram, sectionOf(model, group), entryKey("Icon", i));
+        else if (!installed.contains(keyOf(lowerCased(folder), baseNameOf(program))))
+            model.report(ordinal, ProgramNotInstalled, sectionOf(model, group),
+                         entryKey("Icon", i), {std::string(program)});
+    });
+}
+
+// Setup creates a folder below {app} only for the files it installs there.
+void checkWorkingFolders(ScriptModel& model) {
+    std::vector<std::string_view> unknown;
+    std::string scratch;
+    // The working folders below {app} that the shortcuts name, folded.
+    std::unordered_map<std::string, bool> populated;
+    std::vector<std::string> spelled;
+    forEachIcon(model, [&](const IconGroup& group, std::size_t i, const IconItem& icon) {
+        reportMacros(model, model.text(icon.workingFolder),
+                     group.firstOrdinal + static_cast<std::uint32_t>(i), sectionOf(model, group),
+                     entryKey("StartIn", i), unknown, scratch);
+        spelled.push_back(spelledFolder(model, icon.workingFolder, FolderConstants::Inno6));
+        if (const auto below = belowApplicationFolder(spelled.back()); below && !below->empty())
+            populated.emplace(lowerCased(*below), false);
+    });
+    if (!populated.empty()) {
+        std::string folder, previous;
+        bool first = true;
+        forEachFile(model, [&](const FileSection&, std::size_t, const FileItem& item) {
+            if (!installedFolderBelowApplication(model, item, folder) ||
+                (!first && folder == previous))
+                return;
+            first = false;
+            previous = folder;
+            // The folder and every folder above it exist once a file is there.
+            for (std::size_t end = folder.size(); end != 0 && end != std::string::npos;
+                 end = folder.rfind('\\', end - 1))
+                if (auto found = populated.find(folder.substr(0, end)); found != populated.end())
+                    found->second = true;
+        });
+    }
+    std::size_t next = 0;
+    forEachIcon(model, [&](const IconGroup& group, std::size_t i, const IconItem&) {
+        const std::string& folder = spelled[next++];
+        const auto below = belowApplicationFolder(folder);
+        if (!below || below->empty() || populated.at(lowerCased(*below)))
+            return;
+        model.report(group.firstOrdinal + static_cast<std::uint32_t>(i), WorkingFolderEmpty,
+                     sectionOf(model, group), entryKey("StartIn", i), {folder});
+    });
+}
+
+constexpr Mend kMends[] = {
+    {"list rules", applyListRules},
+    {"data-access installer", installDataAccessComponents},
+    {"list faults", reportListFaults},
+    {"list quotes", removeListQuotes},
+    {"shortcut arguments", splitShortcutArguments},
+    {"type libraries", registerTypeLibraries},
+    {"folder macros", translateFolders},
+    {"default folder", checkDefaultFolder},
+    {"programs group", placeProgramsGroup},
+    {"installer name", cleanInstallerName},
+    {"refused files", commentOutRefusedFiles},
+    {"registration runs", runRegistrations},
+    {"shortcut programs", checkShortcutPrograms},
+    {"working folders", checkWorkingFolders},
+};
+
+} // namespace
+
+std::span<const Mend> mends() {
+    return kMends;
+}
+
+void applyMends(ScriptModel& model) {
+    for (const Mend& mend : kMends)
+        mend.apply(model);
+}
+
+} // namespace tembrix

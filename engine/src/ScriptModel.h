@@ -1,0 +1,177 @@
+#pragma once
+
+// The script as plain data, between the reader of the setup list and the
+// writers of each dialect. Texts from the list are kept as places in its bytes,
+// which the model owns, so that a list of a million files costs little more
+// than its own size. Folders keep the list's macro form: each writer spells
+// the constants of its dialect.
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "tembrix/engine/ConversionInputs.h"
+#include "tembrix/engine/Diagnostics.h"
+
+namespace tembrix {
+
+/// A text of the model: a stretch of the list's bytes, or of the texts that
+/// the reader had to make (a name that lost an "@" inside it).
+struct TextRef {
+    std::uint32_t offset = 0;
+    std::uint16_t length = 0;
+    bool made = false;
+
+    bool empty() const { return length == 0; }
+    /// The part from `at` on, at most `count` bytes long.
+    TextRef part(std::size_t at, std::size_t count = std::string_view::npos) const {
+        const std::size_t begin = std::min<std::size_t>(at, length);
+        const std::size_t size = std::min<std::size_t>(count, length - begin);
+        return {offset + static_cast<std::uint32_t>(begin), static_cast<std::uint16_t>(size),
+                made};
+    }
+};
+
+/// The registration flag word of a file line.
+enum class Registration : std::uint8_t { None, Server, TypeLibrary };
+
+/// What became of a file entry.
+enum class FileRole : std::uint8_t {
+    Install,             ///< a file line
+    DataAccessInstaller, ///< the data-access components' installer, run from {tmp}
+    CommentedOut,        ///< a line that the compiler would refuse, kept as a comment
+};
+
+/// Where a file goes, as far as the mends care.
+enum class Place : std::uint8_t {
+    Elsewhere,
+    SystemFolder,      ///< {sys} itself
+    BelowSystemFolder, ///< a folder below {sys}
+    ApplicationFolder, ///< {app} or a folder below it
+};
+
+/// One File<n> of [Bootstrap Files] or [Setup1 Files]; its key is File + its
+/// place in the list, counted from 1.
+struct FileItem {
+    TextRef name;         ///< field 0 without "@"
+    TextRef destination;  ///< field 1, in the list's macro form
+    TextRef registration; ///< field 2, as the list writes it
+    bool sharedMarker = false;     ///< field 3 is not empty
+    std::uint8_t fieldCount = 0;   ///< how many fields the value has, at most 4
+    bool underLaterHeader = false; ///< found below a second header of the section's name
+
+    // What the passes decide.
+    FileRole role = FileRole::Install;
+    Place place = Place::Elsewhere;
+    Registration registered = Registration::None;
+    bool restartReplace = false;
+    bool neverUninstall = false;
+    bool sharedFile = false;
+    bool copyAlways = false; ///< copy over any version, asking before an older one replaces it
+};
+
+/// A section of files, walked as File1, File2, ... up to the first missing one.
+struct FileSection {
+    std::string_view name; ///< "Bootstrap Files" or "Setup1 Files"
+    std::vector<FileItem> items;
+    std::uint32_t firstOrdinal = 0; ///< where its lines stand among the script's remarks
+};
+
+/// One shortcut: Icon<n>, Title<n>, StartIn<n> of its group's section.
+struct IconItem {
+    TextRef programFile;   ///< Icon<n> as the lookup gives it
+    TextRef caption;       ///< Title<n>
+    TextRef workingFolder; ///< StartIn<n>, in the list's macro form
+    /// Icon<n>, Title<n>, StartIn<n> found below a second header of the group's name.
+    bool underLaterHeader[3] = {false, false, false};
+
+    // What the passes decide.
+    TextRef program;   ///< the program that the shortcut starts
+    TextRef arguments; ///< its command-line arguments, or empty
+};
+
+/// An icon group: Group<n> of [IconGroups] and the section of that name.
+struct IconGroup {
+    std::string key; ///< "Group0"
+    TextRef name;    ///< its value, which also names the section of its icons
+    bool underLaterHeader = false;
+    std::string folder = "{group}"; ///< where its shortcuts go, as written after "Name: "
+    std::vector<IconItem> items;
+    std::uint32_t firstOrdinal = 0;
+};
+
+/// A program that Setup starts once the files are in place.
+struct RunItem {
+    enum class Kind : std::uint8_t { DataAccessInstaller, SelfRegistration, RegistryMerge };
+    Kind kind = Kind::DataAccessInstaller;
+    const FileItem* file = nullptr; ///< the program, or the file whose field 2 names the .reg
+};
+
+struct ScriptModel {
+    std::string listBytes; ///< the setup list as read; most TextRefs point here
+    std::string madeBytes; ///< the texts the reader made
+
+    // [Setup]
+    bool hasSetupSection = false;
+    TextRef title;
+    bool titleUnderLaterHeader = false;
+    TextRef defaultDir; ///< in the list's macro form
+    bool defaultDirUnderLaterHeader = false;
+    std::string version;
+    std::string outputDir;
+    std::string installerName; ///< the user's choice, or empty for the title
+    std::optional<std::string> setupLines;
+    std::string sourcePrefix; ///< put in front of every Source name
+
+    // What the passes decide for [Setup].
+    TextRef defaultGroupName;
+    std::string outputBaseFilename;
+
+    bool includeRuntimeFiles = true;
+    FileSection runtimeFiles;
+    FileSection applicationFiles;
+    std::vector<IconGroup> iconGroups;
+    std::vector<RunItem> runs;
+
+    bool addExtraLines = false;
+    std::optional<std::string> extraLines;
+
+    /// The remarks, in the order the passes made them, each with the ordinal
+    /// of the line it is about.
+    Diagnostics diagnostics;
+    std::vector<std::uint32_t> diagnosticOrdinals;
+
+    // Ordinals of the [Setup] lines; files and icons come after them.
+    static constexpr std::uint32_t kTitleOrdinal = 0;
+    static constexpr std::uint32_t kDefaultDirOrdinal = 1;
+    static constexpr std::uint32_t kGroupOrdinal = 2;
+    static constexpr std::uint32_t kInstallerNameOrdinal = 3;
+    static constexpr std::uint32_t kFirstEntryOrdinal = 4;
+
+    ScriptDialect dialect = ScriptDialect::Classic; ///< for remarks that quote a folder as written
+
+    std::string_view text(TextRef ref) const {
+        return std::string_view(ref.made ? madeBytes : listBytes).substr(ref.offset, ref.length);
+    }
+
+    void report(std::uint32_t ordinal, DiagnosticCode code, std::string_view section,
+                std::string_view key, std::vector<std::string> arguments = {}) {
+        diagnosticOrdinals.push_back(ordinal);
+        diagnostics.push_back({diagnosticKindOf(code), code, std::string(section),
+                               std::string(key), std::move(arguments)});
+    }
+};
+
+/// `prefix` ("File", "Icon", "Title", "StartIn") + the number of the item at
+/// `index`, counted from 1.
+std::string entryKey(std::string_view prefix, std::size_t index);
+
+/// Takes the model's remarks out in the order of the script's lines; within
+/// one line, in the order the passes made them.
+Diagnostics takeSortedDiagnostics(ScriptModel& model);
+
+} // namespace tembrix

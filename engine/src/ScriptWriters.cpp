@@ -1,0 +1,254 @@
+#include "ScriptWriters.h"
+
+#include "FolderMacros.h"
+#include "ScriptText.h"
+#include "tembrix/platform/FileSystem.h"
+
+namespace tembrix {
+
+namespace {
+
+// The sections in their order; each dialect spells the lines that differ.
+class ScriptWriter {
+public:
+    ScriptWriter(const ScriptModel& model, TextFileWriter& out) : m_model(model), m_out(out) {
+        m_line.reserve(512);
+    }
+    virtual ~ScriptWriter() = default;
+
+    void write() {
+        m_out.writeLine("; This script was created by Tembrix");
+        m_out.writeLine("; https://tembrix.org");
+        m_out.writeLine("; https://tembrix.org/download");
+        m_out.writeLine("");
+        writeSetup();
+        m_out.writeLine("[Files]");
+        if (m_model.includeRuntimeFiles) {
+            m_out.writeLine(runtimeBlockStart());
+            for (const FileItem& item : m_model.runtimeFiles.items)
+                writeFile(item);
+            m_out.writeLine("; END VISUAL BASIC");
+        }
+        for (const FileItem& item : m_model.applicationFiles.items)
+            writeFile(item);
+        m_out.writeLine("");
+        m_out.writeLine("[Icons]");
+        for (const IconGroup& group : m_model.iconGroups)
+            for (const IconItem& icon : group.items)
+                writeIcon(group, icon);
+        if (!m_model.runs.empty()) {
+            m_out.writeLine("");
+            m_out.writeLine("[Run]");
+            for (const RunItem& run : m_model.runs)
+                writeRun(run);
+        }
+        if (m_model.addExtraLines) {
+            m_out.writeLine("");
+            if (m_model.extraLines)
+                m_out.write(*m_model.extraLines);
+        }
+    }
+
+protected:
+    virtual FolderConstants folderNames() const = 0;
+    virtual FolderConstants defaultFolderNames() const = 0;
+    /// What stands between the title and the version in AppVerName.
+    virtual std::string_view versionSeparator() const = 0;
+    virtual std::string_view runtimeBlockStart() const = 0;
+    /// Appends what follows a file line's DestDir.
+    virtual void appendFileFlags(const FileItem& item) = 0;
+    virtual std::string_view dataAccessSource() const = 0;
+    virtual void appendWorkingDir(const IconItem& icon) = 0;
+
+    std::string_view text(TextRef ref) const { return m_model.text(ref); }
+
+    void appendFolder(TextRef folder, FolderConstants names) {
+        appendFolderMacrosTranslated(m_line, text(folder), nullptr, names);
+    }
+
+    std::string m_line;
+
+private:
+    template <typename... Parts> void line(const Parts&... parts) {
+        m_line.clear();
+        (m_line.append(parts), ...);
+        m_out.writeLine(m_line);
+    }
+
+    void writeSetup() {
+        const std::string_view title = text(m_model.title);
+        m_out.writeLine("[Setup]");
+        line("AppName=", title);
+        line("AppVerName=", title, versionSeparator(), m_model.version);
+        line("AppVersion=", m_model.version);
+        m_line.assign("DefaultDirName=");
+        appendFolder(m_model.defaultDir, defaultFolderNames());
+        m_out.writeLine(m_line);
+        line("DefaultGroupName=", text(m_model.defaultGroupName));
+        line("OutputDir=", m_model.outputDir);
+        line("OutputBaseFilename=", m_model.outputBaseFilename);
+        if (m_model.setupLines)
+            m_out.write(*m_model.setupLines);
+        m_out.writeLine("");
+        m_out.writeLine("");
+    }
+
+    void writeFile(const FileItem& item) {
+        if (item.role == FileRole::DataAccessInstaller) {
+            line("Source: ", m_model.sourcePrefix, dataAccessSource());
+            return;
+        }
+        m_line.assign(item.role == FileRole::CommentedOut ? "; Source: " : "Source: ")
+            .append(m_model.sourcePrefix)
+            .append(text(item.name))
+            .append("; DestDir: ");
+        appendFolder(item.destination, folderNames());
+        appendFileFlags(item);
+        m_out.writeLine(m_line);
+    }
+
+    void writeIcon(const IconGroup& group, const IconItem& icon) {
+        m_line.assign("Name: ")
+            .append(group.folder)
+            .append("\\")
+            .append(text(icon.caption))
+            .append("; Filename: {app}\\")
+            .append(text(icon.program));
+        if (!icon.arguments.empty())
+            m_line.append("; Parameters: ").append(parameterValue(text(icon.arguments)));
+        appendWorkingDir(icon);
+        m_line.append("; IconFilename: {app}\\").append(text(icon.program)).append("; IconIndex: 0");
+        m_out.writeLine(m_line);
+    }
+
+    std::string installedFile(const FileItem& item, std::string_view name) {
+        std::string folder;
+        appendFolderMacrosTranslated(folder, text(item.destination), nullptr, folderNames());
+        return installedPath(folder, name);
+    }
+
+    void writeRun(const RunItem& run) {
+        switch (run.kind) {
+        case RunItem::Kind::DataAccessInstaller:
+            m_out.writeLine("Filename: {tmp}\\Mdac_typ.exe; WorkingDir: {tmp}; Parameters: /q");
+            break;
+        case RunItem::Kind::SelfRegistration:
+            line("Filename: ", installedFile(*run.file, baseNameOf(text(run.file->name))),
+                 "; Parameters: /REGSERVER; Flags: runhidden");
+            break;
+        case RunItem::Kind::RegistryMerge:
+            line("Filename: {win}\\regedit.exe; Parameters: \"/s \"\"",
+                 installedFile(*run.file, text(run.file->registration)),
+                 "\"\"\"; Flags: runhidden");
+            break;
+        }
+    }
+
+    const ScriptModel& m_model;
+    TextFileWriter& m_out;
+};
+
+std::string_view registrationWord(Registration registered) {
+    switch (registered) {
+    case Registration::Server:
+        return "regserver ";
+    case Registration::TypeLibrary:
+        return "regtypelib ";
+    case Registration::None:
+        break;
+    }
+    return {};
+}
+
+// The form that every Inno Setup from 5.5 on compiles, with its odd blanks:
+// every flag word keeps its trailing blank, and a copy mode ends the line.
+class ClassicWriter final : public ScriptWriter {
+public:
+    using ScriptWriter::ScriptWriter;
+
+private:
+    FolderConstants folderNames() const override { return FolderConstants::Classic; }
+    FolderConstants defaultFolderNames() const override { return FolderConstants::Classic; }
+    std::string_view versionSeparator() const override { return " "; }
+    std::string_view runtimeBlockStart() const override { return "; START VISUAL BASIC "; }
+    std::string_view dataAccessSource() const override {
+        return "Mdac_typ.exe; DestDir: {tmp}; CopyMode: normal; Flags: deleteafterinstall";
+    }
+
+    void appendFileFlags(const FileItem& item) override {
+        m_line.append("; Flags: ");
+        if (item.restartReplace)
+            m_line.append("restartreplace ");
+        if (item.neverUninstall)
+            m_line.append("uninsneveruninstall ");
+        m_line.append(registrationWord(item.registered));
+        if (item.sharedFile)
+            m_line.append("sharedfile ");
+        m_line.append(item.copyAlways ? "; CopyMode: normal" : "; CopyMode: alwaysskipifsameorolder");
+    }
+
+    void appendWorkingDir(const IconItem& icon) override {
+        m_line.append(";WorkingDir: ");
+        appendFolder(icon.workingFolder, FolderConstants::Classic);
+    }
+};
+
+// Inno Setup 6's names and flags, which compile there without a warning:
+// copying over an older file only is its default, and the copy mode "normal"
+// is its flag promptifolder. No empty flag list, no stray blank.
+class Inno6Writer final : public ScriptWriter {
+public:
+    Inno6Writer(const ScriptModel& model, TextFileWriter& out)
+        : ScriptWriter(model, out), m_versionSeparator(model.version.empty() ? "" : " ") {}
+
+private:
+    FolderConstants folderNames() const override { return FolderConstants::Inno6; }
+    FolderConstants defaultFolderNames() const override { return FolderConstants::Inno6Auto; }
+    std::string_view versionSeparator() const override { return m_versionSeparator; }
+    std::string_view runtimeBlockStart() const override { return "; START VISUAL BASIC"; }
+    std::string_view dataAccessSource() const override {
+        return "Mdac_typ.exe; DestDir: {tmp}; Flags: promptifolder deleteafterinstall";
+    }
+
+    void appendFileFlags(const FileItem& item) override {
+        m_flags.clear();
+        if (item.restartReplace)
+            m_flags.append("restartreplace ");
+        if (item.neverUninstall)
+            m_flags.append("uninsneveruninstall ");
+        m_flags.append(registrationWord(item.registered));
+        if (item.sharedFile)
+            m_flags.append("sharedfile ");
+        if (item.copyAlways)
+            m_flags.append("promptifolder ");
+        if (m_flags.empty())
+            return;
+        m_flags.pop_back();
+        m_line.append("; Flags: ").append(m_flags);
+    }
+
+    void appendWorkingDir(const IconItem& icon) override {
+        if (icon.workingFolder.empty())
+            return;
+        m_line.append("; WorkingDir: ");
+        appendFolder(icon.workingFolder, FolderConstants::Inno6);
+    }
+
+    std::string_view m_versionSeparator;
+    std::string m_flags;
+};
+
+} // namespace
+
+void writeScript(const ScriptModel& model, TextFileWriter& out) {
+    switch (model.dialect) {
+    case ScriptDialect::Inno6:
+        Inno6Writer(model, out).write();
+        return;
+    case ScriptDialect::Classic:
+        break;
+    }
+    ClassicWriter(model, out).write();
+}
+
+} // namespace tembrix

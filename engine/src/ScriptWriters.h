@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ScriptModel.h"
+
+namespace tembrix {
+
+class TextFileWriter;
+
+/// Writes the model as a script in the dialect that it was read for: the
+/// classic form, which every Inno Setup from 5.5 on compiles, or Inno Setup
+/// 6's. A writer decides nothing: every choice is in the model.
+void writeScript(const ScriptModel& model, TextFileWriter& out);
+
+} // namespace tembrix

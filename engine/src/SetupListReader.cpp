@@ -1,0 +1,157 @@
+#include "SetupListReader.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "SetupList.h"
+#include "tembrix/platform/FileSystem.h"
+#include "tembrix/platform/ProfileFile.h"
+
+namespace tembrix {
+
+namespace {
+
+constexpr std::string_view kRuntimeSection = "Bootstrap Files";
+constexpr std::string_view kApplicationSection = "Setup1 Files";
+
+class ListReader {
+public:
+    ListReader(const ProfileIndex& list, ScriptModel& model)
+        : m_list(list), m_bytes(list.bytes()), m_model(model) {}
+
+    void readSetup() {
+        m_model.hasSetupSection = m_list.sectionCount("Setup") != 0;
+        m_model.title = value("Setup", "Title", m_model.titleUnderLaterHeader);
+        m_model.defaultDir = value("Setup", "DefaultDir", m_model.defaultDirUnderLaterHeader);
+    }
+
+    void readFiles(std::string_view section, FileSection& files) {
+        files.name = section;
+        const bool repeated = m_list.sectionCount(section) > 1;
+        std::string key = "File";
+        // Counted first, so that a list of a million files is held once, not
+        // grown by doubling.
+        std::size_t count = 0;
+        while (!m_list.view(section, numbered(key, "File", count + 1), "").empty())
+            ++count;
+        files.items.resize(count);
+        for (std::size_t i = 0; i < count; ++i) {
+            numbered(key, "File", i + 1);
+            const FileFields fields = splitFileFields(m_list.view(section, key, ""));
+            FileItem& item = files.items[i];
+            item.name = nameOf(fields.field[0]);
+            item.destination = ref(fields.field[1]);
+            item.registration = ref(fields.field[2]);
+            item.sharedMarker = !fields.field[3].empty();
+            item.fieldCount = static_cast<std::uint8_t>(fields.count);
+            item.underLaterHeader = repeated && m_list.foundUnderLaterHeader(section, key);
+        }
+    }
+
+    void readIconGroup() {
+        IconGroup& group = m_model.iconGroups.emplace_back();
+        group.key = "Group0";
+        group.name = value("IconGroups", group.key, group.underLaterHeader);
+        const std::string_view section = m_bytes.substr(group.name.offset, group.name.length);
+        const bool repeated = m_list.sectionCount(section) > 1;
+        std::string key;
+        for (std::size_t n = 1;; ++n) {
+            const TextRef programFile = ref(m_list.view(section, numbered(key, "Icon", n), ""));
+            if (programFile.empty())
+                break;
+            IconItem& icon = group.items.emplace_back();
+            icon.programFile = programFile;
+            icon.underLaterHeader[0] = repeated && m_list.foundUnderLaterHeader(section, key);
+            icon.caption = value(section, numbered(key, "Title", n), icon.underLaterHeader[1]);
+            icon.workingFolder =
+                value(section, numbered(key, "StartIn", n), icon.underLaterHeader[2]);
+        }
+    }
+
+private:
+    static const std::string& numbered(std::string& key, std::string_view prefix, std::size_t n) {
+        key.assign(prefix).append(std::to_string(n));
+        return key;
+    }
+
+    // A value of the list, and whether a reader that stops at the first
+    // header of the section's name would miss it.
+    TextRef value(std::string_view section, std::string_view key, bool& underLaterHeader) {
+        underLaterHeader =
+            m_list.sectionCount(section) > 1 && m_list.foundUnderLaterHeader(section, key);
+        return ref(m_list.view(section, key, ""));
+    }
+
+    TextRef ref(std::string_view text) const {
+        if (text.empty())
+            return {};
+        return {static_cast<std::uint32_t>(text.data() - m_bytes.data()),
+                static_cast<std::uint16_t>(text.size()), false};
+    }
+
+    // Field 0 without any "@": the list marks names with a leading one, so
+    // only a name with "@" further in needs a text of its own.
+    TextRef nameOf(std::string_view field) {
+        std::size_t marks = 0;
+        while (marks < field.size() && field[marks] == '@')
+            ++marks;
+        field.remove_prefix(marks);
+        if (field.find('@') == std::string_view::npos)
+            return ref(field);
+        const std::size_t offset = m_model.madeBytes.size();
+        std::ranges::remove_copy(field, std::back_inserter(m_model.madeBytes), '@');
+        return {static_cast<std::uint32_t>(offset),
+                static_cast<std::uint16_t>(m_model.madeBytes.size() - offset), true};
+    }
+
+    const ProfileIndex& m_list;
+    std::string_view m_bytes;
+    ScriptModel& m_model;
+};
+
+std::optional<std::string> readLines(const FileSystem& fileSystem, const std::string& path) {
+    if (path.empty())
+        return std::nullopt;
+    return fileSystem.readAll(path);
+}
+
+} // namespace
+
+ScriptModel readScriptModel(const ConversionInputs& inputs, const FileSystem& fileSystem) {
+    ScriptModel model;
+    model.dialect = inputs.dialect;
+    model.version = inputs.Version;
+    model.outputDir = inputs.OutputDir;
+    model.installerName = inputs.installerName;
+    model.sourcePrefix = inputs.UseAbsoluteSource ? inputs.SourceFolder : std::string();
+    model.includeRuntimeFiles = inputs.IncludeRuntimeFiles;
+    model.addExtraLines = inputs.AddExtraLines;
+    {
+        auto bytes = fileSystem.readAll(inputs.SetupListPath);
+        ProfileIndex list = ProfileIndex::parse(bytes ? std::move(*bytes) : std::string());
+        bytes.reset();
+        ListReader reader(list, model);
+        reader.readSetup();
+        reader.readIconGroup();
+        if (model.includeRuntimeFiles)
+            reader.readFiles(kRuntimeSection, model.runtimeFiles);
+        reader.readFiles(kApplicationSection, model.applicationFiles);
+        // The model keeps places in the bytes, not the index built over them.
+        model.listBytes = list.releaseBytes();
+    }
+    std::uint32_t ordinal = ScriptModel::kFirstEntryOrdinal;
+    for (FileSection* files : {&model.runtimeFiles, &model.applicationFiles}) {
+        files->firstOrdinal = ordinal;
+        ordinal += static_cast<std::uint32_t>(files->items.size());
+    }
+    for (IconGroup& group : model.iconGroups) {
+        group.firstOrdinal = ordinal;
+        ordinal += static_cast<std::uint32_t>(group.items.size());
+    }
+    model.setupLines = readLines(fileSystem, inputs.SetupLinesPath);
+    if (model.addExtraLines)
+        model.extraLines = readLines(fileSystem, inputs.ExtraLinesPath);
+    return model;
+}
+
+} // namespace tembrix
