@@ -2,11 +2,13 @@
 
 #include <array>
 #include <cctype>
+#include <memory>
 #include <optional>
 #include <unordered_map>
 #include <unordered_set>
 
 #include "FolderMacros.h"
+#include "RecentCache.h"
 #include "ScriptText.h"
 #include "tembrix/engine/MacroTranslation.h"
 #include "tembrix/platform/Cp1252.h"
@@ -19,21 +21,33 @@ using enum DiagnosticCode;
 
 constexpr std::string_view kDataAccessInstaller = "MDAC_TYP.EXE";
 
+// Names compared without letter case. Most names are of another length than
+// every listed one, which spares comparing them one by one.
+template <std::size_t N> struct NameList {
+    std::array<std::string_view, N> names;
+    std::size_t shortest = 0, longest = 0;
+
+    constexpr explicit NameList(const std::array<std::string_view, N>& listed) : names(listed) {
+        shortest = std::ranges::min(names, {}, &std::string_view::size).size();
+        longest = std::ranges::max(names, {}, &std::string_view::size).size();
+    }
+    bool contains(std::string_view name) const {
+        return name.size() >= shortest && name.size() <= longest &&
+               std::ranges::any_of(names, [name](std::string_view listed) {
+                   return equalsIgnoringCase(listed, name);
+               });
+    }
+};
+
 // Windows files that the compiler refuses to install in the system folder.
-constexpr std::array<std::string_view, 14> kProtectedSystemFiles{
-    "ADVAPI32.DLL", "COMCTL32.DLL", "COMDLG32.DLL", "GDI32.DLL",   "KERNEL32.DLL",
-    "MSCOREE.DLL",  "RICHED32.DLL", "SHDOCVW.DLL",  "SHELL32.DLL", "SHLWAPI.DLL",
-    "URLMON.DLL",   "USER32.DLL",   "UXTHEME.DLL",  "WININET.DLL"};
+constexpr NameList kProtectedSystemFiles(std::array<std::string_view, 14>{
+    "ADVAPI32.DLL", "COMCTL32.DLL", "COMDLG32.DLL", "GDI32.DLL", "KERNEL32.DLL", "MSCOREE.DLL",
+    "RICHED32.DLL", "SHDOCVW.DLL", "SHELL32.DLL", "SHLWAPI.DLL", "URLMON.DLL", "USER32.DLL",
+    "UXTHEME.DLL", "WININET.DLL"});
 
 // Files that the compiler refuses to register outside the system folder.
-constexpr std::array<std::string_view, 6> kSystemOnlyRegistered{
-    "COMCAT.DLL", "MSVBVM50.DLL", "MSVBVM60.DLL", "OLEAUT32.DLL", "OLEPRO32.DLL", "STDOLE2.TLB"};
-
-template <std::size_t N>
-bool isListed(const std::array<std::string_view, N>& names, std::string_view name) {
-    return std::ranges::any_of(
-        names, [name](std::string_view listed) { return equalsIgnoringCase(listed, name); });
-}
+constexpr NameList kSystemOnlyRegistered(std::array<std::string_view, 6>{
+    "COMCAT.DLL", "MSVBVM50.DLL", "MSVBVM60.DLL", "OLEAUT32.DLL", "OLEPRO32.DLL", "STDOLE2.TLB"});
 
 // Calls onFile(section, index, item) for every file entry, runtime files first.
 template <typename OnFile> void forEachFile(ScriptModel& model, OnFile&& onFile) {
@@ -185,8 +199,8 @@ void splitShortcutArguments(ScriptModel& model) {
             icon.arguments = icon.program.part(begin);
             icon.program = icon.program.part(0, at + 4);
             if (!icon.arguments.empty())
-                model.report(group.firstOrdinal + static_cast<std::uint32_t>(i),
-                             ShortcutArguments, sectionOf(model, group), entryKey("Icon", i),
+                model.report(group.firstOrdinal + static_cast<std::uint32_t>(i), ShortcutArguments,
+                             sectionOf(model, group), entryKey("Icon", i),
                              {std::string(model.text(icon.arguments)),
                               std::string(model.text(icon.program))});
             return;
@@ -214,17 +228,40 @@ void registerTypeLibraries(ScriptModel& model) {
 
 // ---- Folders -------------------------------------------------------------
 
-void reportMacros(ScriptModel& model, std::string_view folder, std::uint32_t ordinal,
-                  std::string_view section, std::string_view key,
-                  std::vector<std::string_view>& unknown, std::string& scratch) {
-    unknown.clear();
-    scratch.clear();
-    appendFolderMacrosTranslated(scratch, folder, &unknown);
-    if (folder.find("$(CommonFilesSys)") != std::string_view::npos)
-        model.report(ordinal, CommonFilesSystem, section, key);
-    for (std::string_view macro : unknown)
-        model.report(ordinal, UnknownFolderMacro, section, key, {std::string(macro)});
-}
+// Reports the macros of one folder.
+class MacroReporter {
+public:
+    explicit MacroReporter(ScriptModel& model) : m_model(model) {}
+
+    /// The folder with today's constants. The key is `prefix` + the number of
+    /// the entry at `index`.
+    std::string_view report(std::string_view folder, std::uint32_t ordinal,
+                            std::string_view section, std::string_view prefix, std::size_t index) {
+        const Translation& translation = m_translations.get(folder, [folder] {
+            Translation made;
+            std::vector<std::string_view> unknown;
+            appendFolderMacrosTranslated(made.text, folder, &unknown);
+            made.unknown.assign(unknown.begin(), unknown.end());
+            made.commonFilesSystem = folder.find("$(CommonFilesSys)") != std::string_view::npos;
+            return made;
+        });
+        if (translation.commonFilesSystem)
+            m_model.report(ordinal, CommonFilesSystem, section, entryKey(prefix, index));
+        for (std::string_view macro : translation.unknown)
+            m_model.report(ordinal, UnknownFolderMacro, section, entryKey(prefix, index),
+                           {std::string(macro)});
+        return translation.text;
+    }
+
+private:
+    struct Translation {
+        std::string text;
+        std::vector<std::string_view> unknown;
+        bool commonFilesSystem = false;
+    };
+    ScriptModel& m_model;
+    RecentCache<std::string_view, Translation> m_translations;
+};
 
 Place placeOf(std::string_view destination) {
     if (destination == "{sys}" || destination == "{sys}\\")
@@ -239,15 +276,15 @@ Place placeOf(std::string_view destination) {
 // Macros that the conversion does not know stay as they are, and are said;
 // each file's place decides the mends of the system and application folders.
 void translateFolders(ScriptModel& model) {
-    std::vector<std::string_view> unknown;
-    std::string scratch;
-    reportMacros(model, model.text(model.defaultDir), ScriptModel::kDefaultDirOrdinal, "Setup",
-                 "DefaultDir", unknown, scratch);
+    MacroReporter macros(model);
+    const std::string_view defaultDir = model.text(model.defaultDir);
+    // Not an entry of a numbered list: its key is the prefix alone.
+    macros.report(defaultDir, ScriptModel::kDefaultDirOrdinal, "Setup", "DefaultDir",
+                  std::string_view::npos);
     forEachFileLine(model, [&](const FileSection& files, std::size_t i, FileItem& item) {
-        reportMacros(model, model.text(item.destination),
-                     files.firstOrdinal + static_cast<std::uint32_t>(i), files.name,
-                     entryKey("File", i), unknown, scratch);
-        item.place = placeOf(scratch);
+        item.place = placeOf(macros.report(model.text(item.destination),
+                                           files.firstOrdinal + static_cast<std::uint32_t>(i),
+                                           files.name, "File", i));
     });
 }
 
@@ -263,8 +300,8 @@ void checkDefaultFolder(ScriptModel& model) {
         model.report(ScriptModel::kDefaultDirOrdinal, DefaultFolderOnDrive, "Setup", "DefaultDir",
                      {folder, folder.substr(0, 2)});
     else
-        model.report(ScriptModel::kDefaultDirOrdinal, DefaultFolderRelative, "Setup",
-                     "DefaultDir", {folder});
+        model.report(ScriptModel::kDefaultDirOrdinal, DefaultFolderRelative, "Setup", "DefaultDir",
+                     {folder});
 }
 
 // "$(Programs)" is the Start menu's Programs folder itself, not a folder of
@@ -311,9 +348,9 @@ void commentOutRefusedFiles(ScriptModel& model) {
         const std::string_view name = baseNameOf(model.text(item.name));
         std::optional<DiagnosticCode> why;
         if (item.place == Place::SystemFolder) {
-            if (isListed(kProtectedSystemFiles, name))
+            if (kProtectedSystemFiles.contains(name))
                 why = ProtectedSystemFile;
-        } else if (item.registered != Registration::None && isListed(kSystemOnlyRegistered, name)) {
+        } else if (item.registered != Registration::None && kSystemOnlyRegistered.contains(name)) {
             why = SystemOnlyRegistration;
         }
         if (!why)
@@ -354,90 +391,124 @@ void runRegistrations(ScriptModel& model) {
 
 // The folder below {app} where an installed file lands, folded, without the
 // separators around it: its destination's part below {app} and the folder in
-// its name. False for a file that lands elsewhere.
-bool installedFolderBelowApplication(const ScriptModel& model, const FileItem& item,
-                                     std::string& folder) {
-    if (item.role != FileRole::Install || item.place != Place::ApplicationFolder)
-        return false;
-    const std::string translated =
-        spelledFolder(model, item.destination, FolderConstants::Inno6);
-    folder = lowerCased(belowApplicationFolder(translated).value_or(std::string_view()));
-    const std::string_view name = model.text(item.name);
-    const std::size_t slash = name.rfind('\\');
-    if (slash != std::string_view::npos)
-        folder.append(folder.empty() ? "" : "\\").append(lowerCased(name.substr(0, slash)));
-    return true;
+// its name. Files come in runs of one folder, so the last answer is kept.
+class ApplicationFolders {
+public:
+    explicit ApplicationFolders(const ScriptModel& model) : m_model(model) {}
+
+    /// Nothing for a file that lands elsewhere. One folder's answer is always
+    /// the same text, so a caller can tell a new folder by its address.
+    const std::string* of(const FileItem& item) {
+        if (item.role != FileRole::Install || item.place != Place::ApplicationFolder)
+            return nullptr;
+        const std::string_view name = m_model.text(item.name);
+        const std::size_t slash = name.rfind('\\');
+        const std::string_view inName =
+            slash == std::string_view::npos ? std::string_view() : name.substr(0, slash);
+        const auto& folder = m_folders.get({m_model.text(item.destination), inName}, [&] {
+            const std::string translated =
+                spelledFolder(m_model, item.destination, FolderConstants::Inno6);
+            auto made = std::make_shared<std::string>(
+                lowerCased(belowApplicationFolder(translated).value_or(std::string_view())));
+            if (!inName.empty())
+                made->append(made->empty() ? "" : "\\").append(lowerCased(inName));
+            return made;
+        });
+        return folder.get();
+    }
+
+private:
+    const ScriptModel& m_model;
+    RecentCache<std::pair<std::string_view, std::string_view>, std::shared_ptr<std::string>>
+        m_folders;
+};
+
+// Names compared as Windows compares file names, without a copy of each.
+struct FoldedHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const {
+        std::size_t hash = 0xcbf29ce484222325ULL;
+        for (char c : text)
+            hash = (hash ^ static_cast<unsigned char>(lowerCased(c))) * 0x100000001b3ULL;
+        return hash;
+    }
+};
+struct FoldedEqual {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const {
+        return equalsIgnoringCase(a, b);
+    }
+};
+using FoldedSet = std::unordered_set<std::string, FoldedHash, FoldedEqual>;
+
+// A program's place below {app} and its name, as one folded text.
+std::string installedKey(std::string_view folder, std::string_view name) {
+    return lowerCased(folder).append("\\").append(lowerCased(name));
+}
+
+std::string_view folderOfProgram(std::string_view program) {
+    const std::size_t slash = program.rfind('\\');
+    return slash == std::string_view::npos ? std::string_view() : program.substr(0, slash);
 }
 
 // The programs that the shortcuts start must be among the files that go below
 // {app}. Only the files whose name a shortcut names are looked at closely, so
 // that a list of a million files costs one pass over them.
 void checkShortcutPrograms(ScriptModel& model) {
-    const auto keyOf = [](std::string_view folder, std::string_view name) {
-        return std::string(folder).append("\\").append(lowerCased(name));
-    };
-    std::unordered_set<std::string> wanted, names;
+    FoldedSet names;
+    std::vector<bool> lengths(256); // of those names: most files are passed over by it
     forEachIcon(model, [&](const IconGroup&, std::size_t, const IconItem& icon) {
-        const std::string_view program = model.text(icon.program);
-        const std::size_t slash = program.rfind('\\');
-        const std::string_view folder =
-            slash == std::string_view::npos ? std::string_view() : program.substr(0, slash);
-        wanted.insert(keyOf(lowerCased(folder), baseNameOf(program)));
-        names.insert(lowerCased(baseNameOf(program)));
+        const std::string_view name = baseNameOf(model.text(icon.program));
+        names.emplace(name);
+        lengths[name.size() & 0xFF] = true;
     });
     std::unordered_set<std::string> installed;
-    std::string folder;
-    if (!wanted.empty())
+    ApplicationFolders folders(model);
+    if (!model.iconGroups.empty())
         forEachFile(model, [&](const FileSection&, std::size_t, const FileItem& item) {
             const std::string_view name = baseNameOf(model.text(item.name));
-            if (!names.contains(lowerCased(name)) ||
-                !installedFolderBelowApplication(model, item, folder))
+            if (!lengths[name.size() & 0xFF] || !names.contains(name))
                 return;
-            if (std::string key = keyOf(folder, name); wanted.contains(key))
-                installed.insert(std::move(key));
+            if (const std::string* folder = folders.of(item))
+                installed.insert(installedKey(*folder, name));
         });
     forEachIcon(model, [&](const IconGroup& group, std::size_t i, const IconItem& icon) {
         const std::uint32_t ordinal = group.firstOrdinal + static_cast<std::uint32_t>(i);
         const std::string_view program = model.text(icon.program);
-        const std::size_t slash = program.rfind('\\');
-        const std::string_view folder =
-            slash == std::string_view::npos ? std::string_view() : program.substr(0, slash);
         if (program.empty())
             model.report(ordinal, NoProgram, sectionOf(model, group), entryKey("Icon", i));
-        else if (!installed.contains(keyOf(lowerCased(folder), baseNameOf(program))))
-            model.report(ordinal, ProgramNotInstalled, sectionOf(model, group),
-                         entryKey("Icon", i), {std::string(program)});
+        else if (!installed.contains(installedKey(folderOfProgram(program), baseNameOf(program))))
+            model.report(ordinal, ProgramNotInstalled, sectionOf(model, group), entryKey("Icon", i),
+                         {std::string(program)});
     });
 }
 
 // Setup creates a folder below {app} only for the files it installs there.
 void checkWorkingFolders(ScriptModel& model) {
-    std::vector<std::string_view> unknown;
-    std::string scratch;
+    MacroReporter macros(model);
     // The working folders below {app} that the shortcuts name, folded.
     std::unordered_map<std::string, bool> populated;
     std::vector<std::string> spelled;
     forEachIcon(model, [&](const IconGroup& group, std::size_t i, const IconItem& icon) {
-        reportMacros(model, model.text(icon.workingFolder),
-                     group.firstOrdinal + static_cast<std::uint32_t>(i), sectionOf(model, group),
-                     entryKey("StartIn", i), unknown, scratch);
+        macros.report(model.text(icon.workingFolder),
+                      group.firstOrdinal + static_cast<std::uint32_t>(i), sectionOf(model, group),
+                      "StartIn", i);
         spelled.push_back(spelledFolder(model, icon.workingFolder, FolderConstants::Inno6));
         if (const auto below = belowApplicationFolder(spelled.back()); below && !below->empty())
             populated.emplace(lowerCased(*below), false);
     });
     if (!populated.empty()) {
-        std::string folder, previous;
-        bool first = true;
+        ApplicationFolders folders(model);
+        const std::string* previous = nullptr;
         forEachFile(model, [&](const FileSection&, std::size_t, const FileItem& item) {
-            if (!installedFolderBelowApplication(model, item, folder) ||
-                (!first && folder == previous))
+            const std::string* folder = folders.of(item);
+            if (!folder || folder == previous)
                 return;
-            first = false;
             previous = folder;
             // The folder and every folder above it exist once a file is there.
-            for (std::size_t end = folder.size(); end != 0 && end != std::string::npos;
-                 end = folder.rfind('\\', end - 1))
-                if (auto found = populated.find(folder.substr(0, end)); found != populated.end())
+            for (std::size_t end = folder->size(); end != 0 && end != std::string::npos;
+                 end = folder->rfind('\\', end - 1))
+                if (auto found = populated.find(folder->substr(0, end)); found != populated.end())
                     found->second = true;
         });
     }

@@ -31,8 +31,7 @@ struct TextRef {
     TextRef part(std::size_t at, std::size_t count = std::string_view::npos) const {
         const std::size_t begin = std::min<std::size_t>(at, length);
         const std::size_t size = std::min<std::size_t>(count, length - begin);
-        return {offset + static_cast<std::uint32_t>(begin), static_cast<std::uint16_t>(size),
-                made};
+        return {offset + static_cast<std::uint32_t>(begin), static_cast<std::uint16_t>(size), made};
     }
 };
 
@@ -57,9 +56,9 @@ enum class Place : std::uint8_t {
 /// One File<n> of [Bootstrap Files] or [Setup1 Files]; its key is File + its
 /// place in the list, counted from 1.
 struct FileItem {
-    TextRef name;         ///< field 0 without "@"
-    TextRef destination;  ///< field 1, in the list's macro form
-    TextRef registration; ///< field 2, as the list writes it
+    TextRef name;                  ///< field 0 without "@"
+    TextRef destination;           ///< field 1, in the list's macro form
+    TextRef registration;          ///< field 2, as the list writes it
     bool sharedMarker = false;     ///< field 3 is not empty
     std::uint8_t fieldCount = 0;   ///< how many fields the value has, at most 4
     bool underLaterHeader = false; ///< found below a second header of the section's name
@@ -161,13 +160,13 @@ struct ScriptModel {
     void report(std::uint32_t ordinal, DiagnosticCode code, std::string_view section,
                 std::string_view key, std::vector<std::string> arguments = {}) {
         diagnosticOrdinals.push_back(ordinal);
-        diagnostics.push_back({diagnosticKindOf(code), code, std::string(section),
-                               std::string(key), std::move(arguments)});
+        diagnostics.push_back({diagnosticKindOf(code), code, std::string(section), std::string(key),
+                               std::move(arguments)});
     }
 };
 
 /// `prefix` ("File", "Icon", "Title", "StartIn") + the number of the item at
-/// `index`, counted from 1.
+/// `index`, counted from 1; `prefix` alone for the index npos.
 std::string entryKey(std::string_view prefix, std::size_t index);
 
 /// Takes the model's remarks out in the order of the script's lines; within

@@ -1,6 +1,7 @@
 #include "ScriptWriters.h"
 
 #include "FolderMacros.h"
+#include "RecentCache.h"
 #include "ScriptText.h"
 #include "tembrix/platform/FileSystem.h"
 
@@ -63,7 +64,15 @@ protected:
     std::string_view text(TextRef ref) const { return m_model.text(ref); }
 
     void appendFolder(TextRef folder, FolderConstants names) {
-        appendFolderMacrosTranslated(m_line, text(folder), nullptr, names);
+        m_line.append(translated(text(folder), names));
+    }
+
+    std::string_view translated(std::string_view folder, FolderConstants names) {
+        return m_translations.get({folder, names}, [&] {
+            std::string out;
+            appendFolderMacrosTranslated(out, folder, nullptr, names);
+            return out;
+        });
     }
 
     std::string m_line;
@@ -117,14 +126,14 @@ private:
         if (!icon.arguments.empty())
             m_line.append("; Parameters: ").append(parameterValue(text(icon.arguments)));
         appendWorkingDir(icon);
-        m_line.append("; IconFilename: {app}\\").append(text(icon.program)).append("; IconIndex: 0");
+        m_line.append("; IconFilename: {app}\\")
+            .append(text(icon.program))
+            .append("; IconIndex: 0");
         m_out.writeLine(m_line);
     }
 
     std::string installedFile(const FileItem& item, std::string_view name) {
-        std::string folder;
-        appendFolderMacrosTranslated(folder, text(item.destination), nullptr, folderNames());
-        return installedPath(folder, name);
+        return installedPath(translated(text(item.destination), folderNames()), name);
     }
 
     void writeRun(const RunItem& run) {
@@ -146,6 +155,7 @@ private:
 
     const ScriptModel& m_model;
     TextFileWriter& m_out;
+    RecentCache<std::pair<std::string_view, FolderConstants>, std::string> m_translations;
 };
 
 std::string_view registrationWord(Registration registered) {
@@ -184,7 +194,8 @@ private:
         m_line.append(registrationWord(item.registered));
         if (item.sharedFile)
             m_line.append("sharedfile ");
-        m_line.append(item.copyAlways ? "; CopyMode: normal" : "; CopyMode: alwaysskipifsameorolder");
+        m_line.append(item.copyAlways ? "; CopyMode: normal"
+                                      : "; CopyMode: alwaysskipifsameorolder");
     }
 
     void appendWorkingDir(const IconItem& icon) override {

@@ -11,6 +11,30 @@ namespace tembrix {
 
 namespace {
 
+// "File1", "File2", ...: the number counted in place, as a walk asks for one
+// key after the other.
+class NumberedKey {
+public:
+    explicit NumberedKey(std::string_view prefix) : m_text(prefix), m_prefix(prefix.size()) {
+        m_text += '1';
+    }
+    std::string_view text() const { return m_text; }
+    void next() {
+        for (std::size_t at = m_text.size(); at-- > m_prefix;) {
+            if (m_text[at] != '9') {
+                ++m_text[at];
+                return;
+            }
+            m_text[at] = '0';
+        }
+        m_text.insert(m_prefix, 1, '1');
+    }
+
+private:
+    std::string m_text;
+    std::size_t m_prefix;
+};
+
 constexpr std::string_view kRuntimeSection = "Bootstrap Files";
 constexpr std::string_view kApplicationSection = "Setup1 Files";
 
@@ -28,23 +52,21 @@ public:
     void readFiles(std::string_view section, FileSection& files) {
         files.name = section;
         const bool repeated = m_list.sectionCount(section) > 1;
-        std::string key = "File";
-        // Counted first, so that a list of a million files is held once, not
-        // grown by doubling.
-        std::size_t count = 0;
-        while (!m_list.view(section, numbered(key, "File", count + 1), "").empty())
-            ++count;
-        files.items.resize(count);
-        for (std::size_t i = 0; i < count; ++i) {
-            numbered(key, "File", i + 1);
-            const FileFields fields = splitFileFields(m_list.view(section, key, ""));
-            FileItem& item = files.items[i];
+        // Room for every line of the section at once, so that a list of a
+        // million files is held once, not grown by doubling.
+        files.items.reserve(m_list.keyCount(section));
+        for (NumberedKey key("File");; key.next()) {
+            const std::string_view value = m_list.view(section, key.text(), "");
+            if (value.empty())
+                break;
+            const FileFields fields = splitFileFields(value);
+            FileItem& item = files.items.emplace_back();
             item.name = nameOf(fields.field[0]);
             item.destination = ref(fields.field[1]);
             item.registration = ref(fields.field[2]);
             item.sharedMarker = !fields.field[3].empty();
             item.fieldCount = static_cast<std::uint8_t>(fields.count);
-            item.underLaterHeader = repeated && m_list.foundUnderLaterHeader(section, key);
+            item.underLaterHeader = repeated && m_list.foundUnderLaterHeader(section, key.text());
         }
     }
 

@@ -105,6 +105,10 @@ bool endsWithIgnoringCase(std::string_view text, std::string_view suffix) {
            equalsFolded(text.substr(text.size() - suffix.size()), suffix);
 }
 
+char lowerCased(char c) {
+    return static_cast<char>(kLowerCase.lower[static_cast<unsigned char>(c)]);
+}
+
 std::string lowerCased(std::string_view text) {
     std::string out(text);
     for (char& c : out)

@@ -188,6 +188,7 @@ struct ProfileIndex::Impl {
     std::string bytes;
     std::unordered_map<std::string, std::uint32_t> sectionIds; // folded name -> id
     std::vector<std::uint32_t> headerCounts;                   // by id
+    std::vector<std::uint32_t> keyCounts;                      // by id
     std::vector<Entry> entries;
     // Open addressing: 0 is empty, else (hash high half << 32) | (entry index + 1).
     // The hash half lets a probe skip foreign entries without touching them.
@@ -272,13 +273,16 @@ struct ProfileIndex::Impl {
                 auto [it, inserted] = sectionIds.try_emplace(
                     foldedCopy(parsed.name), static_cast<std::uint32_t>(sectionIds.size()));
                 current = it->second;
-                if (inserted)
+                if (inserted) {
                     headerCounts.push_back(0);
+                    keyCounts.push_back(0);
+                }
                 laterHeader = ++headerCounts[current] > 1;
                 return;
             }
             if (current == kNoSection)
                 return;
+            ++keyCounts[current];
             entries.push_back({current, static_cast<std::uint32_t>(parsed.name.data() - base),
                                static_cast<std::uint32_t>(parsed.name.size()),
                                static_cast<std::uint32_t>(parsed.value.data() - base),
@@ -363,6 +367,11 @@ bool ProfileIndex::contains(std::string_view section, std::string_view key) cons
 std::size_t ProfileIndex::sectionCount(std::string_view section) const {
     const std::uint32_t id = m_impl->sectionId(trim(section));
     return id == kNoSection ? 0 : m_impl->headerCounts[id];
+}
+
+std::size_t ProfileIndex::keyCount(std::string_view section) const {
+    const std::uint32_t id = m_impl->sectionId(trim(section));
+    return id == kNoSection ? 0 : m_impl->keyCounts[id];
 }
 
 bool ProfileIndex::foundUnderLaterHeader(std::string_view section, std::string_view key) const {

@@ -23,6 +23,8 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b);
 bool endsWithIgnoringCase(std::string_view text, std::string_view suffix);
 /// The text with every Windows-1252 capital replaced by its small letter.
 std::string lowerCased(std::string_view text);
+/// One byte as `lowerCased` gives it.
+char lowerCased(char c);
 
 /// True when the text is well-formed UTF-8 (overlong forms and surrogates are not).
 bool isUtf8(std::string_view text);

@@ -56,6 +56,10 @@ public:
     /// it); 0 when the section is missing.
     std::size_t sectionCount(std::string_view section) const;
 
+    /// How many key lines the headers of this name hold, repeated keys
+    /// included: an upper bound of how many keys a walk of the section finds.
+    std::size_t keyCount(std::string_view section) const;
+
     /// True when the line that a lookup of the key finds stands below the
     /// second or a later header of the section's name, so that a reader that
     /// stops at the first header would miss it.
