@@ -377,7 +377,10 @@ Outcome convert(const Options& options, const std::string& setupList,
         options.installerName ? scriptText(*options.installerName) : std::string();
     inputs.dialect =
         options.inno6 ? tembrix::ScriptDialect::Inno6 : tembrix::ScriptDialect::Classic;
-    inputs.SetupLinesPath = options.setupLines.value_or(derived.setupLinesPath);
+    // The program's own lines file is read when it is there; a file named
+    // with --setup-lines that cannot be read is reported.
+    inputs.SetupLinesPath = options.setupLines.value_or(
+        fileSystem.fileExists(derived.setupLinesPath) ? derived.setupLinesPath : std::string());
     inputs.AddExtraLines = options.addLines.has_value();
     inputs.ExtraLinesPath = options.addLines.value_or(std::string());
 

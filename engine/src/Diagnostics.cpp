@@ -66,7 +66,8 @@ constexpr std::array kDiagnostics{
                   "characters that a file name cannot hold are replaced by \"_\" in "
                   "OutputBaseFilename: %1"},
     DiagnosticRow{SelfRegisteringProgram, Note, "SelfRegisteringProgram",
-                  "%1 registers itself: [Run] starts it with /REGSERVER"},
+                  "%1 registers itself: [Run] starts it with /REGSERVER, and [UninstallRun] with "
+                  "/UNREGSERVER before the uninstall removes it"},
     DiagnosticRow{RegistryFileMerged, Note, "RegistryFileMerged",
                   "%1 is merged into the registry by regedit in [Run]"},
     DiagnosticRow{UnknownRegistration, Warning, "UnknownRegistration",
@@ -78,6 +79,30 @@ constexpr std::array kDiagnostics{
     DiagnosticRow{SystemOnlyRegistration, Note, "SystemOnlyRegistration",
                   "%1 is registered only in the system folder, which Inno Setup insists on; its "
                   "line is now a comment"},
+    DiagnosticRow{SharedSelfRegisteringProgram, Note, "SharedSelfRegisteringProgram",
+                  "%1 registers itself: [Run] starts it with /REGSERVER; in the system folder it "
+                  "may serve other programs, so the uninstall neither removes nor unregisters it"},
+    DiagnosticRow{SystemFileKept, Note, "SystemFileKept",
+                  "%1 is a system file: it is shared, replaced at the next start when in use, and "
+                  "never removed by the uninstall"},
+    DiagnosticRow{SystemFolderShared, Note, "SystemFolderShared",
+                  "%1 goes into the system folder, which other programs share: it is marked "
+                  "sharedfile, so the uninstall removes it only when no program counts on it"},
+    DiagnosticRow{StartMenuGroup, Note, "StartMenuGroup",
+                  "%1 is the Start menu itself: the group's shortcuts go there"},
+    DiagnosticRow{RemoteNotRegistered, Warning, "RemoteNotRegistered",
+                  "%1 is a remote server ($(Remote)): the installer copies it but does not "
+                  "register it"},
+    DiagnosticRow{LicenceFileNotRegistered, Warning, "LicenceFileNotRegistered",
+                  "%1 is a licence file ($(VBLRegister)): the installer copies it but does not "
+                  "register the licence"},
+    DiagnosticRow{LicenceNotCarried, Warning, "LicenceNotCarried",
+                  "the control licence is not carried over: the installer does not add it to "
+                  "the registry"},
+    DiagnosticRow{SetupLinesUnreadable, Warning, "SetupLinesUnreadable",
+                  "the file of [Setup] lines %1 cannot be read, so nothing is inserted"},
+    DiagnosticRow{ExtraLinesUnreadable, Warning, "ExtraLinesUnreadable",
+                  "the file of lines to append %1 cannot be read, so nothing is appended"},
 };
 
 constexpr bool rowsFollowTheCodes() {

@@ -170,17 +170,33 @@ void reportListFaults(ScriptModel& model) {
 // ---- Shortcuts -----------------------------------------------------------
 
 // The setup list writes a program name with blanks as Icon1=""My App.exe"";
-// the lookup removes only the outer pair.
+// the lookup removes only the outer pair. A quoted program with arguments
+// after it (Icon1="SYN.EXE" /config) keeps its quotes in the lookup, since the
+// value does not end in one: the name inside them is the program.
 void removeListQuotes(ScriptModel& model) {
     forEachIcon(model, [&](const IconGroup& group, std::size_t i, IconItem& icon) {
         const std::string_view command = model.text(icon.programFile);
-        if (command.size() < 2 || command.front() != '"' || command.back() != '"')
+        if (command.size() < 2 || command.front() != '"')
             return;
-        icon.program = icon.programFile.part(1, command.size() - 2);
+        const std::size_t close = command.back() == '"' ? command.size() - 1 : command.find('"', 1);
+        if (close == std::string_view::npos)
+            return;
+        icon.program = icon.programFile.part(1, close - 1);
+        std::size_t begin = close + 1;
+        while (begin < command.size() && command[begin] == ' ')
+            ++begin;
+        icon.arguments = icon.programFile.part(begin);
         model.report(group.firstOrdinal + static_cast<std::uint32_t>(i), ListQuotesRemoved,
                      sectionOf(model, group), entryKey("Icon", i),
                      {std::string(model.text(icon.program))});
     });
+}
+
+void reportArguments(ScriptModel& model, const IconGroup& group, std::size_t i,
+                     const IconItem& icon) {
+    model.report(group.firstOrdinal + static_cast<std::uint32_t>(i), ShortcutArguments,
+                 sectionOf(model, group), entryKey("Icon", i),
+                 {std::string(model.text(icon.arguments)), std::string(model.text(icon.program))});
 }
 
 // An icon's program may carry its command-line arguments ("Loader.exe /X").
@@ -189,6 +205,10 @@ void removeListQuotes(ScriptModel& model) {
 // arguments.
 void splitShortcutArguments(ScriptModel& model) {
     forEachIcon(model, [&](const IconGroup& group, std::size_t i, IconItem& icon) {
+        if (!icon.arguments.empty()) {
+            reportArguments(model, group, i, icon);
+            return;
+        }
         const std::string_view command = model.text(icon.program);
         for (std::size_t at = 0; at + 5 <= command.size(); ++at) {
             if (command[at + 4] != ' ' || !equalsIgnoringCase(command.substr(at, 4), ".exe"))
@@ -304,18 +324,31 @@ void checkDefaultFolder(ScriptModel& model) {
                      {folder});
 }
 
-// "$(Programs)" is the Start menu's Programs folder itself, not a folder of
-// that name; its icons are still read from that section.
-void placeProgramsGroup(ScriptModel& model) {
-    if (model.iconGroups.empty())
-        return;
-    IconGroup& group = model.iconGroups.front();
-    if (!equalsIgnoringCase(model.text(group.name), "$(Programs)"))
-        return;
-    group.folder = "{commonprograms}";
-    model.defaultGroupName = model.title;
-    model.report(ScriptModel::kGroupOrdinal, ProgramsGroup, "IconGroups", group.key,
-                 {std::string(model.text(group.name))});
+// "$(Programs)" is the Start menu's Programs folder itself and "$(Start Menu)"
+// the Start menu, not folders of those names; their icons are still read from
+// the sections of those names. Groups after the first have no {group} of
+// their own: they go into the Programs folder under their name.
+void placeIconGroups(ScriptModel& model) {
+    for (std::size_t n = 0; n < model.iconGroups.size(); ++n) {
+        IconGroup& group = model.iconGroups[n];
+        const std::string_view name = model.text(group.name);
+        std::optional<DiagnosticCode> why;
+        if (equalsIgnoringCase(name, "$(Programs)")) {
+            group.folder = "{commonprograms}";
+            why = ProgramsGroup;
+        } else if (equalsIgnoringCase(name, "$(Start Menu)")) {
+            group.folder = "{commonstartmenu}";
+            why = StartMenuGroup;
+        } else if (n != 0) {
+            group.folder = "{commonprograms}\\" + std::string(name);
+        }
+        if (!why)
+            continue;
+        if (n == 0)
+            model.defaultGroupName = model.title;
+        model.report(ScriptModel::kGroupOrdinal, *why, "IconGroups", group.key,
+                     {std::string(name)});
+    }
 }
 
 // The installer's name as the user chose it, without its ".exe" in any letter
@@ -370,17 +403,30 @@ void runRegistrations(ScriptModel& model) {
             return;
         const std::uint32_t ordinal = files.firstOrdinal + static_cast<std::uint32_t>(i);
         const std::string_view registration = model.text(item.registration);
+        const std::string name(baseNameOf(model.text(item.name)));
         if (equalsIgnoringCase(registration, "$(EXESelfRegister)")) {
             model.runs.push_back({RunItem::Kind::SelfRegistration, &item});
-            model.report(ordinal, SelfRegisteringProgram, files.name, entryKey("File", i),
-                         {std::string(baseNameOf(model.text(item.name)))});
+            // In the system folder it may serve other programs, which still
+            // need it and its registration after this one has gone.
+            if (item.place == Place::SystemFolder || item.place == Place::BelowSystemFolder) {
+                item.neverUninstall = true;
+                model.report(ordinal, SharedSelfRegisteringProgram, files.name, entryKey("File", i),
+                             {name});
+            } else {
+                model.uninstallRuns.push_back({RunItem::Kind::SelfUnregistration, &item});
+                model.report(ordinal, SelfRegisteringProgram, files.name, entryKey("File", i),
+                             {name});
+            }
         } else if (endsWithIgnoringCase(registration, ".reg")) {
             model.runs.push_back({RunItem::Kind::RegistryMerge, &item});
             model.report(ordinal, RegistryFileMerged, files.name, entryKey("File", i),
                          {std::string(registration)});
-        } else if (!registration.empty() && item.registered == Registration::None &&
-                   !equalsIgnoringCase(registration, "$(Remote)") &&
-                   !equalsIgnoringCase(registration, "$(VBLRegister)")) {
+        } else if (equalsIgnoringCase(registration, "$(Remote)")) {
+            model.report(ordinal, RemoteNotRegistered, files.name, entryKey("File", i), {name});
+        } else if (equalsIgnoringCase(registration, "$(VBLRegister)")) {
+            model.report(ordinal, LicenceFileNotRegistered, files.name, entryKey("File", i),
+                         {name});
+        } else if (!registration.empty() && item.registered == Registration::None) {
             model.report(ordinal, UnknownRegistration, files.name, entryKey("File", i),
                          {std::string(registration)});
         }
@@ -523,6 +569,59 @@ void checkWorkingFolders(ScriptModel& model) {
     });
 }
 
+// What the list puts into the system folder with $(WinSysPathSysFile) is a
+// system file, as its own setup treated it: shared, replaced at the next start
+// when in use, and never removed, since other programs use it too.
+void keepSystemFiles(ScriptModel& model) {
+    for (std::size_t i = 0; i < model.applicationFiles.items.size(); ++i) {
+        FileItem& item = model.applicationFiles.items[i];
+        if (item.role != FileRole::Install ||
+            !model.text(item.destination).starts_with("$(WinSysPathSysFile)"))
+            continue;
+        item.restartReplace = item.neverUninstall = item.sharedFile = true;
+        model.report(model.applicationFiles.firstOrdinal + static_cast<std::uint32_t>(i),
+                     SystemFileKept, model.applicationFiles.name, entryKey("File", i),
+                     {std::string(baseNameOf(model.text(item.name)))});
+    }
+}
+
+// Another program may have put the same file into the system folder, and
+// count on it: the uninstall must only lower the count that Windows keeps.
+void shareSystemFolderFiles(ScriptModel& model) {
+    forEachFileLine(model, [&](const FileSection& files, std::size_t i, FileItem& item) {
+        if (item.role != FileRole::Install || item.sharedFile ||
+            (item.place != Place::SystemFolder && item.place != Place::BelowSystemFolder))
+            return;
+        item.sharedFile = true;
+        // A file that is never removed loses nothing by it; only the count is new.
+        if (!item.neverUninstall)
+            model.report(files.firstOrdinal + static_cast<std::uint32_t>(i), SystemFolderShared,
+                         files.name, entryKey("File", i),
+                         {std::string(baseNameOf(model.text(item.name)))});
+    });
+}
+
+// What the installer will not do is said: it has no licences to register.
+void reportLicences(ScriptModel& model) {
+    for (std::size_t i = 0; i < model.licenceCount; ++i)
+        model.report(ScriptModel::kLicencesOrdinal, LicenceNotCarried, "Licenses",
+                     entryKey("License", i));
+}
+
+// A file of lines that was asked for and cannot be read is said, rather than
+// left out without a word. Paths are UTF-8; the remarks are Windows-1252.
+void reportUnreadableLines(ScriptModel& model) {
+    const auto shown = [](const std::string& path) {
+        return isUtf8(path) ? cp1252FromUtf8(path) : path;
+    };
+    if (!model.setupLinesPath.empty() && !model.setupLines)
+        model.report(ScriptModel::kSetupLinesOrdinal, SetupLinesUnreadable, "", "",
+                     {shown(model.setupLinesPath)});
+    if (model.addExtraLines && !model.extraLines)
+        model.report(ScriptModel::kExtraLinesOrdinal, ExtraLinesUnreadable, "", "",
+                     {shown(model.extraLinesPath)});
+}
+
 constexpr Mend kMends[] = {
     {"list rules", applyListRules},
     {"data-access installer", installDataAccessComponents},
@@ -532,10 +631,14 @@ constexpr Mend kMends[] = {
     {"type libraries", registerTypeLibraries},
     {"folder macros", translateFolders},
     {"default folder", checkDefaultFolder},
-    {"programs group", placeProgramsGroup},
+    {"icon groups", placeIconGroups},
     {"installer name", cleanInstallerName},
     {"refused files", commentOutRefusedFiles},
     {"registration runs", runRegistrations},
+    {"system files", keepSystemFiles},
+    {"shared system folder", shareSystemFolderFiles},
+    {"licences", reportLicences},
+    {"lines files", reportUnreadableLines},
     {"shortcut programs", checkShortcutPrograms},
     {"working folders", checkWorkingFolders},
 };

@@ -105,7 +105,12 @@ struct IconGroup {
 
 /// A program that Setup starts once the files are in place.
 struct RunItem {
-    enum class Kind : std::uint8_t { DataAccessInstaller, SelfRegistration, RegistryMerge };
+    enum class Kind : std::uint8_t {
+        DataAccessInstaller,
+        SelfRegistration,
+        RegistryMerge,
+        SelfUnregistration, ///< in [UninstallRun], before the files are removed
+    };
     Kind kind = Kind::DataAccessInstaller;
     const FileItem* file = nullptr; ///< the program, or the file whose field 2 names the .reg
 };
@@ -123,8 +128,10 @@ struct ScriptModel {
     std::string version;
     std::string outputDir;
     std::string installerName; ///< the user's choice, or empty for the title
-    std::optional<std::string> setupLines;
-    std::string sourcePrefix; ///< put in front of every Source name
+    std::string setupLinesPath;
+    std::optional<std::string> setupLines; ///< nothing when the file cannot be read
+    std::string sourcePrefix;              ///< put in front of every Source name
+    std::size_t licenceCount = 0;          ///< License1, License2, ... of [Licenses]
 
     // What the passes decide for [Setup].
     TextRef defaultGroupName;
@@ -135,9 +142,11 @@ struct ScriptModel {
     FileSection applicationFiles;
     std::vector<IconGroup> iconGroups;
     std::vector<RunItem> runs;
+    std::vector<RunItem> uninstallRuns;
 
     bool addExtraLines = false;
-    std::optional<std::string> extraLines;
+    std::string extraLinesPath;
+    std::optional<std::string> extraLines; ///< nothing when not asked for or unreadable
 
     /// The remarks, in the order the passes made them, each with the ordinal
     /// of the line it is about.
@@ -149,7 +158,10 @@ struct ScriptModel {
     static constexpr std::uint32_t kDefaultDirOrdinal = 1;
     static constexpr std::uint32_t kGroupOrdinal = 2;
     static constexpr std::uint32_t kInstallerNameOrdinal = 3;
-    static constexpr std::uint32_t kFirstEntryOrdinal = 4;
+    static constexpr std::uint32_t kSetupLinesOrdinal = 4;
+    static constexpr std::uint32_t kLicencesOrdinal = 5;
+    static constexpr std::uint32_t kFirstEntryOrdinal = 6;
+    static constexpr std::uint32_t kExtraLinesOrdinal = 0xFFFFFFFFu;
 
     ScriptDialect dialect = ScriptDialect::Classic; ///< for remarks that quote a folder as written
 

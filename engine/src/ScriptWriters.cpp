@@ -43,6 +43,12 @@ public:
             for (const RunItem& run : m_model.runs)
                 writeRun(run);
         }
+        if (!m_model.uninstallRuns.empty()) {
+            m_out.writeLine("");
+            m_out.writeLine("[UninstallRun]");
+            for (const RunItem& run : m_model.uninstallRuns)
+                writeRun(run);
+        }
         if (m_model.addExtraLines) {
             m_out.writeLine("");
             if (m_model.extraLines)
@@ -145,6 +151,15 @@ private:
             line("Filename: ", installedFile(*run.file, baseNameOf(text(run.file->name))),
                  "; Parameters: /REGSERVER; Flags: runhidden");
             break;
+        case RunItem::Kind::SelfUnregistration: {
+            const std::string_view name = baseNameOf(text(run.file->name));
+            // The id makes the uninstall run it once, however often the
+            // program was installed.
+            line("Filename: ", installedFile(*run.file, name),
+                 "; Parameters: /UNREGSERVER; Flags: runhidden; RunOnceId: ",
+                 parameterValue("UnregServer_" + std::string(name)));
+            break;
+        }
         case RunItem::Kind::RegistryMerge:
             line("Filename: {win}\\regedit.exe; Parameters: \"/s \"\"",
                  installedFile(*run.file, text(run.file->registration)),

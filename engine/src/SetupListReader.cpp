@@ -70,10 +70,28 @@ public:
         }
     }
 
-    void readIconGroup() {
-        IconGroup& group = m_model.iconGroups.emplace_back();
-        group.key = "Group0";
-        group.name = value("IconGroups", group.key, group.underLaterHeader);
+    // Group0, Group1, ... up to the first missing one, each with its section.
+    void readIconGroups() {
+        for (std::size_t n = 0;; ++n) {
+            IconGroup group;
+            group.key = "Group" + std::to_string(n);
+            group.name = value("IconGroups", group.key, group.underLaterHeader);
+            // Group0 names the script's group even when it is empty.
+            if (group.name.empty() && n != 0)
+                return;
+            readIcons(group);
+            m_model.iconGroups.push_back(std::move(group));
+        }
+    }
+
+    void readLicences() {
+        for (NumberedKey key("License"); !m_list.view("Licenses", key.text(), "").empty();
+             key.next())
+            ++m_model.licenceCount;
+    }
+
+private:
+    void readIcons(IconGroup& group) {
         const std::string_view section = m_bytes.substr(group.name.offset, group.name.length);
         const bool repeated = m_list.sectionCount(section) > 1;
         std::string key;
@@ -90,7 +108,6 @@ public:
         }
     }
 
-private:
     static const std::string& numbered(std::string& key, std::string_view prefix, std::size_t n) {
         key.assign(prefix).append(std::to_string(n));
         return key;
@@ -154,7 +171,8 @@ ScriptModel readScriptModel(const ConversionInputs& inputs, const FileSystem& fi
         bytes.reset();
         ListReader reader(list, model);
         reader.readSetup();
-        reader.readIconGroup();
+        reader.readIconGroups();
+        reader.readLicences();
         if (model.includeRuntimeFiles)
             reader.readFiles(kRuntimeSection, model.runtimeFiles);
         reader.readFiles(kApplicationSection, model.applicationFiles);
@@ -170,7 +188,9 @@ ScriptModel readScriptModel(const ConversionInputs& inputs, const FileSystem& fi
         group.firstOrdinal = ordinal;
         ordinal += static_cast<std::uint32_t>(group.items.size());
     }
+    model.setupLinesPath = inputs.SetupLinesPath;
     model.setupLines = readLines(fileSystem, inputs.SetupLinesPath);
+    model.extraLinesPath = inputs.ExtraLinesPath;
     if (model.addExtraLines)
         model.extraLines = readLines(fileSystem, inputs.ExtraLinesPath);
     return model;

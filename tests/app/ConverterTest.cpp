@@ -134,7 +134,7 @@ void expectOneErrorLine(const Result& result, const std::string& mentioned) {
 }
 
 const std::vector<std::string> kFixed = {"--output-dir", "C:\\Build\\OutPut\\", "--setup-lines",
-                                         "/nonexistent/SetupLine.txt"};
+                                         ""};
 
 std::vector<std::string> withFixed(std::vector<std::string> args) {
     args.insert(args.end(), kFixed.begin(), kFixed.end());
@@ -190,17 +190,23 @@ TEST(Converter, WritesTheExampleToStandardOutputOrBesideTheList) {
     const Result printed = converter.run(withFixed({example, "-o", "-"}));
     EXPECT_EQ(printed.exitCode, 0) << printed.err;
     EXPECT_EQ(printed.out, data("engine/worked-example.iss")); // the example is the worked one
-    EXPECT_EQ(printed.err, example + ": File3 in [Setup1 Files]: note: INVENT.EXE registers "
-                                     "itself: [Run] starts it with /REGSERVER\n");
+    EXPECT_EQ(printed.err, example +
+                               ": File3 in [Setup1 Files]: note: INVENT.EXE registers "
+                               "itself: [Run] starts it with /REGSERVER, and [UninstallRun] with "
+                               "/UNREGSERVER before the uninstall removes it\n");
     EXPECT_EQ(converter.run(withFixed({example, "--inno6", "-o", "-"})).out,
               data("engine/worked-example-inno6.iss"));
 
     TempFolder folder;
     fs::copy_file(example, folder.file("SETUP.LST"));
-    const Result written =
-        converter.run({folder.file("SETUP.LST"), "--setup-lines", "/nonexistent"});
+    const Result written = converter.run(
+        {folder.file("SETUP.LST"), "--setup-lines", "/nonexistent", "--add-lines", "/nonexistent"});
     EXPECT_EQ(written.exitCode, 0) << written.err;
     EXPECT_TRUE(written.out.empty());
+    EXPECT_NE(written.err.find("warning: the file of [Setup] lines /nonexistent cannot be read"),
+              std::string::npos);
+    EXPECT_NE(written.err.find("warning: the file of lines to append /nonexistent cannot be read"),
+              std::string::npos);
     const std::string script = TempFolder::read(folder.file("Setup.iss"));
     const std::string separator{fs::path::preferred_separator};
     const std::string base = fs::absolute(folder.path()).lexically_normal().string() + separator;
@@ -232,7 +238,7 @@ TEST(Converter, OptionsReachTheScript) {
               std::string::npos)
         << script;
     EXPECT_EQ(script.find("VISUAL BASIC"), std::string::npos);
-    EXPECT_TRUE(script.ends_with("runhidden\r\n\r\n[Code]\r\n"));
+    EXPECT_TRUE(script.ends_with("RunOnceId: UnregServer_INVENT.EXE\r\n\r\n[Code]\r\n"));
 
     // Texts for the script are Windows-1252; the command line is UTF-8 here.
     ASSERT_EQ(converter

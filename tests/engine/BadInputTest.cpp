@@ -128,7 +128,7 @@ TEST(BadScriptPath, FailureNamesThePathAndKeepsTheEarlierScript) {
     conversion.inputs.ScriptPath = "";
     EXPECT_FALSE(conversion.run().starts_with(";"));
 
-    EXPECT_EQ(conversion.folder().entryCount(), 1u); // nothing left behind
+    EXPECT_EQ(conversion.folder().entryCount(), 2u); // the lines file, nothing left behind
 #ifndef _WIN32
     asOrdinaryUser([] {
         Conversion locked;

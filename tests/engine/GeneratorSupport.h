@@ -17,6 +17,8 @@ public:
         inputs.SourceFolder = "C:\\Build\\Support\\";
         inputs.OutputDir = "C:\\Build\\OutPut\\";
         inputs.Version = "1.0";
+        // An empty file of [Setup] lines, as a fresh program folder has one.
+        m_folder.write("SetupLine.txt", "");
         inputs.SetupLinesPath = m_folder.file("SetupLine.txt");
         inputs.ExtraLinesPath = m_folder.file("AddLine.txt");
     }

@@ -73,7 +73,10 @@ TEST(GenerateScript, Inno6FormsHoldNoEmptyFlagsAndNoStrayBlanks) {
               "Name: {group}\\; Filename: {app}\\B.EXE; WorkingDir: {commonpf}\\B; "
               "IconFilename: {app}\\B.EXE; IconIndex: 0\r\n"
               "\r\n[Run]\r\n"
-              "Filename: {commonpf}\\A\\A.EXE; Parameters: /REGSERVER; Flags: runhidden\r\n");
+              "Filename: {commonpf}\\A\\A.EXE; Parameters: /REGSERVER; Flags: runhidden\r\n"
+              "\r\n[UninstallRun]\r\n"
+              "Filename: {commonpf}\\A\\A.EXE; Parameters: /UNREGSERVER; Flags: runhidden; "
+              "RunOnceId: UnregServer_A.EXE\r\n");
 }
 
 TEST(GenerateScript, SetupSectionFollowsVersionAndSetupLines) {
@@ -118,10 +121,10 @@ TEST(GenerateScript, RuntimeBlockComesFromBootstrapFilesWhenAsked) {
                              "File2=@VB6STKIT.DLL,$(WinSysPathSysFile),,,6/19/09 8:51:40 PM\r\n";
     EXPECT_EQ(filesOf(conversion.run(list)),
               "; START VISUAL BASIC \r\n"
-              "Source: MDAC_TYP.EXE; DestDir: {sys}; Flags: restartreplace uninsneveruninstall ; "
-              "CopyMode: alwaysskipifsameorolder\r\n"
-              "Source: VB6STKIT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall ; "
-              "CopyMode: alwaysskipifsameorolder\r\n"
+              "Source: MDAC_TYP.EXE; DestDir: {sys}; Flags: restartreplace uninsneveruninstall "
+              "sharedfile ; CopyMode: alwaysskipifsameorolder\r\n"
+              "Source: VB6STKIT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall "
+              "sharedfile ; CopyMode: alwaysskipifsameorolder\r\n"
               "; END VISUAL BASIC\r\n");
     EXPECT_EQ(conversion.run().find("[Run]"), std::string::npos);
 
@@ -170,7 +173,7 @@ TEST(GenerateScript, ApplicationLinesTakeCopyModeFromTheRawRegistration) {
               "alwaysskipifsameorolder\r\n");
 }
 
-TEST(GenerateScript, IconsComeFromTheFirstGroupUntilTheFirstEmptyProgram) {
+TEST(GenerateScript, IconsComeFromEveryGroupUntilTheFirstEmptyProgram) {
     Conversion conversion;
     std::string script =
         conversion.run("[IconGroups]\r\nGroup0=Tools\r\nGroup1=Other\r\n"
@@ -182,7 +185,9 @@ TEST(GenerateScript, IconsComeFromTheFirstGroupUntilTheFirstEmptyProgram) {
     EXPECT_EQ(iconsOf(script), "Name: {group}\\First; Filename: {app}\\A.EXE;WorkingDir: "
                                "{app}\\Bin; IconFilename: {app}\\A.EXE; IconIndex: 0\r\n"
                                "Name: {group}\\; Filename: {app}\\B.EXE;WorkingDir: ; "
-                               "IconFilename: {app}\\B.EXE; IconIndex: 0\r\n");
+                               "IconFilename: {app}\\B.EXE; IconIndex: 0\r\n"
+                               "Name: {commonprograms}\\Other\\; Filename: {app}\\OTHER.EXE;"
+                               "WorkingDir: ; IconFilename: {app}\\OTHER.EXE; IconIndex: 0\r\n");
     EXPECT_NE(script.find("DefaultGroupName=Tools\r\n"), std::string::npos);
 
     script = conversion.run("[Tools]\r\nIcon1=A.EXE\r\n");
@@ -204,7 +209,8 @@ TEST(GenerateScript, ReplacesAnEarlierScriptWholly) {
     const std::string script = conversion.run("[Setup]\r\nTitle=App\r\n");
     EXPECT_TRUE(script.starts_with(kScriptHeader));
     EXPECT_EQ(script.find("qq"), std::string::npos);
-    EXPECT_EQ(conversion.folder().entryCount(), 2u); // the list and the script, no temporary file
+    // The list, the lines and the script, no temporary file.
+    EXPECT_EQ(conversion.folder().entryCount(), 3u);
 }
 
 // The four mends that make real setup lists compile.
@@ -225,7 +231,7 @@ TEST(CompileMends, SystemFilesTheCompilerRefusesBecomeComments) {
     EXPECT_EQ(files,
               "; START VISUAL BASIC \r\n"
               "Source: msvbvm60.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall "
-              "regserver ; CopyMode: alwaysskipifsameorolder\r\n"
+              "regserver sharedfile ; CopyMode: alwaysskipifsameorolder\r\n"
               "; Source: Kernel32.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall ; "
               "CopyMode: alwaysskipifsameorolder\r\n"
               "; END VISUAL BASIC\r\n"
@@ -237,7 +243,7 @@ TEST(CompileMends, SystemFilesTheCompilerRefusesBecomeComments) {
               "; Source: STDOLE2.TLB; DestDir: {app}; Flags: regtypelib ; CopyMode: normal\r\n"
               "Source: OLEAUT32.DLL; DestDir: {app}; Flags: ; CopyMode: alwaysskipifsameorolder\r\n"
               "; Source: MSVBVM60.DLL; DestDir: {sys}\\Sub; Flags: regserver ; CopyMode: normal\r\n"
-              "Source: USER32.DLL.BAK; DestDir: {sys}; Flags: ; CopyMode: "
+              "Source: USER32.DLL.BAK; DestDir: {sys}; Flags: sharedfile ; CopyMode: "
               "alwaysskipifsameorolder\r\n");
 }
 
@@ -312,8 +318,8 @@ TEST(CompileMends, IconProgramLosesTheListsOwnQuotes) {
                      "IconFilename: {app}\\My App.exe; IconIndex: 0\r\n"
                      "Name: {group}\\Empty; Filename: {app}\\;WorkingDir: ; "
                      "IconFilename: {app}\\; IconIndex: 0\r\n"
-                     "Name: {group}\\Half; Filename: {app}\\\"\"x;WorkingDir: ; "
-                     "IconFilename: {app}\\\"\"x; IconIndex: 0\r\n"
+                     "Name: {group}\\Half; Filename: {app}\\; Parameters: x;WorkingDir: ; "
+                     "IconFilename: {app}\\; IconIndex: 0\r\n"
                      "Name: {group}\\; Filename: {app}\\Q;WorkingDir: ; "
                      "IconFilename: {app}\\Q; IconIndex: 0\r\n");
 }
@@ -406,8 +412,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "CopyMode: normal\r\n"
                     "Source: msado28.tlb; DestDir: {sys}; Flags: sharedfile ; CopyMode: "
                     "alwaysskipifsameorolder\r\n"
-                    "Source: msado28.tlb.dll; DestDir: {sys}; Flags: regserver ; CopyMode: "
-                    "normal\r\n" +
+                    "Source: msado28.tlb.dll; DestDir: {sys}; Flags: regserver sharedfile ; "
+                    "CopyMode: normal\r\n" +
                         kNoIcons,
                     {"File1 in [Setup1 Files]: note: msado25.tlb is a type library, so it is "
                      "registered with regtypelib; regserver would fail and roll the installation "
@@ -416,7 +422,10 @@ INSTANTIATE_TEST_SUITE_P(
                      "translated as the Common Files\\System folder",
                      "File2 in [Setup1 Files]: note: MSADO20.TLB is a type library, so it is "
                      "registered with regtypelib; regserver would fail and roll the installation "
-                     "back"}},
+                     "back",
+                     "File4 in [Setup1 Files]: note: msado28.tlb.dll goes into the system folder, "
+                     "which other programs share: it is marked sharedfile, so the uninstall "
+                     "removes it only when no program counts on it"}},
         InstallMend{"ProgramsGroupIsTheStartMenusProgramsFolder",
                     "[IconGroups]\r\nGroup0=$(programs)\r\nPrivateGroup0=-1\r\n"
                     "Parent0=$(Programs)\r\n[$(Programs)]\r\nIcon1=\"Loader.exe\"\r\n"
@@ -461,18 +470,24 @@ INSTANTIATE_TEST_SUITE_P(
                               "File1=@APILOAD.EXE,$(WinSysPath),$(EXESelfRegister),$(Shared),"
                               "1/16/97 12:00:00 AM,78848,5.0.0.3716\r\n"
                               "File2=@Tools\\@Agent.exe,$(AppPath)\\Bin\\,$(exeselfregister),\r\n",
-                    "Source: APILOAD.EXE; DestDir: {sys}; Flags: sharedfile ; CopyMode: normal\r\n"
+                    "Source: APILOAD.EXE; DestDir: {sys}; Flags: uninsneveruninstall sharedfile ; "
+                    "CopyMode: normal\r\n"
                     "Source: Tools\\Agent.exe; DestDir: {app}\\Bin\\; Flags: ; CopyMode: "
                     "normal\r\n" +
                         kNoIcons +
                         "\r\n[Run]\r\n"
                         "Filename: {sys}\\APILOAD.EXE; Parameters: /REGSERVER; Flags: runhidden\r\n"
                         "Filename: {app}\\Bin\\Agent.exe; Parameters: /REGSERVER; Flags: "
-                        "runhidden\r\n",
+                        "runhidden\r\n"
+                        "\r\n[UninstallRun]\r\n"
+                        "Filename: {app}\\Bin\\Agent.exe; Parameters: /UNREGSERVER; Flags: "
+                        "runhidden; RunOnceId: UnregServer_Agent.exe\r\n",
                     {"File1 in [Setup1 Files]: note: APILOAD.EXE registers itself: [Run] starts it "
-                     "with /REGSERVER",
+                     "with /REGSERVER; in the system folder it may serve other programs, so the "
+                     "uninstall neither removes nor unregisters it",
                      "File2 in [Setup1 Files]: note: Agent.exe registers itself: [Run] starts it "
-                     "with /REGSERVER"}},
+                     "with /REGSERVER, and [UninstallRun] with /UNREGSERVER before the uninstall "
+                     "removes it"}},
         InstallMend{
             "RegFileIsMergedIntoTheRegistry",
             kTitled + "[Setup1 Files]\r\n"
@@ -507,13 +522,62 @@ INSTANTIATE_TEST_SUITE_P(
                     "Flags: runhidden\r\n"
                     "Filename: {sys}\\APILOAD.EXE; Parameters: /REGSERVER; Flags: runhidden\r\n",
                     {"File1 in [Bootstrap Files]: note: Agent.exe registers itself: [Run] starts "
-                     "it with /REGSERVER",
+                     "it with /REGSERVER; in the system folder it may serve other programs, so the "
+                     "uninstall neither removes nor unregisters it",
                      "File2 in [Bootstrap Files]: note: KERNEL32.DLL is a Windows system file that "
                      "Inno Setup refuses to install; its line is now a comment",
                      "File1 in [Setup1 Files]: note: 0.REG is merged into the registry by regedit "
                      "in [Run]",
                      "File3 in [Setup1 Files]: note: APILOAD.EXE registers itself: [Run] starts it "
-                     "with /REGSERVER"}}),
+                     "with /REGSERVER; in the system folder it may serve other programs, so the "
+                     "uninstall neither removes nor unregisters it"}},
+        // What makes an installer's whole life right among other programs.
+        InstallMend{
+            "SystemFileStaysSharedAndIsNeverRemoved",
+            kTitled + "[Setup1 Files]\r\n"
+                      "File1=@MSJET35.DLL,$(WinSysPathSysFile),$(DLLSelfRegister),,"
+                      "4/27/98 12:00:00 AM,1046800,3.51.2026.0\r\n"
+                      "File2=@msrepl35.dll,$(WinSysPathSysFile),,$(Shared)\r\n",
+            "Source: MSJET35.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall "
+            "regserver sharedfile ; CopyMode: normal\r\n"
+            "Source: msrepl35.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall "
+            "sharedfile ; CopyMode: alwaysskipifsameorolder\r\n" +
+                kNoIcons,
+            {"File1 in [Setup1 Files]: note: MSJET35.DLL is a system file: it is shared, "
+             "replaced at the next start when in use, and never removed by the uninstall",
+             "File2 in [Setup1 Files]: note: msrepl35.dll is a system file: it is shared, "
+             "replaced at the next start when in use, and never removed by the uninstall"}},
+        InstallMend{"QuotedProgramWithArgumentsAndEveryIconGroup",
+                    kTitled + "[IconGroups]\r\nGroup0=Syn\r\nGroup1=$(Start Menu)\r\n"
+                              "Group2=Extras\r\n[Syn]\r\nIcon1=\"SYN.EXE\" /config ;x\r\n"
+                              "Title1=Syn\r\n[$(Start Menu)]\r\nIcon1=\"SYN.EXE\"\r\n"
+                              "Title1=Syn\r\n[Extras]\r\nIcon1=SYN.EXE\r\nTitle1=Syn\r\n"
+                              "[Setup1 Files]\r\nFile1=@SYN.EXE,$(AppPath),,\r\n",
+                    "Name: {group}\\Syn; Filename: {app}\\SYN.EXE; Parameters: \"/config ;x\";"
+                    "WorkingDir: ; IconFilename: {app}\\SYN.EXE; IconIndex: 0\r\n"
+                    "Name: {commonstartmenu}\\Syn; Filename: {app}\\SYN.EXE;WorkingDir: ; "
+                    "IconFilename: {app}\\SYN.EXE; IconIndex: 0\r\n"
+                    "Name: {commonprograms}\\Extras\\Syn; Filename: {app}\\SYN.EXE;WorkingDir: ; "
+                    "IconFilename: {app}\\SYN.EXE; IconIndex: 0\r\n",
+                    {"Group1 in [IconGroups]: note: $(Start Menu) is the Start menu itself: the "
+                     "group's shortcuts go there",
+                     "Icon1 in [Syn]: note: the list's own quotes around the program are removed: "
+                     "SYN.EXE",
+                     "Icon1 in [Syn]: note: the arguments /config ;x are passed as Parameters; the "
+                     "shortcut's program is SYN.EXE"}},
+        InstallMend{"WhatIsNotCarriedOverIsSaid",
+                    kTitled + "[Licenses]\r\nLicense1=1234-5678, {C1A8AF25-1257-101B-8FB0}\r\n"
+                              "[Setup1 Files]\r\nFile1=@B.VBR,$(AppPath),$(Remote),\r\n"
+                              "File2=@C.VBL,$(AppPath),$(vblregister),\r\n",
+                    "Source: B.VBR; DestDir: {app}; Flags: ; CopyMode: normal\r\n"
+                    "Source: C.VBL; DestDir: {app}; Flags: ; CopyMode: normal\r\n" +
+                        kNoIcons,
+                    {"License1 in [Licenses]: warning: the control licence is not carried over: "
+                     "the installer does not add it to the registry",
+                     "File1 in [Setup1 Files]: warning: B.VBR is a remote server ($(Remote)): the "
+                     "installer copies it but does not register it",
+                     "File2 in [Setup1 Files]: warning: C.VBL is a licence file ($(VBLRegister)): "
+                     "the installer copies it but does not register the licence"}}),
     [](const testing::TestParamInfo<InstallMend>& info) { return std::string(info.param.what); });
 
 namespace {
@@ -565,6 +629,7 @@ TEST(Diagnostics, EachMendAndSuspiciousEntryIsReportedOnce) {
         std::string list;
         std::vector<std::string> described;
         bool runtime = true;
+        std::string linesFile = {}; // both files of lines, when not the fixture's
     };
     const std::string setup = "[Setup]\r\nTitle=App\r\n";
     const std::vector<Case> cases = {
@@ -630,11 +695,26 @@ TEST(Diagnostics, EachMendAndSuspiciousEntryIsReportedOnce) {
              "[Setup1 Files]\r\nFile1=@A.DLL,$(AppPath),$(DLLRegister),\r\n"
              "File2=@B.VBR,$(AppPath),$(Remote),\r\nFile3=@C.OCX,$(AppPath),$(vblregister),\r\n",
          {"File1 in [Setup1 Files]: warning: the registration $(DLLRegister) is neither a known "
-          "macro nor a .reg file, so the file is copied but not registered"}},
+          "macro nor a .reg file, so the file is copied but not registered",
+          "File2 in [Setup1 Files]: warning: B.VBR is a remote server ($(Remote)): the installer "
+          "copies it but does not register it",
+          "File3 in [Setup1 Files]: warning: C.OCX is a licence file ($(VBLRegister)): the "
+          "installer copies it but does not register the licence"}},
+        {setup,
+         {"warning: the file of [Setup] lines no-such-lines.txt cannot be read, so nothing is "
+          "inserted",
+          "warning: the file of lines to append no-such-lines.txt cannot be read, so nothing is "
+          "appended"},
+         true,
+         "no-such-lines.txt"},
     };
     for (const Case& c : cases) {
         Conversion conversion;
         conversion.inputs.IncludeRuntimeFiles = c.runtime;
+        if (!c.linesFile.empty()) {
+            conversion.inputs.SetupLinesPath = conversion.inputs.ExtraLinesPath = c.linesFile;
+            conversion.inputs.AddExtraLines = true;
+        }
         conversion.run(c.list);
         ASSERT_TRUE(conversion.lastStatus.ok()) << conversion.lastStatus.reason();
         EXPECT_EQ(conversion.describedDiagnostics(), c.described) << c.list;

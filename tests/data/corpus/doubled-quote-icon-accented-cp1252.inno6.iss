@@ -14,26 +14,26 @@ OutputBaseFilename=Ordem de Serviço
 
 [Files]
 ; START VISUAL BASIC
-Source: VB6STKIT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall
-Source: MSVCRT40.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall
-Source: COMCAT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver
-Source: stdole2.tlb; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regtypelib
-Source: asycfilt.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall
-Source: olepro32.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver
-Source: oleaut32.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver
-Source: msvbvm60.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver
+Source: VB6STKIT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: MSVCRT40.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: COMCAT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile
+Source: stdole2.tlb; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regtypelib sharedfile
+Source: asycfilt.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: olepro32.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile
+Source: oleaut32.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile
+Source: msvbvm60.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile
 ; END VISUAL BASIC
 Source: os.mdb; DestDir: {app}; Flags: sharedfile
-Source: MSTEXT35.DLL; DestDir: {sys}; Flags: regserver promptifolder
+Source: MSTEXT35.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile promptifolder
 Source: crviewer.dll; DestDir: {sys}; Flags: regserver sharedfile promptifolder
 Source: VB5DB.DLL; DestDir: {sys}; Flags: sharedfile
-Source: MSREPL35.DLL; DestDir: {sys}
-Source: msrd2x35.dll; DestDir: {sys}; Flags: regserver promptifolder
-Source: expsrv.dll; DestDir: {sys}
-Source: vbajet32.dll; DestDir: {sys}
-Source: Msjint35.dll; DestDir: {sys}
-Source: msjter35.dll; DestDir: {sys}
-Source: msjet35.dll; DestDir: {sys}; Flags: regserver promptifolder
+Source: MSREPL35.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: msrd2x35.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile promptifolder
+Source: expsrv.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: vbajet32.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: Msjint35.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: msjter35.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: msjet35.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile promptifolder
 Source: DAO350.DLL; DestDir: {dao}; Flags: regserver sharedfile promptifolder
 Source: Ordem de Serviço.exe; DestDir: {app}; Flags: sharedfile
 

@@ -14,14 +14,14 @@ OutputBaseFilename=AgroModel 1.2
 
 [Files]
 ; START VISUAL BASIC
-Source: VB6STKIT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall
-Source: COMCAT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver
-Source: MSVCRT40.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall
-Source: stdole2.tlb; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regtypelib
-Source: ASYCFILT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall
-Source: olepro32.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver
-Source: OLEAUT32.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver
-Source: MSVBVM60.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver
+Source: VB6STKIT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: COMCAT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile
+Source: MSVCRT40.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: stdole2.tlb; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regtypelib sharedfile
+Source: ASYCFILT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: olepro32.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile
+Source: OLEAUT32.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile
+Source: MSVBVM60.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile
 ; END VISUAL BASIC
 Source: datach10.STA; DestDir: {app}; Flags: sharedfile
 Source: datach10.sav; DestDir: {app}; Flags: sharedfile
@@ -86,7 +86,7 @@ Source: DBLIST32.OCX; DestDir: {sys}; Flags: regserver sharedfile promptifolder
 Source: MCI32.OCX; DestDir: {sys}; Flags: regserver sharedfile promptifolder
 Source: MSMAPI32.OCX; DestDir: {sys}; Flags: regserver sharedfile promptifolder
 Source: DBGRID32.OCX; DestDir: {sys}; Flags: regserver sharedfile promptifolder
-Source: MSVCRT.DLL; DestDir: {sys}
+Source: MSVCRT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
 Source: SCRRUN.DLL; DestDir: {sys}; Flags: regserver sharedfile promptifolder
 Source: GRAPH8.OLB; DestDir: {sys}; Flags: sharedfile
 Source: MSDBRPTR.DLL; DestDir: {sys}; Flags: regserver sharedfile promptifolder
@@ -102,15 +102,15 @@ Source: MSWORD8.OLB; DestDir: {sys}; Flags: sharedfile
 Source: VB5EXT.OLB; DestDir: {sys}; Flags: sharedfile
 Source: EXCEL8.OLB; DestDir: {sys}; Flags: sharedfile
 Source: MSACC8.OLB; DestDir: {sys}; Flags: sharedfile
-Source: APILOAD.EXE; DestDir: {sys}; Flags: sharedfile promptifolder
+Source: APILOAD.EXE; DestDir: {sys}; Flags: uninsneveruninstall sharedfile promptifolder
 Source: VB5DB.DLL; DestDir: {sys}; Flags: sharedfile
-Source: MSREPL35.DLL; DestDir: {sys}
-Source: MSRD2X35.DLL; DestDir: {sys}; Flags: regserver promptifolder
-Source: EXPSRV.DLL; DestDir: {sys}; Flags: regserver promptifolder
-Source: vbajet32.dll; DestDir: {sys}
-Source: MSJINT35.DLL; DestDir: {sys}
-Source: MSJTER35.DLL; DestDir: {sys}
-Source: MSJET35.DLL; DestDir: {sys}; Flags: regserver promptifolder
+Source: MSREPL35.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: MSRD2X35.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile promptifolder
+Source: EXPSRV.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile promptifolder
+Source: vbajet32.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: MSJINT35.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: MSJTER35.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: MSJET35.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile promptifolder
 Source: DAO350.DLL; DestDir: {dao}; Flags: regserver sharedfile promptifolder
 Source: MODEL.exe; DestDir: {app}; Flags: sharedfile
 

@@ -14,14 +14,14 @@ OutputBaseFilename=AgroModel 1.2
 
 [Files]
 ; START VISUAL BASIC 
-Source: VB6STKIT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall ; CopyMode: alwaysskipifsameorolder
-Source: COMCAT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver ; CopyMode: alwaysskipifsameorolder
-Source: MSVCRT40.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall ; CopyMode: alwaysskipifsameorolder
-Source: stdole2.tlb; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regtypelib ; CopyMode: alwaysskipifsameorolder
-Source: ASYCFILT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall ; CopyMode: alwaysskipifsameorolder
-Source: olepro32.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver ; CopyMode: alwaysskipifsameorolder
-Source: OLEAUT32.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver ; CopyMode: alwaysskipifsameorolder
-Source: MSVBVM60.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver ; CopyMode: alwaysskipifsameorolder
+Source: VB6STKIT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: COMCAT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: MSVCRT40.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: stdole2.tlb; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regtypelib sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: ASYCFILT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: olepro32.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: OLEAUT32.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: MSVBVM60.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile ; CopyMode: alwaysskipifsameorolder
 ; END VISUAL BASIC
 Source: datach10.STA; DestDir: {app}; Flags: sharedfile ; CopyMode: alwaysskipifsameorolder
 Source: datach10.sav; DestDir: {app}; Flags: sharedfile ; CopyMode: alwaysskipifsameorolder
@@ -86,7 +86,7 @@ Source: DBLIST32.OCX; DestDir: {sys}; Flags: regserver sharedfile ; CopyMode: no
 Source: MCI32.OCX; DestDir: {sys}; Flags: regserver sharedfile ; CopyMode: normal
 Source: MSMAPI32.OCX; DestDir: {sys}; Flags: regserver sharedfile ; CopyMode: normal
 Source: DBGRID32.OCX; DestDir: {sys}; Flags: regserver sharedfile ; CopyMode: normal
-Source: MSVCRT.DLL; DestDir: {sys}; Flags: ; CopyMode: alwaysskipifsameorolder
+Source: MSVCRT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile ; CopyMode: alwaysskipifsameorolder
 Source: SCRRUN.DLL; DestDir: {sys}; Flags: regserver sharedfile ; CopyMode: normal
 Source: GRAPH8.OLB; DestDir: {sys}; Flags: sharedfile ; CopyMode: alwaysskipifsameorolder
 Source: MSDBRPTR.DLL; DestDir: {sys}; Flags: regserver sharedfile ; CopyMode: normal
@@ -102,15 +102,15 @@ Source: MSWORD8.OLB; DestDir: {sys}; Flags: sharedfile ; CopyMode: alwaysskipifs
 Source: VB5EXT.OLB; DestDir: {sys}; Flags: sharedfile ; CopyMode: alwaysskipifsameorolder
 Source: EXCEL8.OLB; DestDir: {sys}; Flags: sharedfile ; CopyMode: alwaysskipifsameorolder
 Source: MSACC8.OLB; DestDir: {sys}; Flags: sharedfile ; CopyMode: alwaysskipifsameorolder
-Source: APILOAD.EXE; DestDir: {sys}; Flags: sharedfile ; CopyMode: normal
+Source: APILOAD.EXE; DestDir: {sys}; Flags: uninsneveruninstall sharedfile ; CopyMode: normal
 Source: VB5DB.DLL; DestDir: {sys}; Flags: sharedfile ; CopyMode: alwaysskipifsameorolder
-Source: MSREPL35.DLL; DestDir: {sys}; Flags: ; CopyMode: alwaysskipifsameorolder
-Source: MSRD2X35.DLL; DestDir: {sys}; Flags: regserver ; CopyMode: normal
-Source: EXPSRV.DLL; DestDir: {sys}; Flags: regserver ; CopyMode: normal
-Source: vbajet32.dll; DestDir: {sys}; Flags: ; CopyMode: alwaysskipifsameorolder
-Source: MSJINT35.DLL; DestDir: {sys}; Flags: ; CopyMode: alwaysskipifsameorolder
-Source: MSJTER35.DLL; DestDir: {sys}; Flags: ; CopyMode: alwaysskipifsameorolder
-Source: MSJET35.DLL; DestDir: {sys}; Flags: regserver ; CopyMode: normal
+Source: MSREPL35.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: MSRD2X35.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile ; CopyMode: normal
+Source: EXPSRV.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile ; CopyMode: normal
+Source: vbajet32.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: MSJINT35.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: MSJTER35.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: MSJET35.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile ; CopyMode: normal
 Source: DAO350.DLL; DestDir: {dao}; Flags: regserver sharedfile ; CopyMode: normal
 Source: MODEL.exe; DestDir: {app}; Flags: sharedfile ; CopyMode: alwaysskipifsameorolder
 

@@ -14,13 +14,13 @@ OutputBaseFilename=AutoRun
 
 [Files]
 ; START VISUAL BASIC
-Source: VB6STKIT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall
-Source: COMCAT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver
-Source: stdole2.tlb; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regtypelib
-Source: asycfilt.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall
-Source: olepro32.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver
-Source: oleaut32.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver
-Source: msvbvm60.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver
+Source: VB6STKIT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: COMCAT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile
+Source: stdole2.tlb; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regtypelib sharedfile
+Source: asycfilt.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: olepro32.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile
+Source: oleaut32.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile
+Source: msvbvm60.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile
 ; END VISUAL BASIC
 Source: Game TTGO.exe; DestDir: {app}; Flags: sharedfile
 

@@ -14,13 +14,13 @@ OutputBaseFilename=AutoRun
 
 [Files]
 ; START VISUAL BASIC 
-Source: VB6STKIT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall ; CopyMode: alwaysskipifsameorolder
-Source: COMCAT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver ; CopyMode: alwaysskipifsameorolder
-Source: stdole2.tlb; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regtypelib ; CopyMode: alwaysskipifsameorolder
-Source: asycfilt.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall ; CopyMode: alwaysskipifsameorolder
-Source: olepro32.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver ; CopyMode: alwaysskipifsameorolder
-Source: oleaut32.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver ; CopyMode: alwaysskipifsameorolder
-Source: msvbvm60.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver ; CopyMode: alwaysskipifsameorolder
+Source: VB6STKIT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: COMCAT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: stdole2.tlb; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regtypelib sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: asycfilt.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: olepro32.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: oleaut32.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: msvbvm60.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile ; CopyMode: alwaysskipifsameorolder
 ; END VISUAL BASIC
 Source: Game TTGO.exe; DestDir: {app}; Flags: sharedfile ; CopyMode: alwaysskipifsameorolder
 

@@ -14,14 +14,14 @@ OutputBaseFilename=최인균 자작 프로그램
 
 [Files]
 ; START VISUAL BASIC 
-Source: VB6STKIT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall ; CopyMode: alwaysskipifsameorolder
-Source: COMCAT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver ; CopyMode: alwaysskipifsameorolder
+Source: VB6STKIT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: COMCAT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile ; CopyMode: alwaysskipifsameorolder
 Source: VB6KO.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile ; CopyMode: alwaysskipifsameorolder
-Source: STDOLE2.TLB; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regtypelib ; CopyMode: alwaysskipifsameorolder
-Source: ASYCFILT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall ; CopyMode: alwaysskipifsameorolder
-Source: OLEPRO32.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver ; CopyMode: alwaysskipifsameorolder
-Source: OLEAUT32.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver ; CopyMode: alwaysskipifsameorolder
-Source: MSVBVM60.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver ; CopyMode: alwaysskipifsameorolder
+Source: STDOLE2.TLB; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regtypelib sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: ASYCFILT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: OLEPRO32.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: OLEAUT32.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: MSVBVM60.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile ; CopyMode: alwaysskipifsameorolder
 ; END VISUAL BASIC
 Source: 타자글.ZIP; DestDir: {app}; Flags: ; CopyMode: alwaysskipifsameorolder
 Source: back3.gif; DestDir: {app}; Flags: ; CopyMode: alwaysskipifsameorolder

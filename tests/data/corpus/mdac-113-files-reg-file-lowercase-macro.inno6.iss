@@ -14,13 +14,13 @@ OutputBaseFilename=Sistema de Recursos Humanos
 
 [Files]
 ; START VISUAL BASIC
-Source: VB6STKIT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall
-Source: COMCAT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver
-Source: ASYCFILT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall
-Source: OLEPRO32.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver
-Source: OLEAUT32.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver
-Source: STDOLE2.TLB; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regtypelib
-Source: msvbvm60.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver
+Source: VB6STKIT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: COMCAT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile
+Source: ASYCFILT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: OLEPRO32.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile
+Source: OLEAUT32.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile
+Source: STDOLE2.TLB; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regtypelib sharedfile
+Source: msvbvm60.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile
 ; END VISUAL BASIC
 Source: 0.REG; DestDir: {app}; Flags: promptifolder
 Source: Mdac_typ.exe; DestDir: {tmp}; Flags: promptifolder deleteafterinstall
@@ -118,17 +118,17 @@ Source: msxml.DLL; DestDir: {sys}; Flags: regserver sharedfile promptifolder
 Source: msxml4.dll; DestDir: {sys}; Flags: regserver sharedfile promptifolder
 Source: MSSTDFMT.DLL; DestDir: {sys}; Flags: regserver sharedfile promptifolder
 Source: VB5DB.DLL; DestDir: {sys}; Flags: sharedfile
-Source: msjtes40.dll; DestDir: {sys}; Flags: regserver promptifolder
-Source: msrepl40.dll; DestDir: {sys}
-Source: msrd3x40.dll; DestDir: {sys}; Flags: regserver promptifolder
-Source: msrd2x40.dll; DestDir: {sys}; Flags: regserver promptifolder
-Source: mswdat10.dll; DestDir: {sys}
-Source: mswstr10.dll; DestDir: {sys}
-Source: expsrv.dll; DestDir: {sys}
-Source: vbajet32.dll; DestDir: {sys}
-Source: msjint40.dll; DestDir: {sys}
-Source: msjter40.dll; DestDir: {sys}
-Source: msjet40.dll; DestDir: {sys}; Flags: regserver promptifolder
+Source: msjtes40.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile promptifolder
+Source: msrepl40.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: msrd3x40.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile promptifolder
+Source: msrd2x40.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile promptifolder
+Source: mswdat10.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: mswstr10.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: expsrv.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: vbajet32.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: msjint40.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: msjter40.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: msjet40.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile promptifolder
 Source: dao360.dll; DestDir: {dao}; Flags: regserver sharedfile promptifolder
 Source: RDOCURS.DLL; DestDir: {sys}; Flags: sharedfile
 Source: MSRDO20.DLL; DestDir: {sys}; Flags: regserver sharedfile promptifolder

@@ -14,13 +14,13 @@ OutputBaseFilename=Sistema de Recursos Humanos
 
 [Files]
 ; START VISUAL BASIC 
-Source: VB6STKIT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall ; CopyMode: alwaysskipifsameorolder
-Source: COMCAT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver ; CopyMode: alwaysskipifsameorolder
-Source: ASYCFILT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall ; CopyMode: alwaysskipifsameorolder
-Source: OLEPRO32.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver ; CopyMode: alwaysskipifsameorolder
-Source: OLEAUT32.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver ; CopyMode: alwaysskipifsameorolder
-Source: STDOLE2.TLB; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regtypelib ; CopyMode: alwaysskipifsameorolder
-Source: msvbvm60.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver ; CopyMode: alwaysskipifsameorolder
+Source: VB6STKIT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: COMCAT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: ASYCFILT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: OLEPRO32.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: OLEAUT32.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: STDOLE2.TLB; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regtypelib sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: msvbvm60.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile ; CopyMode: alwaysskipifsameorolder
 ; END VISUAL BASIC
 Source: 0.REG; DestDir: {app}; Flags: ; CopyMode: normal
 Source: Mdac_typ.exe; DestDir: {tmp}; CopyMode: normal; Flags: deleteafterinstall
@@ -118,17 +118,17 @@ Source: msxml.DLL; DestDir: {sys}; Flags: regserver sharedfile ; CopyMode: norma
 Source: msxml4.dll; DestDir: {sys}; Flags: regserver sharedfile ; CopyMode: normal
 Source: MSSTDFMT.DLL; DestDir: {sys}; Flags: regserver sharedfile ; CopyMode: normal
 Source: VB5DB.DLL; DestDir: {sys}; Flags: sharedfile ; CopyMode: alwaysskipifsameorolder
-Source: msjtes40.dll; DestDir: {sys}; Flags: regserver ; CopyMode: normal
-Source: msrepl40.dll; DestDir: {sys}; Flags: ; CopyMode: alwaysskipifsameorolder
-Source: msrd3x40.dll; DestDir: {sys}; Flags: regserver ; CopyMode: normal
-Source: msrd2x40.dll; DestDir: {sys}; Flags: regserver ; CopyMode: normal
-Source: mswdat10.dll; DestDir: {sys}; Flags: ; CopyMode: alwaysskipifsameorolder
-Source: mswstr10.dll; DestDir: {sys}; Flags: ; CopyMode: alwaysskipifsameorolder
-Source: expsrv.dll; DestDir: {sys}; Flags: ; CopyMode: alwaysskipifsameorolder
-Source: vbajet32.dll; DestDir: {sys}; Flags: ; CopyMode: alwaysskipifsameorolder
-Source: msjint40.dll; DestDir: {sys}; Flags: ; CopyMode: alwaysskipifsameorolder
-Source: msjter40.dll; DestDir: {sys}; Flags: ; CopyMode: alwaysskipifsameorolder
-Source: msjet40.dll; DestDir: {sys}; Flags: regserver ; CopyMode: normal
+Source: msjtes40.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile ; CopyMode: normal
+Source: msrepl40.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: msrd3x40.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile ; CopyMode: normal
+Source: msrd2x40.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile ; CopyMode: normal
+Source: mswdat10.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: mswstr10.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: expsrv.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: vbajet32.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: msjint40.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: msjter40.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: msjet40.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile ; CopyMode: normal
 Source: dao360.dll; DestDir: {dao}; Flags: regserver sharedfile ; CopyMode: normal
 Source: RDOCURS.DLL; DestDir: {sys}; Flags: sharedfile ; CopyMode: alwaysskipifsameorolder
 Source: MSRDO20.DLL; DestDir: {sys}; Flags: regserver sharedfile ; CopyMode: normal

@@ -14,25 +14,25 @@ OutputBaseFilename=Gestion Integral del Alumno
 
 [Files]
 ; START VISUAL BASIC
-Source: VB6STKIT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall
-Source: MSVCRT40.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall
-Source: COMCAT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver
-Source: asycfilt.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall
-Source: olepro32.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver
-Source: oleaut32.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver
-Source: stdole2.tlb; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regtypelib
-Source: msvbvm60.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver
+Source: VB6STKIT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: MSVCRT40.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: COMCAT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile
+Source: asycfilt.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: olepro32.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile
+Source: oleaut32.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile
+Source: stdole2.tlb; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regtypelib sharedfile
+Source: msvbvm60.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile
 Source: VB6ES.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
 ; END VISUAL BASIC
 Source: Mdac_typ.exe; DestDir: {tmp}; Flags: promptifolder deleteafterinstall
 Source: VB5DB.DLL; DestDir: {sys}; Flags: sharedfile
-Source: MSREPL35.DLL; DestDir: {sys}
-Source: MSRD2X35.DLL; DestDir: {sys}; Flags: regserver promptifolder
-Source: expsrv.dll; DestDir: {sys}
-Source: vbajet32.dll; DestDir: {sys}
-Source: MSJINT35.DLL; DestDir: {sys}
-Source: MSJTER35.DLL; DestDir: {sys}
-Source: MSJET35.DLL; DestDir: {sys}; Flags: regserver promptifolder
+Source: MSREPL35.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: MSRD2X35.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile promptifolder
+Source: expsrv.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: vbajet32.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: MSJINT35.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: MSJTER35.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: MSJET35.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile promptifolder
 Source: RDO20ES.DLL; DestDir: {sys}; Flags: sharedfile
 Source: RDOCURS.DLL; DestDir: {sys}; Flags: sharedfile
 Source: MSRDO20.DLL; DestDir: {sys}; Flags: regserver sharedfile promptifolder

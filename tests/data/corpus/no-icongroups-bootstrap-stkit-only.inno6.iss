@@ -14,7 +14,7 @@ OutputBaseFilename=WeitzExport
 
 [Files]
 ; START VISUAL BASIC
-Source: VB6StKit.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall
+Source: VB6StKit.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
 ; END VISUAL BASIC
 Source: WeitzExportUtility.dp6; DestDir: {app}
 Source: WeitzExport.exe; DestDir: {app}

@@ -14,7 +14,7 @@ OutputBaseFilename=WeitzExport
 
 [Files]
 ; START VISUAL BASIC 
-Source: VB6StKit.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall ; CopyMode: alwaysskipifsameorolder
+Source: VB6StKit.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile ; CopyMode: alwaysskipifsameorolder
 ; END VISUAL BASIC
 Source: WeitzExportUtility.dp6; DestDir: {app}; Flags: ; CopyMode: alwaysskipifsameorolder
 Source: WeitzExport.exe; DestDir: {app}; Flags: ; CopyMode: alwaysskipifsameorolder

@@ -14,13 +14,13 @@ OutputBaseFilename=BackTraxPlayer
 
 [Files]
 ; START VISUAL BASIC
-Source: VB6STKIT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall
-Source: COMCAT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver
-Source: STDOLE2.TLB; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regtypelib
-Source: ASYCFILT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall
-Source: OLEPRO32.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver
-Source: OLEAUT32.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver
-Source: msvbvm60.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver
+Source: VB6STKIT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: COMCAT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile
+Source: STDOLE2.TLB; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regtypelib sharedfile
+Source: ASYCFILT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
+Source: OLEPRO32.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile
+Source: OLEAUT32.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile
+Source: msvbvm60.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile
 ; END VISUAL BASIC
 Source: TagsLib.dll; DestDir: {app}; Flags: sharedfile
 Source: ColorBar.dll; DestDir: {app}; Flags: sharedfile
@@ -42,7 +42,7 @@ Source: vbalIml240_10Tec.ocx; DestDir: {app}; Flags: regserver sharedfile prompt
 Source: cpvslider.ocx; DestDir: {app}; Flags: regserver sharedfile promptifolder
 Source: comdlg32.ocx; DestDir: {sys}; Flags: regserver sharedfile promptifolder
 Source: MSCOMCTL.OCX; DestDir: {sys}; Flags: regserver sharedfile promptifolder
-Source: MSVCRT.DLL; DestDir: {sys}
+Source: MSVCRT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile
 Source: THREED20.OCX; DestDir: {app}; Flags: regserver sharedfile promptifolder
 Source: ID3v23xBase.dll; DestDir: {app}; Flags: regserver sharedfile promptifolder
 Source: scrrun.dll; DestDir: {sys}; Flags: regserver sharedfile promptifolder
@@ -53,3 +53,4 @@ Source: LilacProBackTraxPlayer.exe; DestDir: {app}
 
 [Icons]
 Name: {group}\BackTraxPlayer; Filename: {app}\LilacProBackTraxPlayer.exe; WorkingDir: {app}; IconFilename: {app}\LilacProBackTraxPlayer.exe; IconIndex: 0
+Name: {commonstartmenu}\BackTraxPlayer; Filename: {app}\LilacProBackTraxPlayer.exe; WorkingDir: {app}; IconFilename: {app}\LilacProBackTraxPlayer.exe; IconIndex: 0

@@ -14,13 +14,13 @@ OutputBaseFilename=BackTraxPlayer
 
 [Files]
 ; START VISUAL BASIC 
-Source: VB6STKIT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall ; CopyMode: alwaysskipifsameorolder
-Source: COMCAT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver ; CopyMode: alwaysskipifsameorolder
-Source: STDOLE2.TLB; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regtypelib ; CopyMode: alwaysskipifsameorolder
-Source: ASYCFILT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall ; CopyMode: alwaysskipifsameorolder
-Source: OLEPRO32.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver ; CopyMode: alwaysskipifsameorolder
-Source: OLEAUT32.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver ; CopyMode: alwaysskipifsameorolder
-Source: msvbvm60.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver ; CopyMode: alwaysskipifsameorolder
+Source: VB6STKIT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: COMCAT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: STDOLE2.TLB; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regtypelib sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: ASYCFILT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: OLEPRO32.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: OLEAUT32.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile ; CopyMode: alwaysskipifsameorolder
+Source: msvbvm60.dll; DestDir: {sys}; Flags: restartreplace uninsneveruninstall regserver sharedfile ; CopyMode: alwaysskipifsameorolder
 ; END VISUAL BASIC
 Source: TagsLib.dll; DestDir: {app}; Flags: sharedfile ; CopyMode: alwaysskipifsameorolder
 Source: ColorBar.dll; DestDir: {app}; Flags: sharedfile ; CopyMode: alwaysskipifsameorolder
@@ -42,7 +42,7 @@ Source: vbalIml240_10Tec.ocx; DestDir: {app}; Flags: regserver sharedfile ; Copy
 Source: cpvslider.ocx; DestDir: {app}; Flags: regserver sharedfile ; CopyMode: normal
 Source: comdlg32.ocx; DestDir: {sys}; Flags: regserver sharedfile ; CopyMode: normal
 Source: MSCOMCTL.OCX; DestDir: {sys}; Flags: regserver sharedfile ; CopyMode: normal
-Source: MSVCRT.DLL; DestDir: {sys}; Flags: ; CopyMode: alwaysskipifsameorolder
+Source: MSVCRT.DLL; DestDir: {sys}; Flags: restartreplace uninsneveruninstall sharedfile ; CopyMode: alwaysskipifsameorolder
 Source: THREED20.OCX; DestDir: {app}; Flags: regserver sharedfile ; CopyMode: normal
 Source: ID3v23xBase.dll; DestDir: {app}; Flags: regserver sharedfile ; CopyMode: normal
 Source: scrrun.dll; DestDir: {sys}; Flags: regserver sharedfile ; CopyMode: normal
@@ -53,3 +53,4 @@ Source: LilacProBackTraxPlayer.exe; DestDir: {app}; Flags: ; CopyMode: alwaysski
 
 [Icons]
 Name: {group}\BackTraxPlayer; Filename: {app}\LilacProBackTraxPlayer.exe;WorkingDir: {app}; IconFilename: {app}\LilacProBackTraxPlayer.exe; IconIndex: 0
+Name: {commonstartmenu}\BackTraxPlayer; Filename: {app}\LilacProBackTraxPlayer.exe;WorkingDir: {app}; IconFilename: {app}\LilacProBackTraxPlayer.exe; IconIndex: 0

@@ -28,3 +28,6 @@ Name: {group}\Inventory; Filename: {app}\INVENT.EXE;WorkingDir: {app}; IconFilen
 [Run]
 Filename: {tmp}\Mdac_typ.exe; WorkingDir: {tmp}; Parameters: /q
 Filename: {app}\INVENT.EXE; Parameters: /REGSERVER; Flags: runhidden
+
+[UninstallRun]
+Filename: {app}\INVENT.EXE; Parameters: /UNREGSERVER; Flags: runhidden; RunOnceId: UnregServer_INVENT.EXE
