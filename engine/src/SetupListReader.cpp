@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <iterator>
 
-#include "SetupList.h"
 #include "tembrix/platform/FileSystem.h"
 #include "tembrix/platform/ProfileFile.h"
 
@@ -34,6 +33,27 @@ private:
     std::string m_text;
     std::size_t m_prefix;
 };
+
+// Fields 0 to 3 of a File<n> value, split at every comma: there is no quoting
+// or escaping, fields are not trimmed, and field 4 and later are not looked at.
+struct FileFields {
+    std::string_view field[4];
+    std::size_t count = 0; ///< how many fields the value has, at most 4
+};
+
+FileFields splitFileFields(std::string_view value) {
+    FileFields fields;
+    std::size_t begin = 0;
+    while (fields.count < 4) {
+        const std::size_t comma = value.find(',', begin);
+        fields.field[fields.count++] =
+            value.substr(begin, comma == std::string_view::npos ? comma : comma - begin);
+        if (comma == std::string_view::npos)
+            break;
+        begin = comma + 1;
+    }
+    return fields;
+}
 
 constexpr std::string_view kRuntimeSection = "Bootstrap Files";
 constexpr std::string_view kApplicationSection = "Setup1 Files";
