@@ -45,6 +45,13 @@ TEST(FileSystem, WriterReplacesTheTargetOnlyOnCommit) {
     ASSERT_TRUE(writer->commit().ok());
     EXPECT_EQ(TempFolder::read(target), "[Setup]\r\nAppName=x\r\n");
     EXPECT_EQ(folder.entryCount(), 1u);
+#ifndef _WIN32
+    // A device is written into, never replaced by a file (as root a rename could).
+    ASSERT_TRUE(fs->createTextFile("/dev/null", writer).ok());
+    writer->writeLine("[Setup]");
+    EXPECT_TRUE(writer->commit().ok());
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+#endif
 }
 
 // Paths are UTF-8 in memory; a name outside the ANSI code page (Greek on a

@@ -75,6 +75,18 @@ Status AtomicFile::open(const std::string& targetPath) {
         return Status::failure(describeFileError(targetPath, ENOENT));
     if (!mayReplace(target))
         return Status::failure(describeFileError(targetPath, EACCES));
+    // A device or a pipe (/dev/null, a FIFO) is written into: renaming over
+    // it would replace the device itself with a file.
+    if (fs::exists(target, ec) && !fs::is_regular_file(target, ec)) {
+        errno = 0;
+        m_file = openFile(target, "wb");
+        if (!m_file)
+            return Status::failure(describeFileError(targetPath, errno ? errno : EACCES));
+        m_targetPath = target;
+        m_displayPath = targetPath;
+        m_error = 0;
+        return Status::success();
+    }
 
     // "x" makes the creation exclusive, so two writers never share a temporary file.
     for (int attempt = 0; attempt < 16 && !m_file; ++attempt) {
@@ -135,6 +147,10 @@ Status AtomicFile::commit() {
         return Status::failure(describeFileError(m_displayPath, error));
     }
 
+    if (m_tempPath.empty()) { // written in place
+        m_targetPath.clear();
+        return Status::success();
+    }
     std::error_code ec;
     // Keep the permissions of the file being replaced.
     const auto oldStatus = fs::status(target, ec);

@@ -11,7 +11,8 @@ namespace tembrix {
 
 /// Writes a file through a temporary file in the same folder, renamed over the
 /// target on commit. Until then an earlier file at the target is untouched;
-/// without a commit the temporary file is removed again.
+/// without a commit the temporary file is removed again. A target that is a
+/// device or a pipe is written into directly.
 class AtomicFile {
 public:
     AtomicFile() = default;
