@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,47 +22,19 @@ struct Result {
     std::string err; ///< the report
 };
 
-// The machine's file system, where "-" is kept in a text rather than written
-// to standard output.
-class CapturingFileSystem final : public tembrix::FileSystem {
-public:
-    explicit CapturingFileSystem(std::string& out) : m_out(out) {}
-    bool fileExists(const std::string& path) const override { return m_local->fileExists(path); }
-    std::optional<std::string> readAll(const std::string& path) const override {
-        return m_local->readAll(path);
-    }
-    tembrix::Status
-    createTextFile(const std::string& path,
-                   std::unique_ptr<tembrix::TextFileWriter>& writer) const override {
-        if (path != kStandardOutput)
-            return m_local->createTextFile(path, writer);
-        struct Writer final : tembrix::TextFileWriter {
-            explicit Writer(std::string& out) : out(out) {}
-            void write(std::string_view text) override { out += text; }
-            void writeLine(std::string_view text) override { (out += text) += "\r\n"; }
-            tembrix::Status commit() override { return tembrix::Status::success(); }
-            std::string& out;
-        };
-        writer = std::make_unique<Writer>(m_out);
-        return tembrix::Status::success();
-    }
-
-private:
-    std::unique_ptr<tembrix::FileSystem> m_local = tembrix::createLocalFileSystem();
-    std::string& m_out;
-};
-
-// As the program runs, with a program folder that holds no SetupLine.txt.
-Result convert(const std::vector<std::string>& args) {
+// As the program runs, with a program folder that holds no SetupLine.txt;
+// what it writes to standard output ("-") goes to a file here.
+Result convert(std::vector<std::string> args) {
     Result result;
+    const TempFolder scratch;
+    std::replace(args.begin(), args.end(), std::string(kStandardOutput), scratch.file("out"));
     Options options;
     const auto error = parseArguments(args, options);
     EXPECT_FALSE(error) << *error;
-    const TempFolder programFolder;
-    options.programFolder = programFolder.path().string();
-    const CapturingFileSystem fileSystem(result.out);
-    result.exitCode = runConversions(options, fileSystem,
+    options.programFolder = scratch.path().string();
+    result.exitCode = runConversions(options, *createConverterFileSystem(),
                                      [&result](std::string_view lines) { result.err += lines; });
+    result.out = TempFolder::read(scratch.file("out"));
     return result;
 }
 
