@@ -1,18 +1,22 @@
 # The two commands a newcomer needs: `make run` and `make test`.
 # Both install whatever Debian/Ubuntu packages are missing first.
+# The configurations are the presets of CMakePresets.json (default, release,
+# asan, fuzz, windows); the targets here call them with these folders.
 
 BUILD_DIR   ?= build
 BUILD_TYPE  ?= RelWithDebInfo
 JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES    := cmake ninja-build g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
                libbenchmark-dev fonts-liberation xvfb xauth x11-utils \
-               dpkg-dev file help2man desktop-file-utils appstream qt6-translations-l10n
+               dpkg-dev file help2man desktop-file-utils appstream qt6-translations-l10n \
+               clang-format
 SUDO        := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 FUZZ_SECONDS ?= 60
 FUZZ_PACKAGES := clang libclang-rt-dev
 FUZZ_TARGETS := $(patsubst tests/fuzz/corpus/%/,%,$(sort $(wildcard tests/fuzz/corpus/*/)))
 
-.PHONY: all deps configure build test run bench sanitize fuzz format clean iscc-check package \
+.PHONY: all deps configure build test run bench sanitize fuzz format format-check clean \
+        iscc-check package \
         deps-windows windows test-windows windows-dist
 
 # The Windows build: cross-compiled with MinGW, its tests run under Wine.
@@ -38,7 +42,7 @@ deps deps-windows:
 	fi
 
 configure: deps
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	cmake --preset default -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -62,7 +66,7 @@ bench: build
 
 # The whole suite once more under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: deps
-	cmake -S . -B $(BUILD_DIR)-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTEMBRIX_SANITIZE=ON -DTEMBRIX_BUILD_BENCH=OFF
+	cmake --preset asan -B $(BUILD_DIR)-asan
 	cmake --build $(BUILD_DIR)-asan -j $(JOBS)
 	cd $(BUILD_DIR)-asan && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ctest --output-on-failure -j $(JOBS)
 
@@ -72,8 +76,7 @@ sanitize: deps
 # the fault is mended, in tests/fuzz/corpus/<target>/, where `make test` replays it.
 fuzz: deps
 	@$(MAKE) --no-print-directory deps PACKAGES="$(FUZZ_PACKAGES)"
-	cmake -S . -B $(BUILD_DIR)-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-	  -DTEMBRIX_FUZZ=ON -DTEMBRIX_BUILD_GUI=OFF -DTEMBRIX_BUILD_BENCH=OFF
+	cmake --preset fuzz -B $(BUILD_DIR)-fuzz
 	cmake --build $(BUILD_DIR)-fuzz -j $(JOBS)
 	@mkdir -p $(BUILD_DIR)-fuzz/crashes
 	@for t in $(FUZZ_TARGETS); do \
@@ -107,9 +110,7 @@ windows: deps-windows
 	  echo "No Qt for MinGW found (looked in $${TEMBRIX_QT_MINGW:-$(QT_MINGW_CACHE) and for ../shared/qt6-mingw/qt6-mingw-*-x86_64.tar.xz}): set TEMBRIX_QT_MINGW to the folder of a Qt 6 built for MinGW-w64, or make the tarball with ../shared/qt6-mingw/build.sh." >&2; \
 	  exit 1; \
 	fi; \
-	cmake -S . -B $(WIN_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
-	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake -DTEMBRIX_QT_MINGW="$$qt" \
-	  -DTEMBRIX_BUILD_BENCH=OFF -DTEMBRIX_DIST_ROOT=$(CURDIR)/dist && \
+	cmake --preset windows -B $(WIN_BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DTEMBRIX_QT_MINGW="$$qt" && \
 	cmake --build $(WIN_BUILD_DIR) -j $(JOBS) --target tembrix tembrix-convert
 
 test-windows: windows
@@ -123,6 +124,17 @@ windows-dist: windows
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Fails when a file is not in the project's clang-format style, and names it.
+format-check:
+	@$(MAKE) --no-print-directory deps PACKAGES=clang-format
+	@bad=""; \
+	for f in $$(git ls-files '*.cpp' '*.h'); do \
+	  clang-format "$$f" | cmp -s - "$$f" || bad="$$bad $$f"; \
+	done; \
+	if [ -n "$$bad" ]; then \
+	  echo "Not formatted (make format):"; for f in $$bad; do echo "  $$f"; done; exit 1; \
+	fi
 
 clean:
 	rm -rf $(BUILD_DIR) $(BUILD_DIR)-asan $(BUILD_DIR)-fuzz $(WIN_BUILD_DIR) dist

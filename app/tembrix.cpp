@@ -4,6 +4,7 @@
 #include <QCursor>
 
 #include "tembrix/about/FRMabout.h"
+#include "tembrix/platform/ProgramIdentity.h"
 #include "tembrix/platformqt/DesktopShellBackend.h"
 #include "tembrix/platformqt/ProcessEditor.h"
 #include "tembrix/platformqt/QtFileDialogBackend.h"
@@ -39,7 +40,8 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
 #endif
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tembrix"));
+    QApplication::setApplicationName(
+        QString::fromLatin1(tembrix::kProgramName.data(), qsizetype(tembrix::kProgramName.size())));
     tembrix::applyClassicLook();
 
     tembrix::RunningAppInfo appInfo;

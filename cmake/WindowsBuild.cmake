@@ -26,19 +26,22 @@ if(TEMBRIX_BUILD_TESTS)
     endif()
 endif()
 
+# Where the DLLs of Qt and of the MinGW run time are: Wine finds them there for
+# the tests, and the portable folder (WindowsDist.cmake) copies them from there.
+execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libstdc++-6.dll
+                OUTPUT_VARIABLE libstdcxx OUTPUT_STRIP_TRAILING_WHITESPACE)
+get_filename_component(TEMBRIX_GCC_RUNTIME_DIR "${libstdcxx}" DIRECTORY)
+set(TEMBRIX_WINDOWS_DLL_DIRS "${TEMBRIX_QT_MINGW}/bin" "${TEMBRIX_GCC_RUNTIME_DIR}"
+    "/usr/${TEMBRIX_MINGW_TRIPLET}/lib" "/usr/${TEMBRIX_MINGW_TRIPLET}/bin")
+
 if(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
     find_program(TEMBRIX_WINE NAMES wine64 wine PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
     if(TEMBRIX_WINE)
         # One Wine prefix per build folder keeps runs apart and away from the user's own.
         set(TEMBRIX_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine-prefix)
         # The DLLs of Qt and of the MinGW run time, found without copying them.
-        execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libstdc++-6.dll
-                        OUTPUT_VARIABLE libstdcxx OUTPUT_STRIP_TRAILING_WHITESPACE)
-        get_filename_component(gcc_runtime_dir "${libstdcxx}" DIRECTORY)
-        set(wine_path "${TEMBRIX_QT_MINGW}/bin" "${gcc_runtime_dir}"
-                      "/usr/${TEMBRIX_MINGW_TRIPLET}/lib")
         set(TEMBRIX_WINE_PATH "")
-        foreach(dir ${wine_path})
+        foreach(dir ${TEMBRIX_WINDOWS_DLL_DIRS})
             string(APPEND TEMBRIX_WINE_PATH "Z:${dir};")
         endforeach()
         string(REPLACE "/" "\\\\" TEMBRIX_WINE_PATH "${TEMBRIX_WINE_PATH}")

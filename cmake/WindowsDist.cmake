@@ -8,11 +8,7 @@ set(TEMBRIX_DIST_NAME Tembrix-${PROJECT_VERSION}-windows-x64)
 set(TEMBRIX_DIST_DIR ${TEMBRIX_DIST_ROOT}/${TEMBRIX_DIST_NAME})
 set(TEMBRIX_DIST_ZIP ${TEMBRIX_DIST_ROOT}/${TEMBRIX_DIST_NAME}.zip)
 
-execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libstdc++-6.dll
-                OUTPUT_VARIABLE libstdcxx OUTPUT_STRIP_TRAILING_WHITESPACE)
-get_filename_component(TEMBRIX_GCC_RUNTIME_DIR "${libstdcxx}" DIRECTORY)
-set(dll_dirs "${TEMBRIX_QT_MINGW}/bin" "${TEMBRIX_GCC_RUNTIME_DIR}"
-             "/usr/${TEMBRIX_MINGW_TRIPLET}/lib" "/usr/${TEMBRIX_MINGW_TRIPLET}/bin")
+set(dll_dirs ${TEMBRIX_WINDOWS_DLL_DIRS})
 # CMake looks up Windows DLL names in lower case, which a Linux file system
 # tells apart: lower-case links to the Qt DLLs let it find them.
 set(dll_links ${CMAKE_BINARY_DIR}/dist-dll-links)

@@ -11,6 +11,7 @@
 
 #include "RecordingServices.h"
 #include "TempFolder.h"
+#include "tembrix/platform/ProgramIdentity.h"
 #include "tembrix/platformqt/DesktopShellBackend.h"
 #include "tembrix/platformqt/ProcessEditor.h"
 #include "tembrix/platformqt/QtMessageBoxes.h"
@@ -264,7 +265,7 @@ TEST(RunningAppInfo, FolderNameTitleAndVersion) {
                   .arg(app.versionMajor())
                   .arg(app.versionMinor())
                   .arg(app.versionRevision()),
-              TEMBRIX_TEST_VERSION);
+              QString::fromLatin1(kProgramVersion.data(), qsizetype(kProgramVersion.size())));
     EXPECT_EQ(app.executableName(), "platformqt_services_test");
     EXPECT_EQ(QDir(app.programFolder()).canonicalPath(),
               QDir(QCoreApplication::applicationDirPath()).canonicalPath());

@@ -4,6 +4,10 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "tembrix/platform/ProgramFolder.h"
+#include "tembrix/platform/ProgramIdentity.h"
+#include "tembrix/platformqt/TextBridge.h"
+
 namespace tembrix {
 
 QString RunningAppInfo::trimFolder(const QString& folder) {
@@ -22,21 +26,22 @@ QString RunningAppInfo::nameWithoutExtension(const QString& programPath) {
 }
 
 QString RunningAppInfo::programFolder() const {
-    return trimFolder(QCoreApplication::applicationDirPath());
+    const std::string folder = tembrix::programFolder();
+    return trimFolder(folder.empty() ? QCoreApplication::applicationDirPath() : qtFromPath(folder));
 }
 
 QString RunningAppInfo::title() const {
-    return QStringLiteral("Tembrix");
+    return QString::fromLatin1(kProgramName.data(), qsizetype(kProgramName.size()));
 }
 
 int RunningAppInfo::versionMajor() const {
-    return TEMBRIX_VERSION_MAJOR;
+    return kProgramVersionMajor;
 }
 int RunningAppInfo::versionMinor() const {
-    return TEMBRIX_VERSION_MINOR;
+    return kProgramVersionMinor;
 }
 int RunningAppInfo::versionRevision() const {
-    return TEMBRIX_VERSION_PATCH;
+    return kProgramVersionPatch;
 }
 
 QString RunningAppInfo::executableName() const {

@@ -1,4 +1,4 @@
-#include "SetupListSearch.h"
+#include "tembrix/convert/SetupListSearch.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -24,7 +24,7 @@ bool isSetupListName(const fs::path& file) {
 
 } // namespace
 
-std::string IdentityOf(const std::string& path) {
+std::string identityOf(const std::string& path) {
     try {
         std::error_code ec;
         const fs::path canonical = fs::weakly_canonical(nativePath(path), ec);
@@ -65,11 +65,11 @@ bool findSetupLists(const std::string& folder, std::vector<std::string>& found) 
     return complete;
 }
 
-std::vector<std::string> WithoutRepeats(const std::vector<std::string>& paths) {
+std::vector<std::string> withoutRepeats(const std::vector<std::string>& paths) {
     std::vector<std::string> kept;
     std::set<std::string> seen;
     for (const std::string& path : paths)
-        if (seen.insert(IdentityOf(path)).second)
+        if (seen.insert(identityOf(path)).second)
             kept.push_back(path);
     return kept;
 }

@@ -20,10 +20,10 @@ bool findSetupLists(const std::string& folder, std::vector<std::string>& found);
 
 /// The key under which two spellings of one path meet (another spelling, a
 /// link, ".."); the path need not exist.
-std::string IdentityOf(const std::string& path);
+std::string identityOf(const std::string& path);
 
 /// `paths` without the later ones that name the same file as an earlier one
 /// (through another spelling, a link or "..").
-std::vector<std::string> WithoutRepeats(const std::vector<std::string>& paths);
+std::vector<std::string> withoutRepeats(const std::vector<std::string>& paths);
 
 } // namespace tembrix::convert

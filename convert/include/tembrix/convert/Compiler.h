@@ -1,0 +1,57 @@
+#pragma once
+
+// The Inno Setup command-line compiler: found, and run on a script. Plain C++
+// without global state, so that a window may run a compile on a worker thread.
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tembrix::convert {
+
+/// The compiler to run: `given` (--iscc), else the environment's ISCC, else
+/// ISCC or iscc on PATH, else, on Windows, ISCC.exe in Inno Setup 6's or 5's
+/// usual install folders. A name without a folder is looked up on PATH. The
+/// empty text when none of them names a program that exists; `tried` then
+/// says what was looked for.
+std::string findCompiler(const std::optional<std::string>& given, std::string& tried);
+
+/// One warning or error of the compiler's.
+struct CompilerMessage {
+    enum class Kind { Warning, Error };
+    Kind kind = Kind::Error;
+    int line = 0;     ///< the script's line it is about; 0 when the compiler does not say
+    std::string text; ///< the whole line, as the compiler wrote it
+};
+
+/// What one compile gave. The texts are the compiler's bytes as it wrote them.
+struct CompileResult {
+    bool compiled = false;                 ///< the compiler ran and reported success
+    int exitCode = -1;                     ///< its exit status; -1 when it did not run to its end
+    bool timedOut = false;                 ///< it was stopped after the time allowed
+    std::vector<std::string> lines;        ///< its output, line by line, without line ends
+    std::vector<CompilerMessage> messages; ///< its warnings and errors, in their order
+    std::string installerPath;             ///< the installer written, when the output names it
+    std::string failure;                   ///< why it did not run to its end
+};
+
+/// Long enough for the largest installer; a compiler that hangs is stopped.
+inline constexpr std::chrono::milliseconds kCompileTimeAllowed = std::chrono::minutes(10);
+
+/// Runs `compiler` with the script's file name as its one argument, in the
+/// script's folder, so that the script's relative OutputDir and Source names
+/// mean what they mean to the person who compiles it by hand. A compiler that
+/// still runs after `timeAllowed` is stopped (with what it started).
+CompileResult compileScript(const std::string& compiler, const std::string& scriptPath,
+                            std::chrono::milliseconds timeAllowed = kCompileTimeAllowed);
+
+/// The warnings and errors among the compiler's output lines, with the line
+/// of the script each names ("Error on line 6 in ...", "Warning: Line 12: ...").
+std::vector<CompilerMessage> compilerMessages(const std::vector<std::string>& lines);
+
+/// The installer that a successful compile names after "Resulting Setup
+/// program filename is:"; empty when the output does not say.
+std::string installerOf(const std::vector<std::string>& lines);
+
+} // namespace tembrix::convert

@@ -1,0 +1,90 @@
+#pragma once
+
+// The command-line converter's work: its options, the conversion of one setup
+// list or of a batch, and the compile check, reported line by line. The
+// program tembrix-convert is a thin main over this; other tools rely on its
+// options, texts and exit codes, so change them only with care.
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tembrix/engine/ConversionInputs.h"
+#include "tembrix/platform/FileSystem.h"
+
+namespace tembrix::convert {
+
+enum ExitCode {
+    kWritten = 0,
+    kNoSetupList = 1,
+    kUsageError = 2,
+    kNotWritten = 3,
+    kNotCompiled = 4
+};
+
+/// What --help prints.
+extern const std::string_view kUsage;
+
+/// The start of each message of the program's own on standard error.
+inline constexpr std::string_view kMessagePrefix = "tembrix-convert: ";
+
+/// The script path that means standard output.
+inline constexpr std::string_view kStandardOutput = "-";
+
+struct Options {
+    std::vector<std::string> setupLists; ///< as given, then the ones found below folders
+    std::vector<std::string> recursive;  ///< folders to search
+    std::optional<std::string> output, version, outputDir, sourceFolder, setupLines, addLines,
+        installerName;
+    bool absoluteSource = false;
+    bool noRuntime = false;
+    bool quiet = false;
+    bool inno6 = false;
+    bool check = false;
+    std::optional<std::string> iscc;
+    std::string compiler; ///< found for --check
+    bool help = false;
+    bool showVersion = false;
+    std::string programFolder; ///< where SetupLine.txt is looked for by default
+};
+
+/// Parses the arguments (without the program's name); on a usage error,
+/// returns the message.
+std::optional<std::string> parseArguments(const std::vector<std::string>& arguments,
+                                          Options& options);
+
+/// Receives what the converter reports, whole lines with their "\n".
+using Report = std::function<void(std::string_view lines)>;
+
+/// The machine's file system, where the script path "-" means standard output.
+std::unique_ptr<FileSystem> createConverterFileSystem();
+
+/// What the engine is given for `setupList`: the options, else the proposals
+/// that follow from the list's place and the program's folder.
+ConversionInputs conversionInputs(const Options& options, const std::string& setupList);
+
+/// How one setup list went: its exit code, and for a failure the reason, which
+/// names the script where it is about the script.
+struct Outcome {
+    int exitCode = kWritten;
+    std::string reason;
+};
+
+/// Converts one list (and compiles its script with --check); what was mended
+/// and the compiler's warnings and errors go to `report`, the outcome does not.
+Outcome convertList(const Options& options, const std::string& setupList,
+                    const FileSystem& fileSystem, const Report& report);
+
+/// Several lists, and those below the --recursive folders: each once, each
+/// with its line as soon as it is done, then the totals. The highest exit code.
+int convertBatch(Options options, const FileSystem& fileSystem, const Report& report);
+
+/// The whole run after a successful parse, as the program does it (without
+/// --help and --version): finds the compiler for --check, converts one list or
+/// a batch, reports every failure. The exit code.
+int runConversions(Options options, const FileSystem& fileSystem, const Report& report);
+
+} // namespace tembrix::convert

@@ -1,0 +1,101 @@
+// The compile check as the wizard calls it: the compiler's result, messages
+// and installer, in a folder whose name is not ASCII.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "TempFolder.h"
+#include "tembrix/convert/Compiler.h"
+#include "tembrix/platform/NativePath.h"
+
+using namespace tembrix::convert;
+using Kind = CompilerMessage::Kind;
+
+TEST(Compiler, MessagesAndInstallerFromTheOutput) {
+    struct Row {
+        std::string line;
+        bool kept;
+        Kind kind;
+        int number;
+    };
+    for (const Row& row : std::vector<Row>{
+             {"Error on line 6 in C:\\Pkg\\Setup.iss: Unknown constant.", true, Kind::Error, 6},
+             {"Warning: Line 12: The directive is obsolete.", true, Kind::Warning, 12},
+             {"Warning: stand-in warning", true, Kind::Warning, 0},
+             {"Compile aborted.", true, Kind::Error, 0},
+             {"Error on line 99999999999 in x: overflow", true, Kind::Error, 0},
+             {"Compiler engine version: 6.4.1", false, Kind::Error, 0},
+             {"Reading file (line 3)", false, Kind::Error, 0},
+         }) {
+        const std::vector<CompilerMessage> messages = compilerMessages({"Preprocessing", row.line});
+        ASSERT_EQ(messages.size(), row.kept ? 1u : 0u) << row.line;
+        if (row.kept) {
+            EXPECT_EQ(messages[0].kind, row.kind) << row.line;
+            EXPECT_EQ(messages[0].line, row.number) << row.line;
+            EXPECT_EQ(messages[0].text, row.line);
+        }
+    }
+    const std::string named = "Successful compile (1.2 sec). Resulting Setup program filename is:";
+    EXPECT_EQ(installerOf({named, "C:\\Out\\setup.exe"}), "C:\\Out\\setup.exe");
+    EXPECT_EQ(installerOf({named + " C:\\Out\\a.exe"}), "C:\\Out\\a.exe");
+    EXPECT_EQ(installerOf({named}), "");
+    EXPECT_EQ(installerOf({"Successful compile (1.2 sec)."}), "");
+}
+
+TEST(Compiler, CompilesInTheScriptsFolderEvenWhenItsNameIsNotAscii) {
+    TempFolder work;
+    const std::string folder = tembrix::utf8Path(work.path()) + "/Donn\xC3\xA9"
+                                                                "es";
+    std::filesystem::create_directory(tembrix::nativePath(folder));
+    const std::string script = folder + "/Setup.iss";
+    const auto writeScript = [&](const std::string& appName) {
+        std::ofstream(tembrix::nativePath(script), std::ios::binary) << "AppName=" << appName;
+    };
+    const char separator = char(std::filesystem::path::preferred_separator);
+
+    writeScript("App");
+    CompileResult result = compileScript(TEMBRIX_STANDIN_COMPILER, script);
+    EXPECT_TRUE(result.compiled) << result.failure;
+    EXPECT_EQ(result.exitCode, 0);
+    ASSERT_EQ(result.lines.size(), 4u);
+    EXPECT_TRUE(result.lines[0].starts_with("Stand-in in ")) << result.lines[0];
+    EXPECT_TRUE(result.lines[0].ends_with(separator + std::string("Donn\xC3\xA9"
+                                                                  "es|Setup.iss")))
+        << result.lines[0];
+    ASSERT_EQ(result.messages.size(), 1u);
+    EXPECT_EQ(result.messages[0].line, 3);
+    EXPECT_EQ(result.installerPath, result.lines[3]);
+    EXPECT_TRUE(result.installerPath.ends_with("es" + std::string(1, separator) + "Output" +
+                                               separator + "setup.exe"))
+        << result.installerPath;
+
+    writeScript("Broken");
+    result = compileScript(TEMBRIX_STANDIN_COMPILER, script);
+    EXPECT_FALSE(result.compiled);
+    EXPECT_EQ(result.exitCode, 2);
+    ASSERT_EQ(result.messages.size(), 2u);
+    EXPECT_EQ(result.messages[0].text, "Error on line 6 in Setup.iss: broken.");
+    EXPECT_EQ(result.messages[0].line, 6);
+    EXPECT_TRUE(result.installerPath.empty());
+
+    // A compiler that hangs is stopped, and the call comes back.
+    writeScript("Sleepy");
+    const auto start = std::chrono::steady_clock::now();
+    result = compileScript(TEMBRIX_STANDIN_COMPILER, script, std::chrono::seconds(2));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
+    EXPECT_TRUE(result.timedOut);
+    EXPECT_FALSE(result.compiled);
+    EXPECT_EQ(result.exitCode, -1);
+    EXPECT_EQ(result.failure, "did not finish within 2 s");
+    EXPECT_EQ(result.lines.size(), 1u); // what it wrote before it hung
+
+    result = compileScript(work.file("no-such-compiler"), script);
+    EXPECT_FALSE(result.compiled);
+    EXPECT_EQ(result.exitCode, -1);
+    EXPECT_FALSE(result.failure.empty());
+}
