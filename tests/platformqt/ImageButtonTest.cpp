@@ -178,6 +178,14 @@ TEST(ImageButton, SpaceEnterAndReturnPressIt) {
     EXPECT_EQ(clicks.count(), 3);
     QTest::keyClick(&b, Qt::Key_A);
     EXPECT_EQ(clicks.count(), 3);
+
+    // The keyboard's place shows: the focused button is drawn otherwise.
+    const QImage unfocused = bench.image();
+    bench.parent.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&bench.parent));
+    b.setFocus();
+    ASSERT_TRUE(b.hasFocus());
+    EXPECT_NE(bench.image(), unfocused);
 }
 
 TEST(ImageButton, ResetLookInitialiseAndSharedMouseIcon) {

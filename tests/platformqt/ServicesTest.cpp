@@ -4,10 +4,15 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QTest>
 #include <QThread>
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
 
 #include "RecordingServices.h"
 #include "TempFolder.h"
@@ -17,6 +22,7 @@
 #include "tembrix/platformqt/QtSettingsStore.h"
 #include "tembrix/platformqt/RunningAppInfo.h"
 #include "tembrix/platformqt/TextBridge.h"
+#include "tembrix/platformqt/UserFiles.h"
 
 #include "OrdinaryUser.h"
 
@@ -307,4 +313,50 @@ TEST(QtMessageBoxes, StyleTitleAndPlainText) {
     EXPECT_EQ(info->icon(), QMessageBox::Information);
     EXPECT_EQ(info->windowTitle(), "Own title");
     EXPECT_EQ(info->text(), "<b>C:\\a</b>");
+}
+
+TEST(QtMessageBoxes, OnlyYesAnswersYes) {
+    QtMessageBoxes boxes;
+    const auto answer = [&](const std::function<void(QMessageBox&)>& act) {
+        auto box = boxes.buildQuestion(nullptr, "Remplacer ?");
+        EXPECT_EQ(box->icon(), QMessageBox::Question);
+        EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
+        box->open();
+        act(*box);
+        EXPECT_FALSE(box->isVisible());
+        return QtMessageBoxes::answeredYes(*box);
+    };
+    EXPECT_TRUE(answer([](QMessageBox& b) { b.button(QMessageBox::Yes)->click(); }));
+    EXPECT_FALSE(answer([](QMessageBox& b) { b.button(QMessageBox::No)->click(); }));
+    EXPECT_FALSE(answer([](QMessageBox& b) { QTest::keyClick(&b, Qt::Key_Escape); }));
+    EXPECT_FALSE(answer([](QMessageBox& b) { b.close(); }));
+    EXPECT_FALSE(answer([](QMessageBox& b) { QTest::keyClick(&b, Qt::Key_Return); }));
+}
+
+TEST(UserFiles, PortableInstalledOrReadOnlyFolders) {
+    TempFolder program;
+    FixedAppInfo app;
+    app.folder = QString::fromStdString(program.path().string());
+    app.dataFolder = QString::fromStdString(program.file("data/Tembrix"));
+    EXPECT_TRUE(findFilePlaces(app).portable());
+    program.write("SetupLine.txt", "shipped");
+    program.write(kInstalledMarker, "");
+    const FilePlaces installed = findFilePlaces(app);
+    EXPECT_EQ(installed.ownFolder, app.dataFolder);
+    // The user's copy is made once, from the shipped file, and then kept.
+    const QString own = makeOwnCopy(installed, "SetupLine.txt");
+    EXPECT_EQ(own, app.dataFolder + QDir::separator() + "SetupLine.txt");
+    EXPECT_EQ(TempFolder::read(own.toStdString()), "shipped");
+    program.write("data/Tembrix/SetupLine.txt", "edited");
+    EXPECT_EQ(makeOwnCopy(installed, "SetupLine.txt"), own);
+    EXPECT_EQ(TempFolder::read(own.toStdString()), "edited");
+    EXPECT_EQ(TempFolder::read(makeOwnCopy(installed, "AddLine.txt").toStdString()), "");
+    EXPECT_FALSE(folderIsWritable(QString::fromStdString(program.file("absent"))));
+#ifndef _WIN32
+    std::filesystem::remove(program.file(kInstalledMarker));
+    asOrdinaryUser([&] {
+        app.folder = "/usr";
+        EXPECT_EQ(findFilePlaces(app).ownFolder, app.dataFolder);
+    });
+#endif
 }

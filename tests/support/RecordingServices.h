@@ -41,8 +41,18 @@ struct RecordingBoxes : tembrix::MessageBoxes {
         QString title;
     };
     std::vector<Shown> shown;
+    /// The answers to the questions in turn; once none are left, every answer is no.
+    std::vector<bool> answers;
     void show(QWidget*, const QString& text, int style, const QString& title) override {
         shown.push_back({text, style, title});
+    }
+    bool ask(QWidget*, const QString& text) override {
+        shown.push_back({text, tembrix::kMessageQuestion, QString()});
+        if (answers.empty())
+            return false;
+        const bool answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
     }
 };
 
@@ -73,6 +83,7 @@ struct RecordingSettings : tembrix::SettingsStore {
 /// The program's identity, as each test wants it.
 struct FixedAppInfo : tembrix::AppInfo {
     QString folder = QStringLiteral("/opt/tembrix");
+    QString dataFolder = QStringLiteral("/home/user/.local/share/Tembrix");
     QString name = QStringLiteral("Tembrix");
     int major = 1, minor = 0, revision = 0;
     QString programFolder() const override { return folder; }
@@ -81,4 +92,5 @@ struct FixedAppInfo : tembrix::AppInfo {
     int versionMinor() const override { return minor; }
     int versionRevision() const override { return revision; }
     QString executableName() const override { return QStringLiteral("tembrix"); }
+    QString userDataFolder() const override { return dataFolder; }
 };
