@@ -157,15 +157,56 @@ TEST(Form1Language, StartUpRewritesFrenchThenAppliesTheSavedLanguage) {
     EXPECT_NE(french.find("Old.Key=kept\r\n"), std::string::npos);
     EXPECT_EQ(h.settings.writes, 0);
 
-    // A saved language that has gone keeps the built-in texts and empties the messages.
+    // A saved language that has gone counts as none: French, with its messages.
     WizardHarness moved;
     moved.settings.values.insert("FILES/LNG", moved.programFile("gone/English.lng"));
     Form1& kept = moved.start();
     EXPECT_EQ(kept.windowTitle(), "TEMBRIX CONVERTOR");
+    EXPECT_EQ(kept.translation().currentLanguageFile(), moved.folder.file("Francais.lng"));
     QTest::mouseClick(moved.find<ImageButton>("BTnext"), Qt::LeftButton);
     QTest::mouseClick(moved.find<ImageButton>("BTnext"), Qt::LeftButton);
     ASSERT_EQ(moved.messages.shown.size(), 1u);
-    EXPECT_EQ(moved.messages.shown[0].text, "\r\n");
+    EXPECT_EQ(moved.messages.shown[0].text, "Fichier introuvable !\r\n");
+}
+
+TEST(Form1Language, AnInstalledProgramKeepsItsOwnFilesInTheUsersFolder) {
+    WizardHarness h;
+    std::filesystem::copy_file(kEnglish, h.folder.file("English.lng"));
+    h.folder.write("SetupLine.txt", "shipped\r\n");
+    h.folder.write("tembrix-installed", "");
+    h.app.dataFolder = h.programFile("home/Tembrix");
+    h.start();
+    EXPECT_FALSE(std::filesystem::exists(h.folder.file("Francais.lng")));
+    EXPECT_EQ(TempFolder::read(h.folder.file("home/Tembrix/Francais.lng")),
+              TempFolder::read(kGoldenFrench));
+    EXPECT_EQ(menuTexts(h), QStringList({"English.lng", "Francais.lng", "-", "Other ..."}));
+    entry(h, 1)->trigger();
+    EXPECT_EQ(h.settings.values.value("FILES/LNG"), h.programFile("home/Tembrix/Francais.lng"));
+    entry(h, 0)->trigger();
+    EXPECT_EQ(h.settings.values.value("FILES/LNG"), h.programFile("English.lng"));
+
+    // The menu shows the folders as they are when it opens.
+    h.folder.write("home/Tembrix/Deutsch.lng", "[Form1]\r\n");
+    std::filesystem::remove(h.folder.file("English.lng"));
+    QTest::mouseClick(h.find<ImageButton>("abTranslate"), Qt::LeftButton);
+    h.find<QMenu>("MNlangue")->hide();
+    QStringList shown;
+    for (const QAction* action : h.find<QMenu>("MNlangue")->actions())
+        if (action->isVisible())
+            shown << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    EXPECT_EQ(shown, QStringList({"Deutsch.lng", "Francais.lng", "-", "Other ..."}));
+
+    // The pencil makes the user's copy of the shipped lines once, and the conversion reads it.
+    auto* lines = h.find<QLineEdit>("txtOption");
+    EXPECT_EQ(lines->text(), h.programFile("SetupLine.txt"));
+    h.find<ImageButton>("cmdEdit")->click();
+    const QString own = h.programFile("home/Tembrix/SetupLine.txt");
+    EXPECT_EQ(lines->text(), own);
+    ASSERT_EQ(h.shell.requests.size(), 1u);
+    EXPECT_EQ(h.shell.requests[0].file, own);
+    EXPECT_EQ(TempFolder::read(own.toStdString()), "shipped\r\n");
+    EXPECT_EQ(h.form->conversionInputs().SetupLinesPath, own.toStdString());
+    EXPECT_EQ(h.find<QLineEdit>("txtFileAdd")->text(), h.programFile("home/Tembrix/AddLine.txt"));
 }
 
 TEST(Form1Actions, FinalPageLinksAboutAndQuit) {
