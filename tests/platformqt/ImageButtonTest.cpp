@@ -179,12 +179,10 @@ TEST(ImageButton, SpaceEnterAndReturnPressIt) {
     QTest::keyClick(&b, Qt::Key_A);
     EXPECT_EQ(clicks.count(), 3);
 
-    // The keyboard's place shows: the focused button is drawn otherwise.
-    const QImage unfocused = bench.image();
+    const QImage unfocused = bench.image(); // the focus shows
     bench.parent.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&bench.parent));
     b.setFocus();
-    ASSERT_TRUE(b.hasFocus());
     EXPECT_NE(bench.image(), unfocused);
 }
 

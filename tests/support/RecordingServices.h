@@ -41,18 +41,13 @@ struct RecordingBoxes : tembrix::MessageBoxes {
         QString title;
     };
     std::vector<Shown> shown;
-    /// The answers to the questions in turn; once none are left, every answer is no.
-    std::vector<bool> answers;
+    QList<bool> answers; ///< to the questions in turn; once none are left, no
     void show(QWidget*, const QString& text, int style, const QString& title) override {
         shown.push_back({text, style, title});
     }
     bool ask(QWidget*, const QString& text) override {
         shown.push_back({text, tembrix::kMessageQuestion, QString()});
-        if (answers.empty())
-            return false;
-        const bool answer = answers.front();
-        answers.erase(answers.begin());
-        return answer;
+        return !answers.isEmpty() && answers.takeFirst();
     }
 };
 
