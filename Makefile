@@ -54,10 +54,15 @@ test: build
 package: build
 	cd $(BUILD_DIR) && cpack
 
+# Without a display the wizard cannot be seen: say how to run it anyway, and
+# convert the example instead of waiting on a hidden screen.
 run: build
-	@if [ -x $(BUILD_DIR)/tembrix ]; then \
-	  if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then xvfb-run -a $(BUILD_DIR)/tembrix; else $(BUILD_DIR)/tembrix; fi; \
+	@if [ -x $(BUILD_DIR)/tembrix ] && [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  $(BUILD_DIR)/tembrix; \
 	else \
+	  if [ -x $(BUILD_DIR)/tembrix ]; then \
+	    echo "No display: run the wizard with  xvfb-run -a $(BUILD_DIR)/tembrix  (or set DISPLAY); converting the example instead."; \
+	  fi; \
 	  $(BUILD_DIR)/tembrix-convert examples/Inventory/Support/SETUP.LST -o -; \
 	fi
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string_view>
 #include <system_error>
 
@@ -22,18 +23,35 @@ constexpr std::string_view kCaptionProperty = "Caption";
 constexpr std::string_view kToolTipProperty = "ToolTipText";
 
 // UTF-8 here; the table and every lookup hold Windows-1252.
-constexpr std::array<std::string_view, 6> kBuiltinMessages{
-    "Fichier ISS cible",       "Selectionner un LST",   "Fichier exécutable final",
-    "Selectionner un fichier", "Fichier introuvable !", "Impossible d'écrire le script :",
+constexpr std::array<std::string_view, 11> kBuiltinMessages{
+    "Fichier ISS cible",
+    "Selectionner un LST",
+    "Fichier exécutable final",
+    "Selectionner un fichier",
+    "Fichier introuvable !",
+    "Impossible d'écrire le script :",
+    "Ce fichier existe déjà. Voulez-vous le remplacer ?",
+    "Indiquez le fichier ISS cible à l'étape 03.",
+    "Le dossier de ce fichier n'existe pas.",
+    "Vous n'avez pas le droit d'écrire ce fichier, ou un autre programme le tient ouvert.",
+    "Tous les fichiers (*.*)",
 };
 
-// Language files from before the script-write error lack this one, and an
-// empty title there would leave the user with a bare path.
-constexpr std::string_view kFallbackMessageKey = "msg6";
-constexpr std::size_t kFallbackMessageIndex = 5;
+// Language files made before a message existed lack its key, and an empty
+// text there would leave the user with a bare path or a blank question: from
+// the first of those messages on, a missing key gives the built-in text.
+constexpr std::size_t kFirstFallbackMessage = 6;
 
 std::string messageKey(std::size_t number) {
     return "msg" + std::to_string(number);
+}
+
+// The built-in text of a key from kFirstFallbackMessage on, in any letter case.
+std::optional<std::string_view> fallbackMessage(std::string_view key) {
+    for (std::size_t n = kFirstFallbackMessage; n <= kBuiltinMessages.size(); ++n)
+        if (equalsIgnoringCase(key, messageKey(n)))
+            return kBuiltinMessages[n - 1];
+    return std::nullopt;
 }
 
 // "BTnext.Caption" for a single control, "frame(0).Caption" for an array member.
@@ -46,8 +64,14 @@ std::string propertyKey(const TranslatableControl& control, std::string_view pro
     return key;
 }
 
-// A translator's editor may save the file as UTF-8 with a byte-order mark; its
-// values would then show as two Windows-1252 characters per accented letter.
+bool hasNonAscii(std::string_view text) {
+    return std::ranges::any_of(text, [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+}
+
+// A translator's editor may save the file as UTF-8, with a byte-order mark or
+// without; its values would then show as two Windows-1252 characters per
+// accented letter. Accented Windows-1252 text is almost never valid UTF-8, so
+// an unmarked file that is valid UTF-8 and not plain ASCII is read as UTF-8.
 // The structure of an INI file is ASCII, so the whole text converts at once,
 // and the 254-byte cut then counts Windows-1252 characters as usual.
 ProfileIndex loadLanguageFile(const std::string& filePath) {
@@ -56,6 +80,8 @@ ProfileIndex loadLanguageFile(const std::string& filePath) {
         return ProfileIndex();
     if (bytes->starts_with("\xEF\xBB\xBF"))
         return ProfileIndex::parse(cp1252FromUtf8(std::string_view(*bytes).substr(3)));
+    if (hasNonAscii(*bytes) && isUtf8(*bytes))
+        return ProfileIndex::parse(cp1252FromUtf8(*bytes));
     return ProfileIndex::parse(std::move(*bytes));
 }
 
@@ -137,8 +163,8 @@ void MODTranslate::ExportMessages(const std::string& filePath) {
 
 std::string MODTranslate::GetMessageText(const std::string& key) const {
     const ProfileIndex file = loadLanguageFile(m_currentLanguageFile);
-    if (equalsIgnoringCase(key, kFallbackMessageKey) && !file.contains(kMessageSection, key))
-        return cp1252FromUtf8(kBuiltinMessages[kFallbackMessageIndex]);
+    if (const auto builtin = fallbackMessage(key); builtin && !file.contains(kMessageSection, key))
+        return cp1252FromUtf8(*builtin);
     return file.read(kMessageSection, key, "");
 }
 

@@ -17,7 +17,7 @@ foreach(program tembrix tembrix-convert)
         fail("${PREFIX}/bin/${program} is not a link")
     endif()
 endforeach()
-foreach(file lib/tembrix/English.lng lib/tembrix/SetupLine.txt
+foreach(file lib/tembrix/English.lng lib/tembrix/SetupLine.txt lib/tembrix/tembrix-installed
              share/applications/tembrix.desktop share/metainfo/org.tembrix.Tembrix.metainfo.xml
              share/icons/hicolor/32x32/apps/tembrix.png share/man/man1/tembrix-convert.1.gz
              share/man/man1/tembrix.1.gz share/doc/tembrix/copyright)

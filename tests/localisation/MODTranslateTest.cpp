@@ -121,10 +121,14 @@ TEST(ApplyLanguage, ConvertsAUtf8FileWithAByteOrderMark) {
     EXPECT_EQ(window.title(), std::string(200, '\xE9')) << "the cut counts characters";
     EXPECT_EQ(translate.GetMessageText("msg3"), cp1252FromUtf8("Fichier exécutable"));
 
-    // Without the mark the bytes are Windows-1252 already and stay as they are.
-    const std::string plain = folder.write("Plain.lng", "[Form1]\r\nBTend.Caption=\xC3\xA9\r\n");
+    // Without the mark, valid UTF-8 is still read so; Windows-1252 bytes stay as they are.
+    const std::string unmarked =
+        folder.write("Unmarked.lng", "[Form1]\r\nBTend.Caption=\xC3\xA9\r\n");
+    translate.ApplyLanguage(window, unmarked);
+    EXPECT_EQ(window.caption("BTend"), "\xE9");
+    const std::string plain = folder.write("Plain.lng", "[Form1]\r\nBTend.Caption=\xE9t\xE9\r\n");
     translate.ApplyLanguage(window, plain);
-    EXPECT_EQ(window.caption("BTend"), "\xC3\xA9");
+    EXPECT_EQ(window.caption("BTend"), "\xE9t\xE9");
 }
 
 TEST(Messages, LookupFollowsTheCurrentLanguageFile) {
@@ -144,6 +148,7 @@ TEST(Messages, LookupFollowsTheCurrentLanguageFile) {
         EXPECT_EQ(translate.GetMessageText(key), "") << key;
     EXPECT_EQ(translate.GetMessageText("msg6"),
               tembrix::cp1252FromUtf8("Impossible d'écrire le script :"));
+    EXPECT_EQ(translate.GetMessageText("MSG11"), "Tous les fichiers (*.*)");
 
     translate.ApplyLanguage(window, someMessages);
     EXPECT_EQ(translate.GetMessageText("msg1"), "Script");
@@ -154,6 +159,7 @@ TEST(Messages, LookupFollowsTheCurrentLanguageFile) {
     translate.ApplyLanguage(window, englishLanguageFile());
     EXPECT_EQ(translate.GetMessageText("msg5"), "File not found!");
     EXPECT_EQ(translate.GetMessageText("msg6"), "Could not write the script:");
+    EXPECT_EQ(translate.GetMessageText("msg11"), "All files (*.*)");
 }
 
 TEST(Export, ReplacesValuesInPlaceAndKeepsForeignKeys) {

@@ -178,6 +178,12 @@ TEST(ImageButton, SpaceEnterAndReturnPressIt) {
     EXPECT_EQ(clicks.count(), 3);
     QTest::keyClick(&b, Qt::Key_A);
     EXPECT_EQ(clicks.count(), 3);
+
+    const QImage unfocused = bench.image(); // the focus shows
+    bench.parent.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&bench.parent));
+    b.setFocus();
+    EXPECT_NE(bench.image(), unfocused);
 }
 
 TEST(ImageButton, ResetLookInitialiseAndSharedMouseIcon) {

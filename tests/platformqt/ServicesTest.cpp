@@ -4,10 +4,15 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QTest>
 #include <QThread>
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
 
 #include "RecordingServices.h"
 #include "TempFolder.h"
@@ -18,6 +23,7 @@
 #include "tembrix/platformqt/QtSettingsStore.h"
 #include "tembrix/platformqt/RunningAppInfo.h"
 #include "tembrix/platformqt/TextBridge.h"
+#include "tembrix/platformqt/UserFiles.h"
 
 #include "OrdinaryUser.h"
 
@@ -308,4 +314,36 @@ TEST(QtMessageBoxes, StyleTitleAndPlainText) {
     EXPECT_EQ(info->icon(), QMessageBox::Information);
     EXPECT_EQ(info->windowTitle(), "Own title");
     EXPECT_EQ(info->text(), "<b>C:\\a</b>");
+}
+
+TEST(QtMessageBoxes, OnlyYesAnswersYes) {
+    const auto answer = [](const std::function<void(QMessageBox&)>& act) {
+        auto box = QtMessageBoxes().buildQuestion(nullptr, "Remplacer ?");
+        box->open();
+        act(*box);
+        return QtMessageBoxes::answeredYes(*box);
+    };
+    EXPECT_TRUE(answer([](QMessageBox& b) { b.button(QMessageBox::Yes)->click(); }));
+    EXPECT_FALSE(answer([](QMessageBox& b) { b.button(QMessageBox::No)->click(); }));
+    EXPECT_FALSE(answer([](QMessageBox& b) { QTest::keyClick(&b, Qt::Key_Escape); }));
+    EXPECT_FALSE(answer([](QMessageBox& b) { b.close(); }));
+}
+
+TEST(UserFiles, PortableInstalledOrReadOnlyFolders) {
+    TempFolder program;
+    FixedAppInfo app;
+    app.folder = QString::fromStdString(program.path().string());
+    app.dataFolder = QString::fromStdString(program.file("data"));
+    EXPECT_TRUE(findFilePlaces(app).portable());
+    program.write(kInstalledMarker, "");
+    const FilePlaces installed = findFilePlaces(app);
+    EXPECT_EQ(installed.ownFolder, app.dataFolder);
+    program.write("SetupLine.txt", "shipped");
+    EXPECT_EQ(TempFolder::read(makeOwnCopy(installed, "SetupLine.txt").toStdString()), "shipped");
+#ifndef _WIN32 // a drive root may be anyone's to write there
+    asOrdinaryUser([&] {
+        app.folder = QDir::rootPath(); // no marker, but not the user's to write
+        EXPECT_EQ(findFilePlaces(app).ownFolder, app.dataFolder);
+    });
+#endif
 }

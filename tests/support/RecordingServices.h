@@ -41,8 +41,13 @@ struct RecordingBoxes : tembrix::MessageBoxes {
         QString title;
     };
     std::vector<Shown> shown;
+    QList<bool> answers; ///< to the questions in turn; once none are left, no
     void show(QWidget*, const QString& text, int style, const QString& title) override {
         shown.push_back({text, style, title});
+    }
+    bool ask(QWidget*, const QString& text) override {
+        shown.push_back({text, tembrix::kMessageQuestion, QString()});
+        return !answers.isEmpty() && answers.takeFirst();
     }
 };
 
@@ -73,6 +78,7 @@ struct RecordingSettings : tembrix::SettingsStore {
 /// The program's identity, as each test wants it.
 struct FixedAppInfo : tembrix::AppInfo {
     QString folder = QStringLiteral("/opt/tembrix");
+    QString dataFolder = QStringLiteral("/home/user/.local/share/Tembrix");
     QString name = QStringLiteral("Tembrix");
     int major = 1, minor = 0, revision = 0;
     QString programFolder() const override { return folder; }
@@ -81,4 +87,5 @@ struct FixedAppInfo : tembrix::AppInfo {
     int versionMinor() const override { return minor; }
     int versionRevision() const override { return revision; }
     QString executableName() const override { return QStringLiteral("tembrix"); }
+    QString userDataFolder() const override { return dataFolder; }
 };

@@ -28,7 +28,8 @@ const std::string kEnglish = TEMBRIX_SOURCE_DIR "/localisation/English.lng";
 QStringList menuTexts(const WizardHarness& h) {
     QStringList texts;
     for (const QAction* action : h.find<QMenu>("MNlangue")->actions())
-        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        if (action->isVisible())
+            texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
     return texts;
 }
 
@@ -157,15 +158,39 @@ TEST(Form1Language, StartUpRewritesFrenchThenAppliesTheSavedLanguage) {
     EXPECT_NE(french.find("Old.Key=kept\r\n"), std::string::npos);
     EXPECT_EQ(h.settings.writes, 0);
 
-    // A saved language that has gone keeps the built-in texts and empties the messages.
+    // A saved language that has gone counts as none: French, with its messages.
     WizardHarness moved;
     moved.settings.values.insert("FILES/LNG", moved.programFile("gone/English.lng"));
     Form1& kept = moved.start();
     EXPECT_EQ(kept.windowTitle(), "TEMBRIX CONVERTOR");
+    EXPECT_EQ(kept.translation().currentLanguageFile(), moved.folder.file("Francais.lng"));
     QTest::mouseClick(moved.find<ImageButton>("BTnext"), Qt::LeftButton);
     QTest::mouseClick(moved.find<ImageButton>("BTnext"), Qt::LeftButton);
     ASSERT_EQ(moved.messages.shown.size(), 1u);
-    EXPECT_EQ(moved.messages.shown[0].text, "\r\n");
+    EXPECT_EQ(moved.messages.shown[0].text, "Fichier introuvable !\r\n");
+}
+
+TEST(Form1Language, AnInstalledProgramKeepsItsOwnFilesInTheUsersFolder) {
+    WizardHarness h;
+    std::filesystem::copy_file(kEnglish, h.folder.file("English.lng"));
+    h.folder.write("SetupLine.txt", "shipped");
+    h.folder.write("tembrix-installed", "");
+    h.start();
+    EXPECT_FALSE(std::filesystem::exists(h.folder.file("Francais.lng")));
+    EXPECT_EQ(TempFolder::read(h.folder.file("data/Francais.lng")),
+              TempFolder::read(kGoldenFrench));
+    // The menu lists both folders as they are when it opens.
+    h.folder.write("data/Deutsch.lng", "");
+    QTest::mouseClick(h.find<ImageButton>("abTranslate"), Qt::LeftButton);
+    EXPECT_EQ(menuTexts(h),
+              QStringList({"Deutsch.lng", "English.lng", "Francais.lng", "-", "Other ..."}));
+
+    // The pencil makes the user's copy of the shipped lines, which the conversion then reads.
+    h.find<ImageButton>("cmdEdit")->click();
+    const QString own = h.programFile("data/SetupLine.txt");
+    EXPECT_EQ(h.find<QLineEdit>("txtOption")->text(), own);
+    EXPECT_EQ(h.shell.requests.at(0).file, own);
+    EXPECT_EQ(h.form->conversionInputs().SetupLinesPath, own.toStdString());
 }
 
 TEST(Form1Actions, FinalPageLinksAboutAndQuit) {

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -132,6 +133,13 @@ TEST_F(Wizard, EveryRowOfTheStateTable) {
     expectState(1, 1, {true, true, false}, "Restart on page 4");
     click("BTlast");
     expectState(0, 0, {true, false, false}, "Back after Restart");
+
+    // Return goes forward from where each page puts the focus: Next, then Finish.
+    h.form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(h.form.get()));
+    for (int page = 0; page < 4; ++page)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    expectState(4, 3, {false, false, false}, "Return on pages 0 to 3");
 }
 
 TEST_F(Wizard, AMissingSetupListKeepsThePageAndNamesThePath) {
@@ -149,13 +157,13 @@ TEST_F(Wizard, AMissingSetupListKeepsThePageAndNamesThePath) {
     EXPECT_EQ(h.form->currentStep(), 1);
     EXPECT_EQ(h.find<ImageButton>("BTnext")->currentLook(), ImageButton::Look::Rest);
 
-    // Typing the path of an existing list passes, and derives nothing.
+    // Typing the path of an existing list passes, and derives as a choice does.
     text("txtLST")->setText(listPath);
     click("BTnext");
     EXPECT_EQ(h.form->currentStep(), 2);
     EXPECT_EQ(h.messages.shown.size(), 2u);
-    for (const char* derived : {"txtPath", "txtISS", "txtOutputDir", "txtOuputExe"})
-        EXPECT_EQ(text(derived)->text(), "") << derived;
+    EXPECT_EQ(text("txtISS")->text(), h.programFile("My Proj/Support/Setup.iss"));
+    EXPECT_EQ(text("txtOuputExe")->text(), "Inventory.exe");
 }
 
 TEST_F(Wizard, ChoosingASetupListDerivesEveryDefault) {
@@ -176,12 +184,13 @@ TEST_F(Wizard, ChoosingASetupListDerivesEveryDefault) {
     EXPECT_EQ(text("txtOuputExe")->text(), "Inventory.exe");
     EXPECT_TRUE(text("txtPath")->isHidden()); // the check box decides that
 
-    // A second choice overwrites what the user typed; a list without title gives ".exe".
+    // A second choice keeps what the user typed; a list without title gives ".exe".
     text("txtISS")->setText("/elsewhere/Mine.iss");
     const QString bare = h.programFile("bare.lst");
     h.folder.write("bare.lst", "[Setup]\r\nDefaultDir=x\r\n");
     chooseSetupList(bare);
-    EXPECT_EQ(text("txtISS")->text(), h.programFile("Setup.iss"));
+    EXPECT_EQ(text("txtISS")->text(), "/elsewhere/Mine.iss");
+    EXPECT_EQ(text("txtOutputDir")->text(), h.programFile("OutPut") + QDir::separator());
     EXPECT_EQ(text("txtOuputExe")->text(), ".exe");
 
     // Cancel touches nothing.
@@ -268,14 +277,16 @@ TEST_F(Wizard, ADroppedSetupListIsTakenAsIfChosen) {
     EXPECT_TRUE(dropOn(h.find<QGroupBox>("frame", 2), *files({lower})));
     EXPECT_EQ(text("txtISS")->text(), h.programFile("My Proj/Setup.iss"));
 
-    // The other pages refuse it.
+    // Every page takes it; the welcome page moves on to the list's page.
     click("BTnext");
-    EXPECT_FALSE(dropOn(h.find<QGroupBox>("frame", 3), *files({listPath})));
+    EXPECT_TRUE(dropOn(h.find<QGroupBox>("frame", 3), *files({listPath})));
+    EXPECT_EQ(text("txtLST")->text(), listPath);
     click("BTlast");
     click("BTlast");
     click("BTlast");
     ASSERT_EQ(pageShown(), 0);
-    EXPECT_FALSE(dropOn(h.find<QGroupBox>("frame", 0), *files({listPath})));
+    EXPECT_TRUE(dropOn(h.find<QGroupBox>("frame", 0), *files({lower})));
+    EXPECT_EQ(pageShown(), 1);
     EXPECT_EQ(text("txtLST")->text(), lower);
     EXPECT_EQ(h.dialogs.requests.size(), 1u);
 }
@@ -318,19 +329,19 @@ TEST_F(Wizard, OptionsOfPage4ReachTheRecordAsDesigned) {
     text("txtVersion")->setText("2.5");
     EXPECT_EQ(h.form->conversionInputs().Version, "2.5");
 
-    // Typing a line file opens the typed one but does not reach the conversion.
+    // A typed line file is the one the pencil opens and the conversion reads.
     text("txtOption")->setText("/typed/Lines.txt");
     click("cmdEdit");
     ASSERT_EQ(h.shell.requests.size(), 1u);
     EXPECT_EQ(h.shell.requests[0].file, "/typed/Lines.txt");
     EXPECT_EQ(h.shell.requests[0].verb, "open");
-    EXPECT_EQ(h.form->conversionInputs().SetupLinesPath,
-              h.programFile("SetupLine.txt").toStdString());
+    EXPECT_EQ(h.form->conversionInputs().SetupLinesPath, "/typed/Lines.txt");
 
     h.dialogs.answers.push_back(QString("/chosen/Lines.txt"));
     click("cmdOption");
     EXPECT_EQ(h.dialogs.requests.back().title, "Selectionner un fichier");
     EXPECT_EQ(h.dialogs.requests.back().initialDirectory, h.app.programFolder());
+    EXPECT_EQ(h.dialogs.requests.back().filters.at(1).first, "Tous les fichiers (*.*)");
     EXPECT_EQ(h.form->conversionInputs().SetupLinesPath,
               QDir::toNativeSeparators("/chosen/Lines.txt").toStdString());
     h.dialogs.answers.push_back(QString("/chosen/More.txt"));
@@ -382,17 +393,48 @@ TEST_F(Wizard, FinishWritesTheEnginesScript) {
 
 TEST_F(Wizard, AScriptThatCannotBeWrittenIsReportedAndThePageStays) {
     walkToPage3();
-    const QString target = h.programFile("no such folder/Setup.iss");
-    text("txtISS")->setText(target);
-    click("BTend");
-    ASSERT_EQ(h.messages.shown.size(), 1u);
-    const RecordingBoxes::Shown& box = h.messages.shown[0];
-    EXPECT_EQ(box.style, kMessageStop);
-    EXPECT_TRUE(box.text.startsWith("Impossible d'écrire le script :\r\n"))
-        << box.text.toStdString();
-    EXPECT_TRUE(box.text.contains(target)) << box.text.toStdString();
-    expectState(3, 3, {false, true, true}, "after a failed Finish");
-    EXPECT_FALSE(std::filesystem::exists(target.toStdString()));
+    const QString missing = h.programFile("no such folder/Setup.iss");
+    const QString folder = h.programFile("My Proj"), cannot = "Impossible d'écrire le script :\r\n";
+    const std::pair<QString, QString> cases[] = {
+        {missing, cannot + missing + "\r\nLe dossier de ce fichier n'existe pas."},
+        {folder, cannot + folder +
+                     "\r\nVous n'avez pas le droit d'écrire ce fichier, ou un "
+                     "autre programme le tient ouvert."},
+        {"", "Indiquez le fichier ISS cible à l'étape 03."}};
+    for (const auto& [target, shown] : cases) {
+        h.messages.shown.clear();
+        text("txtISS")->setText(target);
+        click("BTend");
+        ASSERT_EQ(h.messages.shown.size(), 1u);
+        EXPECT_EQ(h.messages.shown[0].style, kMessageStop);
+        EXPECT_EQ(h.messages.shown[0].text, shown);
+        expectState(3, 3, {false, true, true}, "after a failed Finish");
+    }
+    EXPECT_FALSE(std::filesystem::exists(missing.toStdString()));
+}
+
+TEST_F(Wizard, FinishAsksBeforeReplacingAFileItDidNotWrite) {
+    walkToPage3();
+    const QString script = text("txtISS")->text();
+    for (int finish = 0; finish < 2; ++finish) { // the second finds what the first wrote
+        click("BTend");
+        for (const char* button : {"abRestart", "BTnext", "BTnext"})
+            click(button);
+    }
+    EXPECT_TRUE(h.messages.shown.empty());
+    const std::string ours = TempFolder::read(script.toStdString()), edited = ours + ";\r\n";
+    h.folder.write("My Proj/Support/Setup.iss", edited);
+    // No (Escape and the close box answer so too) keeps the file and the page; Yes replaces it.
+    for (const bool yes : {false, true}) {
+        h.messages.answers = {yes};
+        click("BTend");
+        ASSERT_EQ(h.messages.shown.size(), 1u);
+        EXPECT_EQ(h.messages.shown[0].text,
+                  script + "\r\nCe fichier existe déjà. Voulez-vous le remplacer ?");
+        EXPECT_EQ(TempFolder::read(script.toStdString()), yes ? ours : edited);
+        EXPECT_EQ(pageShown(), yes ? 4 : 3);
+        h.messages.shown.clear();
+    }
 }
 
 TEST(Form1FileSystem, OneServiceFromStartUpToUnload) {

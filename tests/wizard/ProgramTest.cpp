@@ -80,6 +80,7 @@ protected:
         environment.insert("DISPLAY", server.display());
         environment.insert("XDG_CONFIG_HOME",
                            QString::fromStdString(settingsFolder.path().string()));
+        environment.insert("XDG_DATA_HOME", QString::fromStdString(settingsFolder.file("data")));
         environment.insert("QT_QPA_PLATFORM", "xcb");
         QProcess program;
         program.setProcessEnvironment(environment);
@@ -122,12 +123,12 @@ protected:
         Program::SetUp();
         link = std::string(prefix) + "/bin/tembrix";
         folder = std::string(prefix) + "/lib/tembrix";
-        std::filesystem::remove_all(folder + "/Francais.lng");
+        userFolder = settingsFolder.file("data/Tembrix");
     }
-    void TearDown() override { std::filesystem::remove_all(folder + "/Francais.lng"); }
 
     std::string link;
     std::string folder;
+    std::string userFolder; ///< where the installed program keeps its own files
 };
 
 } // namespace
@@ -147,19 +148,20 @@ TEST_F(Program, TheSavedLanguageIsAppliedAfterTheFrenchExport) {
               TempFolder::read(kGoldenFrench));
 }
 
-TEST_F(InstalledProgram, FindsItsFolderThroughTheLink) {
+// Installed, the program writes only into the user's data folder, even as root.
+TEST_F(InstalledProgram, FindsItsFolderThroughTheLinkAndWritesOnlyForTheUser) {
     EXPECT_TRUE(runUntilTitle("TEMBRIX CONVERTOR", link));
-    EXPECT_EQ(TempFolder::read(folder + "/Francais.lng"), TempFolder::read(kGoldenFrench));
+    EXPECT_FALSE(std::filesystem::exists(folder + "/Francais.lng"));
+    EXPECT_EQ(TempFolder::read(userFolder + "/Francais.lng"), TempFolder::read(kGoldenFrench));
     chooseLanguage(folder + "/English.lng");
     EXPECT_TRUE(runUntilTitle("TEMBRIX CONVERTER", link));
 }
 
 TEST_F(InstalledProgram, AFrenchFileThatCannotBeWrittenIsNoObstacle) {
-    // A folder in its place refuses the export to every user, root included,
-    // as a program folder that belongs to root refuses it to a user.
-    std::filesystem::create_directory(folder + "/Francais.lng");
+    // A folder in its place refuses the export to every user, root included.
+    std::filesystem::create_directories(userFolder + "/Francais.lng");
     EXPECT_TRUE(runUntilTitle("TEMBRIX CONVERTOR", link));
     chooseLanguage(folder + "/English.lng");
     EXPECT_TRUE(runUntilTitle("TEMBRIX CONVERTER", link));
-    EXPECT_TRUE(std::filesystem::is_directory(folder + "/Francais.lng"));
+    EXPECT_TRUE(std::filesystem::is_directory(userFolder + "/Francais.lng"));
 }

@@ -29,6 +29,7 @@ struct WizardHarness {
         static const bool looked = (applyClassicLook(), true);
         (void)looked;
         app.folder = QString::fromStdString(folder.path().string());
+        app.dataFolder = programFile("data");
         services = {&messages, &dialogs, &shell, &editor, &settings, &app};
     }
 

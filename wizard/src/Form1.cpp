@@ -6,13 +6,19 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPixmap>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
+
+#include <algorithm>
+#include <array>
 
 #include "Form1Layout.h"
 #include "Form1Texts.h"
@@ -89,6 +95,10 @@ void Form1::connectHandlers() {
     connect(ui.chkFileAdd, &QCheckBox::toggled, this, &Form1::chkFileAdd_Click);
     connect(ui.chkVbDLL, &QCheckBox::toggled, this, &Form1::chkVbDLL_Click);
     connect(ui.txtVersion, &QLineEdit::textChanged, this, &Form1::txtVersion_Change);
+    connect(ui.txtOption, &QLineEdit::textChanged, this,
+            [this](const QString& path) { m_inputs.SetupLinesPath = pathFromQt(path); });
+    connect(ui.txtFileAdd, &QLineEdit::textChanged, this,
+            [this](const QString& path) { m_inputs.ExtraLinesPath = pathFromQt(path); });
 
     connect(ui.abEdit, &QAbstractButton::clicked, this, &Form1::editScript);
     connect(ui.abOpenISS, &QAbstractButton::clicked, this, &Form1::openScript);
@@ -103,18 +113,25 @@ void Form1::connectHandlers() {
 
 void Form1::formLoad() {
     const AppInfo& app = *m_services.app;
+    m_places = findFilePlaces(app);
+    if (!m_places.portable())
+        QDir().mkpath(m_places.ownFolder);
     // Both exports go into one file: the name is spelt alike on both steps,
     // since a case-sensitive file system would otherwise make two files.
-    const std::string french = pathFromQt(programFile(app, QStringLiteral("Francais.lng")));
+    const QString frenchFile = folderFile(m_places.ownFolder, QStringLiteral("Francais.lng"));
+    const std::string french = pathFromQt(frenchFile);
     m_translate.ExportFormTexts(*m_texts, french);
     processPendingEvents();
     m_translate.LoadDefaultMessages();
     m_translate.ExportMessages(french);
     processPendingEvents();
 
-    const QString language =
-        m_services.settings->read(QStringLiteral("FILES"), QStringLiteral("LNG"))
-            .value_or(programFile(app, QStringLiteral("Francais.lng")));
+    // A remembered language that has gone (the folder was moved) counts as no
+    // choice at all: an empty file would blank every message.
+    QString language = m_services.settings->read(QStringLiteral("FILES"), QStringLiteral("LNG"))
+                           .value_or(QString());
+    if (language.isEmpty() || !QFileInfo(language).isFile())
+        language = frenchFile;
     processPendingEvents();
     m_translate.ApplyLanguage(*m_texts, pathFromQt(language));
     matchQtTexts();
@@ -129,15 +146,23 @@ void Form1::formLoad() {
         frame->setVisible(false);
     }
     showPage(pageNumber(Page::Welcome), true);
+    updateButtons();
 
     const DerivedInputs derived = deriveInputPaths(std::string(), pathFromQt(app.programFolder()));
     m_inputs.IncludeRuntimeFiles = true;
     m_inputs.Version = derived.version;
     m_ui->txtVersion->setText(qtFromCp1252(derived.version));
-    m_ui->txtOption->setText(qtFromPath(derived.setupLinesPath));
-    m_inputs.SetupLinesPath = derived.setupLinesPath;
-    m_ui->txtFileAdd->setText(qtFromPath(derived.extraLinesPath));
-    m_inputs.ExtraLinesPath = derived.extraLinesPath;
+    // The user's own lines file, once the pencil has made it; until then the shipped one.
+    QString setupLines = qtFromPath(derived.setupLinesPath);
+    QString extraLines = qtFromPath(derived.extraLinesPath);
+    if (!m_places.portable()) {
+        const QString own = folderFile(m_places.ownFolder, QStringLiteral("SetupLine.txt"));
+        if (QFileInfo(own).isFile())
+            setupLines = own;
+        extraLines = folderFile(m_places.ownFolder, QStringLiteral("AddLine.txt"));
+    }
+    m_ui->txtOption->setText(setupLines);
+    m_ui->txtFileAdd->setText(extraLines);
     BuildLanguageMenu();
 
     m_ui->abSite->setMouseIcon(m_ui->LBLmail->mouseIcon());
@@ -150,9 +175,48 @@ void Form1::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+// Return goes forward, wherever the focus is, unless a focused button takes
+// it for itself; text boxes and check boxes pass it on to the window.
+void Form1::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (m_ui->BTnext->isEnabled())
+            m_ui->BTnext->click();
+        else if (m_ui->BTend->isEnabled())
+            m_ui->BTend->click();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void Form1::showPage(int index, bool visible) {
     if (index >= 0 && index < kPageCount)
         m_ui->frame[std::size_t(index)]->setVisible(visible);
+}
+
+void Form1::updateButtons() {
+    const bool onInputs = !m_finalShown;
+    const int step = m_currentStep;
+    const int last = pageNumber(Page::Options);
+    m_ui->BTnext->setEnabled(onInputs && step < last);
+    m_ui->BTlast->setEnabled(onInputs && step > pageNumber(Page::Welcome));
+    m_ui->BTend->setEnabled(onInputs && step == last);
+
+    QWidget* first = m_ui->abOpenISS;
+    if (onInputs) {
+        const std::array<QWidget*, 4> firstOfPage{m_ui->BTnext, m_ui->txtLST, m_ui->txtISS,
+                                                  m_ui->txtVersion};
+        first = firstOfPage[std::size_t(std::clamp(step, 0, last))];
+    }
+    first->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::goToPage(int step) {
+    showPage(m_finalShown ? pageNumber(Page::Final) : m_currentStep, false);
+    m_finalShown = false;
+    m_currentStep = step;
+    showPage(m_currentStep, true);
+    updateButtons();
 }
 
 void Form1::nextClicked() {
@@ -160,51 +224,74 @@ void Form1::nextClicked() {
         m_ui->BTnext->ResetLook();
         return;
     }
-    showPage(m_currentStep, false);
-    ++m_currentStep;
-    showPage(m_currentStep, true);
-    m_ui->BTlast->setEnabled(true);
-    if (m_currentStep == pageNumber(Page::Options)) {
-        m_ui->BTnext->setEnabled(false);
-        m_ui->BTend->setEnabled(true);
-    }
+    // A typed setup list proposes the other pages' defaults as a chosen one does.
+    if (m_currentStep == pageNumber(Page::SetupList) && m_ui->txtLST->text() != m_derivedList)
+        deriveDefaults(m_ui->txtLST->text());
+    goToPage(m_currentStep + 1);
 }
 
 void Form1::backClicked() {
-    showPage(m_currentStep, false);
-    --m_currentStep;
-    showPage(m_currentStep, true);
-    m_ui->BTnext->setEnabled(true);
-    if (m_currentStep == pageNumber(Page::Welcome))
-        m_ui->BTlast->setEnabled(false);
-    m_ui->BTend->setEnabled(false);
+    goToPage(m_currentStep - 1);
 }
 
 void Form1::finishClicked() {
     fillConversionInputs();
+    processPendingEvents();
+    m_ui->BTend->ResetLook();
+    if (m_inputs.ScriptPath.empty()) {
+        m_services.messageBoxes->show(this, messageText("msg8"), kMessageStop);
+        return;
+    }
+    if (!confirmReplace())
+        return;
     const Status written = m_fileSystem ? GenerateScript(m_inputs, *m_fileSystem)
                                         : Status::failure(m_inputs.ScriptPath);
     processPendingEvents();
-    m_ui->BTend->ResetLook();
     if (!written) {
         // The final page says the script exists, so it is shown only when it does.
-        m_services.messageBoxes->show(
-            this, messageText("msg6") + QStringLiteral("\r\n") + qtFromPath(written.reason()),
-            kMessageStop);
+        reportWriteFailure();
         return;
     }
+    rememberWritten();
     showPage(pageNumber(Page::Options), false);
     showPage(pageNumber(Page::Final), true);
-    m_ui->BTend->setEnabled(false);
-    m_ui->BTlast->setEnabled(false);
+    m_finalShown = true;
+    updateButtons();
+}
+
+// An existing script may hold the user's edits: it is replaced only when the
+// user says so, or when it still holds exactly what this run wrote there.
+bool Form1::confirmReplace() {
+    const std::string& path = m_inputs.ScriptPath;
+    if (!m_fileSystem || !m_fileSystem->fileExists(path))
+        return true;
+    const auto written = m_written.find(path);
+    if (written != m_written.end() && m_fileSystem->readAll(path) == written->second)
+        return true;
+    return m_services.messageBoxes->ask(this, qtFromPath(path) + QStringLiteral("\r\n") +
+                                                  messageText("msg7"));
+}
+
+void Form1::rememberWritten() {
+    if (auto bytes = m_fileSystem->readAll(m_inputs.ScriptPath))
+        m_written[m_inputs.ScriptPath] = std::move(*bytes);
+    else
+        m_written.erase(m_inputs.ScriptPath);
+}
+
+// Our own sentences, in the window's language, rather than the system's text.
+void Form1::reportWriteFailure() {
+    const QString path = qtFromPath(m_inputs.ScriptPath);
+    const bool folderExists = QFileInfo(path).absoluteDir().exists();
+    m_services.messageBoxes->show(this,
+                                  messageText("msg6") + QStringLiteral("\r\n") + path +
+                                      QStringLiteral("\r\n") +
+                                      messageText(folderExists ? "msg10" : "msg9"),
+                                  kMessageStop);
 }
 
 void Form1::restartClicked() {
-    showPage(pageNumber(Page::Final), false);
-    m_currentStep = pageNumber(Page::SetupList);
-    showPage(m_currentStep, true);
-    m_ui->BTnext->setEnabled(true);
-    m_ui->BTlast->setEnabled(true);
+    goToPage(pageNumber(Page::SetupList));
 }
 
 void Form1::aboutClicked() {

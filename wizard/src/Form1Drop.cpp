@@ -1,7 +1,8 @@
-// Files dropped on the window. One setup list, dropped anywhere on the page of
-// the setup list or on the page of the script and the installer, is taken as
-// if it had been chosen with cmdChooseLST. Every other drop is refused, so
-// that the pointer shows it before the button is let go.
+// Files dropped on the window. One setup list, dropped anywhere on the window,
+// on any page, is taken as if it had been chosen with cmdChooseLST; from the
+// welcome page or the final page the wizard moves to the setup-list page, so
+// that the user sees it. Every other drop is refused, so that the pointer
+// shows it before the button is let go.
 
 #include "tembrix/wizard/Form1.h"
 
@@ -9,7 +10,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QGroupBox>
 #include <QMimeData>
 #include <QUrl>
 
@@ -27,8 +27,6 @@ void Form1::acceptSetupListDrops() {
 }
 
 std::optional<QString> Form1::droppedSetupList(const QMimeData* data) const {
-    if (!m_ui->page(Page::SetupList)->isVisible() && !m_ui->page(Page::Output)->isVisible())
-        return std::nullopt;
     if (data == nullptr || !data->hasUrls() || data->urls().size() != 1)
         return std::nullopt;
     const QUrl url = data->urls().front();
@@ -73,6 +71,8 @@ void Form1::dropEvent(QDropEvent* event) {
         return;
     }
     event->acceptProposedAction();
+    if (m_finalShown || m_currentStep == pageNumber(Page::Welcome))
+        goToPage(pageNumber(Page::SetupList));
     deriveDefaults(*path);
 }
 

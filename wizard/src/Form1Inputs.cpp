@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 
 #include "Form1Layout.h"
@@ -49,14 +50,24 @@ void Form1::chooseSetupList() {
     m_ui->cmdChooseLST->ResetLook();
 }
 
+// Every setup list, chosen, dropped or typed, proposes the other pages'
+// defaults; a box that the user changed since the last proposal keeps the
+// user's text.
 void Form1::deriveDefaults(const QString& setupListPath) {
     const DerivedInputs derived =
         deriveInputs(pathFromQt(setupListPath), pathFromQt(m_services.app->programFolder()));
     m_ui->txtLST->setText(setupListPath);
-    m_ui->txtPath->setText(qtFromPath(derived.sourceFolder));
-    m_ui->txtISS->setText(qtFromPath(derived.scriptPath));
-    m_ui->txtOutputDir->setText(qtFromPath(derived.outputDir));
-    m_ui->txtOuputExe->setText(qtFromCp1252(derived.installerName));
+    m_derivedList = setupListPath;
+    setDerived(m_ui->txtPath, qtFromPath(derived.sourceFolder));
+    setDerived(m_ui->txtISS, qtFromPath(derived.scriptPath));
+    setDerived(m_ui->txtOutputDir, qtFromPath(derived.outputDir));
+    setDerived(m_ui->txtOuputExe, qtFromCp1252(derived.installerName));
+}
+
+void Form1::setDerived(QLineEdit* box, const QString& text) {
+    if (box->text() == m_derivedTexts.value(box))
+        box->setText(text);
+    m_derivedTexts.insert(box, text);
 }
 
 void Form1::chooseScript() {
@@ -79,27 +90,44 @@ void Form1::splitInstallerPath(const QString& installerPath) {
     m_ui->txtOuputExe->setText(name);
 }
 
-void Form1::chooseLinesFile(QLineEdit* pathBox, std::string& inputPath, ImageButton* button) {
-    if (const auto path =
-            openDialog("msg4", QStringLiteral("*.txt|*.txt"), m_services.app->programFolder())) {
+QString Form1::linesFilter() const {
+    return QStringLiteral("*.txt|*.txt|") + messageText("msg11") + QStringLiteral("|*.*");
+}
+
+// The box's text is the file that the conversion reads (its change handler
+// copies it into the inputs), whether typed or chosen here.
+void Form1::chooseLinesFile(QLineEdit* pathBox, ImageButton* button) {
+    if (const auto path = openDialog("msg4", linesFilter(), m_places.ownFolder))
         pathBox->setText(*path);
-        inputPath = pathFromQt(pathBox->text());
-    }
     button->ResetLook();
 }
 
 void Form1::chooseSetupLines() {
-    chooseLinesFile(m_ui->txtOption, m_inputs.SetupLinesPath, m_ui->cmdOption);
+    chooseLinesFile(m_ui->txtOption, m_ui->cmdOption);
 }
 
 void Form1::chooseExtraLines() {
-    chooseLinesFile(m_ui->txtFileAdd, m_inputs.ExtraLinesPath, m_ui->cmdChooseAdd);
+    chooseLinesFile(m_ui->txtFileAdd, m_ui->cmdChooseAdd);
 }
 
-// The file typed in the box is opened, even when the conversion still reads
-// the one chosen last.
-void Form1::editLinesFile(const QLineEdit* pathBox, ImageButton* button) {
-    shellOpen(pathBox->text());
+// The file in the box is opened: the one the conversion reads. Where the
+// program folder is not the user's, the shipped file (or a missing own one)
+// gives way to the user's own copy, made on first use, which the box then names.
+void Form1::editLinesFile(QLineEdit* pathBox, ImageButton* button) {
+    QString path = pathBox->text();
+    if (!m_places.portable()) {
+        const QString name = QFileInfo(path).fileName();
+        const bool shipped = path == folderFile(m_places.programFolder, name);
+        const bool ownMissing =
+            path == folderFile(m_places.ownFolder, name) && !QFileInfo::exists(path);
+        if (!name.isEmpty() && (shipped || ownMissing)) {
+            if (const QString own = makeOwnCopy(m_places, name); !own.isEmpty()) {
+                pathBox->setText(own);
+                path = own;
+            }
+        }
+    }
+    shellOpen(path);
     QCoreApplication::processEvents();
     button->ResetLook();
 }

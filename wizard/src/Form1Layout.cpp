@@ -275,8 +275,6 @@ void applyBuiltinTexts(QWidget* window, const Form1Widgets& w) {
 }
 
 void applyStartStates(const Form1Widgets& w) {
-    w.BTlast->setEnabled(false);
-    w.BTend->setEnabled(false);
     w.chkVbDLL->setChecked(true);
     w.txtPath->setVisible(false);
     w.txtFileAdd->setVisible(false);

@@ -5,7 +5,10 @@
 namespace tembrix {
 
 QString programFile(const AppInfo& app, const QString& name) {
-    const QString folder = app.programFolder();
+    return folderFile(app.programFolder(), name);
+}
+
+QString folderFile(const QString& folder, const QString& name) {
     const QChar separator = QDir::separator();
 #ifdef Q_OS_WIN
     // At a drive root ("C:\") this gives "C:\\name", as earlier versions wrote

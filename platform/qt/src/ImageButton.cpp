@@ -161,6 +161,14 @@ void ImageButton::paintEvent(QPaintEvent*) {
     if (style.frameLines > 0)
         drawFrame(painter, style);
     drawContents(painter, style);
+    if (hasFocus()) {
+        // The dotted rectangle of the classic controls, drawn here whatever the
+        // style: keyboard users must see where they are.
+        QPen dotted(palette().color(QPalette::ButtonText), 1, Qt::DotLine);
+        painter.setPen(dotted);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(3, 3, -4, -4));
+    }
 }
 
 void ImageButton::drawFrame(QPainter& painter, const LookStyle& style) const {

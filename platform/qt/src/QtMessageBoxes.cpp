@@ -46,6 +46,26 @@ std::unique_ptr<QMessageBox> QtMessageBoxes::build(QWidget* parent, const QStrin
     return box;
 }
 
+std::unique_ptr<QMessageBox> QtMessageBoxes::buildQuestion(QWidget* parent,
+                                                           const QString& text) const {
+    auto box = build(parent, text, kMessageQuestion, QString());
+    box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    // Replacing a file is the answer that loses something: it must be chosen.
+    box->setDefaultButton(QMessageBox::No);
+    box->setEscapeButton(QMessageBox::No);
+    return box;
+}
+
+bool QtMessageBoxes::answeredYes(const QMessageBox& box) {
+    return box.clickedButton() != nullptr && box.clickedButton() == box.button(QMessageBox::Yes);
+}
+
+bool QtMessageBoxes::ask(QWidget* parent, const QString& text) {
+    const auto box = buildQuestion(parent, text);
+    box->exec();
+    return answeredYes(*box);
+}
+
 void QtMessageBoxes::show(QWidget* parent, const QString& text, int style, const QString& title) {
     build(parent, text, style, title)->exec();
 }

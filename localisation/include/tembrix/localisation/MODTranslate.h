@@ -23,11 +23,12 @@ public:
     /// and replaces the title, captions and tooltips by its values; a missing
     /// key keeps the current text (cut to 254 bytes, trailing blanks removed).
     /// The file is read once. A missing or unreadable file keeps every text.
-    /// A file that starts with a UTF-8 byte-order mark has its values
-    /// converted to Windows-1252; keys that match no control are ignored.
+    /// A file that starts with a UTF-8 byte-order mark, or that is valid UTF-8
+    /// beyond ASCII without one, has its values converted to Windows-1252;
+    /// keys that match no control are ignored.
     void ApplyLanguage(TranslatableWindow& window, const std::string& filePath);
 
-    /// Fills the message table with the built-in texts msg1 to msg6.
+    /// Fills the message table with the built-in texts msg1 to msg11.
     void LoadDefaultMessages();
 
     /// Writes the message table into [MSG] of the file as msg1, msg2, ...;
@@ -36,8 +37,8 @@ public:
     void ExportMessages(const std::string& filePath);
 
     /// The value of `key` in [MSG] of the current language file; the empty
-    /// text when the file, the section or the key is missing. Only "msg6",
-    /// which older language files lack, falls back to its built-in text.
+    /// text when the file, the section or the key is missing. The keys from
+    /// "msg6" on, which older language files lack, fall back to their built-in texts.
     std::string GetMessageText(const std::string& key) const;
 
     /// The file last given to ApplyLanguage; empty before the first apply.

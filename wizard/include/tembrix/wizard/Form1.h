@@ -2,13 +2,19 @@
 
 #include <QWidget>
 
+#include <QHash>
+
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "tembrix/engine/ConversionInputs.h"
 #include "tembrix/localisation/MODTranslate.h"
 #include "tembrix/platformqt/DesktopServices.h"
+#include "tembrix/platformqt/UserFiles.h"
 
 class QLineEdit;
 class QMimeData;
@@ -45,9 +51,12 @@ public:
     const ConversionInputs& conversionInputs() const { return m_inputs; }
     /// The language module of the run: the current language file and messages.
     const MODTranslate& translation() const { return m_translate; }
+    /// Where the shipped files lie and where the program's own files are kept.
+    const FilePlaces& filePlaces() const { return m_places; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -68,6 +77,10 @@ private:
     void restartClicked();
     void aboutClicked();
     void showPage(int index, bool visible);
+    /// The enabled states of Next, Back and Finish and the keyboard focus,
+    /// all from the page now shown.
+    void updateButtons();
+    void goToPage(int step);
 
     // Inputs
     bool CanLeaveStep();
@@ -78,13 +91,18 @@ private:
     void chooseExtraLines();
     void editSetupLines();
     void editExtraLines();
-    void chooseLinesFile(QLineEdit* pathBox, std::string& inputPath, ImageButton* button);
-    void editLinesFile(const QLineEdit* pathBox, ImageButton* button);
+    void chooseLinesFile(QLineEdit* pathBox, ImageButton* button);
+    void editLinesFile(QLineEdit* pathBox, ImageButton* button);
     void chkAbsPath_Click();
     void chkFileAdd_Click();
     void chkVbDLL_Click();
     void txtVersion_Change();
     void deriveDefaults(const QString& setupListPath);
+    void setDerived(QLineEdit* box, const QString& text);
+    bool confirmReplace();
+    void reportWriteFailure();
+    void rememberWritten();
+    QString linesFilter() const;
     void splitInstallerPath(const QString& installerPath);
     void fillConversionInputs();
     std::optional<QString> openDialog(const char* titleKey, const QString& filter,
@@ -117,6 +135,16 @@ private:
     std::unique_ptr<QtOwnTexts> m_qtTexts;
     ConversionInputs m_inputs;
     int m_currentStep = 0;
+    bool m_finalShown = false;
+    FilePlaces m_places;
+    /// The setup list of the last derivation, and what it put in each box:
+    /// a box whose text differs has been changed by the user since.
+    QString m_derivedList;
+    QHash<QLineEdit*, QString> m_derivedTexts;
+    /// The bytes of each script this run wrote, by path.
+    std::map<std::string, std::string> m_written;
+    /// The file of each language entry, in the order of the entries.
+    std::vector<QString> m_languagePaths;
 };
 
 /// Gives the application the classic look the window is designed for: the

@@ -19,6 +19,7 @@ namespace tembrix {
 
 /// Message-box styles, as the classic Windows values.
 inline constexpr int kMessageStop = 16;        // stop icon, one OK button
+inline constexpr int kMessageQuestion = 32;    // question icon, Yes and No buttons
 inline constexpr int kMessageInformation = 64; // information icon, one OK button
 
 class MessageBoxes {
@@ -28,6 +29,10 @@ public:
     /// title means the application's title.
     virtual void show(QWidget* parent, const QString& text, int style,
                       const QString& title = QString()) = 0;
+    /// Asks a question with the buttons Yes and No (in Qt's language of the
+    /// moment) and the application's title. True only for Yes: No, Escape and
+    /// the close box all answer no.
+    virtual bool ask(QWidget* parent, const QString& text) = 0;
 };
 
 /// What a file dialog is asked to do, after the filter text and the flag
@@ -102,6 +107,9 @@ public:
     virtual int versionRevision() const = 0;
     /// The program file's name without folder and extension.
     virtual QString executableName() const = 0;
+    /// The user's own folder for the program's files ("Tembrix" in the
+    /// system's per-user data folder); it may not exist yet.
+    virtual QString userDataFolder() const = 0;
 };
 
 /// The set of services a window is given.
@@ -114,6 +122,8 @@ struct DesktopServices {
     const AppInfo* app = nullptr;
 };
 
+/// folder + separator + name (one separator at a root, except on Windows).
+QString folderFile(const QString& folder, const QString& name);
 /// program folder + separator + name, as every file the program finds by itself.
 QString programFile(const AppInfo& app, const QString& name);
 

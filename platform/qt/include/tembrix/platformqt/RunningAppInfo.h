@@ -14,6 +14,7 @@ public:
     int versionMinor() const override;
     int versionRevision() const override;
     QString executableName() const override;
+    QString userDataFolder() const override; // in UserFiles.cpp
 
     /// `folder` in native separators without its trailing separator, kept at a
     /// root ("/", "C:\"). Empty stays empty.
