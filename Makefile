@@ -13,7 +13,7 @@ FUZZ_PACKAGES := clang libclang-rt-dev
 FUZZ_TARGETS := $(patsubst tests/fuzz/corpus/%/,%,$(sort $(wildcard tests/fuzz/corpus/*/)))
 
 .PHONY: all deps configure build test run bench sanitize fuzz format clean iscc-check package \
-        deps-windows windows test-windows windows-dist
+        deps-windows windows test-windows windows-dist windows-installer
 
 # The Windows build: cross-compiled with MinGW, its tests run under Wine.
 # The Qt for MinGW comes from TEMBRIX_QT_MINGW, else from the cache folder, where
@@ -120,6 +120,14 @@ test-windows: windows
 # The portable folder and its zip: dist/Tembrix-<version>-windows-x64(.zip).
 windows-dist: windows
 	cmake --build $(WIN_BUILD_DIR) --target windows-dist
+
+# The installer dist/Tembrix-<version>-setup.exe, made by Inno Setup's compiler
+# (from the npm registry) under Wine, which is 32-bit: by hand, not in CI.
+INSTALLER_PACKAGES := npm wine wine32 wine64
+windows-installer: windows
+	@dpkg --print-foreign-architectures | grep -qx i386 || $(SUDO) dpkg --add-architecture i386
+	@$(MAKE) --no-print-directory deps PACKAGES="$(INSTALLER_PACKAGES)"
+	cmake --build $(WIN_BUILD_DIR) --target windows-installer
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
