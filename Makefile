@@ -149,7 +149,8 @@ windows-dist: windows
 
 # The installer dist/Tembrix-<version>-setup.exe, made by Inno Setup's compiler
 # (from the npm registry) under Wine, which is 32-bit: by hand, not in CI.
-INSTALLER_PACKAGES := npm wine wine32 wine64
+# npm may come with a Node.js package of its own; Debian's npm is taken only without one.
+INSTALLER_PACKAGES := wine wine32 wine64 $(if $(shell command -v npm),,npm)
 windows-installer: windows
 	@dpkg --print-foreign-architectures | grep -qx i386 || $(SUDO) dpkg --add-architecture i386
 	@$(MAKE) --no-print-directory deps PACKAGES="$(INSTALLER_PACKAGES)"

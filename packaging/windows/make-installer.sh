@@ -19,6 +19,10 @@ fail() {
 script=$(realpath "$1")
 [ -f "$script" ] || fail "no such script: $1"
 command -v wine >/dev/null || fail "Wine is needed (make windows-installer installs it)"
+# The compiler is a 32-bit program: Wine needs its 32-bit half, and a kernel
+# that runs 32-bit Linux programs (some have that switched off at boot).
+wine --version >/dev/null 2>&1 ||
+    fail "Wine cannot start 32-bit programs here (is wine32 installed? does the kernel run 32-bit programs?)"
 
 cache=${TEMBRIX_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tembrix}
 compiler=$cache/innosetup-$version
