@@ -17,7 +17,7 @@ FUZZ_TARGETS := $(patsubst tests/fuzz/corpus/%/,%,$(sort $(wildcard tests/fuzz/c
 
 .PHONY: all deps configure build test run bench sanitize fuzz format format-check clean \
         iscc-check package \
-        deps-windows windows test-windows windows-dist
+        deps-windows windows test-windows windows-dist windows-installer
 
 # The Windows build: cross-compiled with MinGW, its tests run under Wine.
 # The Qt for MinGW comes from TEMBRIX_QT_MINGW, else from the cache folder, where
@@ -93,15 +93,41 @@ fuzz: deps
 
 # Compiles the golden scripts with the real compiler (needs Wine; by hand only).
 # The Inno Setup 6 scripts need 6, and must compile there without a warning.
+# Then each script's installer lives its whole life under Wine (install with
+# other programs' copies of the system files in place, install again,
+# uninstall), once for each way of seeding those copies: one line per script
+# and version, the checker's full report in $(BUILD_DIR)/install-check/.
+SHARED_TOOLS ?= ../shared/tools
+GOLDEN_SCRIPTS = tests/data/corpus/*.iss tests/data/engine/*.iss
 iscc-check:
-	@for f in tests/data/corpus/*.iss tests/data/engine/*.iss; do \
+	@status=0; \
+	for f in $(GOLDEN_SCRIPTS); do \
 	  echo "== $$f"; \
 	  case "$$f" in \
-	    *inno6.iss) out=$$(../shared/tools/iscc-check --version 6.0.3,6.3.1,6.4.1 -b "$$f" 2>&1) || { echo "$$out"; exit 1; }; \
-	                echo "$$out"; if echo "$$out" | grep -q '^Warning'; then echo "warnings above"; exit 1; fi ;; \
-	    *) ../shared/tools/iscc-check --version all -b "$$f" || exit 1 ;; \
+	    *inno6.iss) out=$$($(SHARED_TOOLS)/iscc-check --version 6.0.3,6.3.1,6.4.1 -b "$$f" 2>&1) || status=1; \
+	                echo "$$out"; if echo "$$out" | grep -q '^Warning'; then echo "warnings above"; status=1; fi ;; \
+	    *) $(SHARED_TOOLS)/iscc-check --version all -b "$$f" || status=1 ;; \
 	  esac; \
-	done
+	done; \
+	echo "== install, install again, uninstall"; \
+	reports=$(BUILD_DIR)/install-check; mkdir -p $$reports; \
+	for f in $(GOLDEN_SCRIPTS); do \
+	  case "$$f" in *inno6.iss) versions=6.4.1 ;; *) versions="5.6.1 6.4.1" ;; esac; \
+	  for v in $$versions; do \
+	    line=""; \
+	    for seed in even odd; do \
+	      report=$$reports/$$(basename "$$f" .iss)-$$v-$$seed.txt; \
+	      $(SHARED_TOOLS)/install-check --version $$v --lifecycle --lifecycle-seed $$seed "$$f" >$$report 2>&1; \
+	      case $$? in \
+	        0) line="$$line $$seed: ok;" ;; \
+	        125) status=1; line="$$line $$seed: could not run ($$(tail -n 1 $$report));" ;; \
+	        *) status=1; line="$$line $$seed: FAILED ($$(tail -n 1 $$report | sed "s/^install-check: Inno Setup [^:]*: FAILED: //"));" ;; \
+	      esac; \
+	    done; \
+	    echo "$$f $$v:$$line"; \
+	  done; \
+	done; \
+	exit $$status
 
 windows: deps-windows
 	@qt="$${TEMBRIX_QT_MINGW:-}"; \
@@ -126,6 +152,15 @@ test-windows: windows
 # The portable folder and its zip: dist/Tembrix-<version>-windows-x64(.zip).
 windows-dist: windows
 	cmake --build $(WIN_BUILD_DIR) --target windows-dist
+
+# The installer dist/Tembrix-<version>-setup.exe, made by Inno Setup's compiler
+# (from the npm registry) under Wine, which is 32-bit: by hand, not in CI.
+# npm may come with a Node.js package of its own; Debian's npm is taken only without one.
+INSTALLER_PACKAGES := wine wine32 wine64 $(if $(shell command -v npm),,npm)
+windows-installer: windows
+	@dpkg --print-foreign-architectures | grep -qx i386 || $(SUDO) dpkg --add-architecture i386
+	@$(MAKE) --no-print-directory deps PACKAGES="$(INSTALLER_PACKAGES)"
+	cmake --build $(WIN_BUILD_DIR) --target windows-installer
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -97,3 +97,5 @@ if(TEMBRIX_BUILD_TESTS AND CMAKE_CROSSCOMPILING_EMULATOR)
         set_tests_properties(PortableZip.${program} PROPERTIES TIMEOUT 300)
     endforeach()
 endif()
+
+include(${CMAKE_CURRENT_LIST_DIR}/WindowsInstaller.cmake)
