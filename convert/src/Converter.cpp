@@ -87,7 +87,7 @@ public:
         return m_local->readAll(path);
     }
     Status createTextFile(const std::string& path,
-                          std::unique_ptr<TextFileWriter>& writer) const override {
+                          std::unique_ptr<TextFileWriter>& writer) override {
         if (path == kStandardOutput) {
 #ifdef _WIN32
             _setmode(_fileno(stdout), _O_BINARY);
@@ -155,8 +155,8 @@ ConversionInputs conversionInputs(const Options& options, const std::string& set
     return inputs;
 }
 
-Outcome convertList(const Options& options, const std::string& setupList,
-                    const FileSystem& fileSystem, const Report& report) {
+Outcome convertList(const Options& options, const std::string& setupList, FileSystem& fileSystem,
+                    const Report& report) {
     if (!fileSystem.fileExists(setupList)) {
         std::error_code ec;
         const bool exists = std::filesystem::exists(nativePath(setupList), ec);
@@ -172,7 +172,7 @@ Outcome convertList(const Options& options, const std::string& setupList,
     return options.check ? compile(options, setupList, inputs.ScriptPath, report) : Outcome{};
 }
 
-int convertBatch(Options options, const FileSystem& fileSystem, const Report& report) {
+int convertBatch(Options options, FileSystem& fileSystem, const Report& report) {
     int highest = kWritten;
     for (const std::string& folder : options.recursive) {
         std::vector<std::string> found;
@@ -220,7 +220,7 @@ int convertBatch(Options options, const FileSystem& fileSystem, const Report& re
     return highest;
 }
 
-int runConversions(Options options, const FileSystem& fileSystem, const Report& report) {
+int runConversions(Options options, FileSystem& fileSystem, const Report& report) {
     if (options.check) {
         std::string tried;
         options.compiler = findCompiler(options.iscc, tried);

@@ -1,5 +1,6 @@
 #include "tembrix/engine/ConversionInputs.h"
 
+#include "tembrix/platform/FileSystem.h"
 #include "tembrix/platform/ProfileFile.h"
 
 namespace tembrix {
@@ -48,11 +49,12 @@ DerivedInputs deriveInputPaths(const std::string& setupListPath, const std::stri
     return derived;
 }
 
-DerivedInputs deriveInputs(const std::string& setupListPath, const std::string& programFolder) {
+DerivedInputs deriveInputs(const std::string& setupListPath, const std::string& programFolder,
+                           const FileSystem& fileSystem) {
     DerivedInputs derived = deriveInputPaths(setupListPath, programFolder);
-    const std::string title = setupListPath.empty()
-                                  ? std::string()
-                                  : ReadProfileString(setupListPath, "Setup", "Title", "");
+    auto bytes = setupListPath.empty() ? std::nullopt : fileSystem.readAll(setupListPath);
+    const std::string title =
+        bytes ? ProfileIndex::parse(std::move(*bytes)).read("Setup", "Title", "") : std::string();
     derived.installerName = title + ".exe";
     return derived;
 }

@@ -10,14 +10,14 @@
 
 namespace tembrix {
 
-Status GenerateScript(const ConversionInputs& inputs, const FileSystem& fileSystem) {
+Status GenerateScript(const ConversionInputs& inputs, FileSystem& fileSystem) {
     Diagnostics ignored;
     return GenerateScript(inputs, fileSystem, ignored);
 }
 
 // Reader, steps, writer: the list is read once into the model, the steps
 // decide everything there, and the dialect's writer prints it.
-Status GenerateScript(const ConversionInputs& inputs, const FileSystem& fileSystem,
+Status GenerateScript(const ConversionInputs& inputs, FileSystem& fileSystem,
                       Diagnostics& diagnostics) {
     diagnostics.clear();
     try {

@@ -4,6 +4,7 @@
 #include "RecentCache.h"
 #include "ScriptText.h"
 #include "tembrix/platform/FileSystem.h"
+#include "tembrix/platform/ProgramIdentity.h"
 
 namespace tembrix {
 
@@ -18,9 +19,9 @@ public:
     virtual ~ScriptWriter() = default;
 
     void write() {
-        m_out.writeLine("; This script was created by Tembrix");
-        m_out.writeLine("; https://tembrix.org");
-        m_out.writeLine("; https://tembrix.org/download");
+        line("; This script was created by ", kProgramName);
+        line("; ", kProgramSite);
+        line("; ", kProgramSite, "/download");
         m_out.writeLine("");
         writeSetup();
         m_out.writeLine("[Files]");

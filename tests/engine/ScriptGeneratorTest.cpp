@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "GeneratorSupport.h"
+#include "MemoryFileSystem.h"
 
 namespace {
 
@@ -287,9 +288,12 @@ TEST(DeriveInputs, ProposalsFollowTheListsFolderTitleAndTheProgramsFolder) {
     const std::string separator = "/";
 #endif
     TempFolder folder;
-    const std::string list = folder.write("SETUP.LST", "[Setup]\r\nTitle= Caf\xE9 \r\n");
+    const std::string list = folder.file("SETUP.LST");
+    MemoryFileSystem memory; // the list is read through the file system, not from the disk
+    memory.files[list] = "[Setup]\r\nTitle= Caf\xE9 \r\n";
     const std::string base = folder.path().string() + separator;
-    const tembrix::DerivedInputs derived = tembrix::deriveInputs(list, folder.path().string());
+    const tembrix::DerivedInputs derived =
+        tembrix::deriveInputs(list, folder.path().string(), memory);
     EXPECT_EQ(derived.sourceFolder, base);
     EXPECT_EQ(derived.scriptPath, base + "Setup.iss");
     EXPECT_EQ(derived.outputDir, base + "OutPut" + separator);
@@ -299,7 +303,7 @@ TEST(DeriveInputs, ProposalsFollowTheListsFolderTitleAndTheProgramsFolder) {
     EXPECT_EQ(derived.installerName, "Caf\xE9.exe");
 
     // A bare name of a missing list, and no program folder at all.
-    const tembrix::DerivedInputs bare = tembrix::deriveInputs("missing.lst", "");
+    const tembrix::DerivedInputs bare = tembrix::deriveInputs("missing.lst", "", memory);
     EXPECT_EQ(bare.scriptPath, "Setup.iss");
     EXPECT_EQ(bare.outputDir, "OutPut" + separator);
     EXPECT_EQ(bare.setupLinesPath, "");
@@ -598,9 +602,8 @@ public:
         reads.push_back(path);
         return std::string("[Setup]\r\nTitle=App\r\n");
     }
-    tembrix::Status
-    createTextFile(const std::string&,
-                   std::unique_ptr<tembrix::TextFileWriter>& writer) const override {
+    tembrix::Status createTextFile(const std::string&,
+                                   std::unique_ptr<tembrix::TextFileWriter>& writer) override {
         writer = std::make_unique<Writer>();
         return tembrix::Status::success();
     }

@@ -35,10 +35,9 @@ public:
             return std::nullopt;
         return found->second;
     }
-    tembrix::Status
-    createTextFile(const std::string& path,
-                   std::unique_ptr<tembrix::TextFileWriter>& writer) const override {
-        writer = std::make_unique<Writer>(const_cast<MemoryFileSystem&>(*this), path);
+    tembrix::Status createTextFile(const std::string& path,
+                                   std::unique_ptr<tembrix::TextFileWriter>& writer) override {
+        writer = std::make_unique<Writer>(*this, path);
         return tembrix::Status::success();
     }
 

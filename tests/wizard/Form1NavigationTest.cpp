@@ -38,7 +38,7 @@ public:
         return m_local->readAll(path);
     }
     Status createTextFile(const std::string& path,
-                          std::unique_ptr<TextFileWriter>& writer) const override {
+                          std::unique_ptr<TextFileWriter>& writer) override {
         ++scriptsCreated;
         return m_local->createTextFile(path, writer);
     }

@@ -54,8 +54,10 @@ void Form1::chooseSetupList() {
 // defaults; a box that the user changed since the last proposal keeps the
 // user's text.
 void Form1::deriveDefaults(const QString& setupListPath) {
-    const DerivedInputs derived =
-        deriveInputs(pathFromQt(setupListPath), pathFromQt(m_services.app->programFolder()));
+    if (!m_fileSystem)
+        m_fileSystem = m_fileSystemFactory ? m_fileSystemFactory() : createLocalFileSystem();
+    const DerivedInputs derived = deriveInputs(
+        pathFromQt(setupListPath), pathFromQt(m_services.app->programFolder()), *m_fileSystem);
     m_ui->txtLST->setText(setupListPath);
     m_derivedList = setupListPath;
     setDerived(m_ui->txtPath, qtFromPath(derived.sourceFolder));

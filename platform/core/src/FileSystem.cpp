@@ -42,7 +42,7 @@ public:
     }
 
     Status createTextFile(const std::string& path,
-                          std::unique_ptr<TextFileWriter>& writer) const override {
+                          std::unique_ptr<TextFileWriter>& writer) override {
         auto file = std::make_unique<LocalTextFileWriter>();
         Status status = file->open(path);
         if (status)

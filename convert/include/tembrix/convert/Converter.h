@@ -75,16 +75,16 @@ struct Outcome {
 
 /// Converts one list (and compiles its script with --check); what was mended
 /// and the compiler's warnings and errors go to `report`, the outcome does not.
-Outcome convertList(const Options& options, const std::string& setupList,
-                    const FileSystem& fileSystem, const Report& report);
+Outcome convertList(const Options& options, const std::string& setupList, FileSystem& fileSystem,
+                    const Report& report);
 
 /// Several lists, and those below the --recursive folders: each once, each
 /// with its line as soon as it is done, then the totals. The highest exit code.
-int convertBatch(Options options, const FileSystem& fileSystem, const Report& report);
+int convertBatch(Options options, FileSystem& fileSystem, const Report& report);
 
 /// The whole run after a successful parse, as the program does it (without
 /// --help and --version): finds the compiler for --check, converts one list or
 /// a batch, reports every failure. The exit code.
-int runConversions(Options options, const FileSystem& fileSystem, const Report& report);
+int runConversions(Options options, FileSystem& fileSystem, const Report& report);
 
 } // namespace tembrix::convert

@@ -4,6 +4,8 @@
 
 namespace tembrix {
 
+class FileSystem;
+
 /// The form of the script. `Classic` is what the wizard writes and what every
 /// Inno Setup from 5.5 on compiles; `Inno6` uses the names and flags of Inno
 /// Setup 6 (renamed folder constants, `promptifolder` instead of a copy mode,
@@ -52,8 +54,9 @@ DerivedInputs deriveInputPaths(const std::string& setupListPath, const std::stri
 
 /// `deriveInputPaths`, and the installer name that the wizard proposes: the
 /// list's title + ".exe" (a missing list reads as an empty title, an empty
-/// path reads nothing).
-DerivedInputs deriveInputs(const std::string& setupListPath, const std::string& programFolder);
+/// path reads nothing). The list is read through `fileSystem`.
+DerivedInputs deriveInputs(const std::string& setupListPath, const std::string& programFolder,
+                           const FileSystem& fileSystem);
 
 /// The path up to and including its last separator (on Windows also a drive
 /// "C:" alone); empty when it has none.

@@ -15,12 +15,12 @@ class FileSystem;
 /// files add nothing. The script is written atomically: on failure any earlier
 /// file at ScriptPath is untouched and no temporary file is left behind, and
 /// the result names the path and the system's reason. Never throws.
-Status GenerateScript(const ConversionInputs& inputs, const FileSystem& fileSystem);
+Status GenerateScript(const ConversionInputs& inputs, FileSystem& fileSystem);
 
 /// The same, and `diagnostics` is replaced by what the conversion mended and
 /// what looked wrong, in the order of the script's lines. On failure it holds
 /// what was found before the failure.
-Status GenerateScript(const ConversionInputs& inputs, const FileSystem& fileSystem,
+Status GenerateScript(const ConversionInputs& inputs, FileSystem& fileSystem,
                       Diagnostics& diagnostics);
 
 } // namespace tembrix

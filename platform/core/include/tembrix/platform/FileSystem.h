@@ -45,7 +45,7 @@ public:
     /// Fails, with the path and the system's reason, when the folder is
     /// missing or not writable, or the path is empty or names a folder.
     virtual Status createTextFile(const std::string& path,
-                                  std::unique_ptr<TextFileWriter>& writer) const = 0;
+                                  std::unique_ptr<TextFileWriter>& writer) = 0;
 };
 
 /// The file system of this machine.
