@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <system_error>
@@ -74,8 +75,13 @@ bool hasNonAscii(std::string_view text) {
 // an unmarked file that is valid UTF-8 and not plain ASCII is read as UTF-8.
 // The structure of an INI file is ASCII, so the whole text converts at once,
 // and the 254-byte cut then counts Windows-1252 characters as usual.
-ProfileIndex loadLanguageFile(const std::string& filePath) {
-    std::optional<std::string> bytes = readWholeFile(filePath);
+const FileSystem& machineFileSystem() {
+    static const std::unique_ptr<FileSystem> fileSystem = createLocalFileSystem();
+    return *fileSystem;
+}
+
+ProfileIndex loadLanguageFile(const FileSystem& fileSystem, const std::string& filePath) {
+    std::optional<std::string> bytes = fileSystem.readAll(filePath);
     if (!bytes)
         return ProfileIndex();
     if (bytes->starts_with("\xEF\xBB\xBF"))
@@ -124,9 +130,11 @@ void MODTranslate::ExportFormTexts(const TranslatableWindow& window, const std::
     storeTexts(filePath, window.name(), std::move(texts));
 }
 
+MODTranslate::MODTranslate() : m_fileSystem(&machineFileSystem()) {}
+
 void MODTranslate::ApplyLanguage(TranslatableWindow& window, const std::string& filePath) {
     m_currentLanguageFile = filePath;
-    const ProfileIndex file = loadLanguageFile(filePath);
+    const ProfileIndex file = loadLanguageFile(*m_fileSystem, filePath);
     m_qtLocale = qtLocaleIn(file, filePath);
     const std::string section = window.name();
     window.setTitle(file.read(section, kTitleKey, window.title()));
@@ -162,7 +170,7 @@ void MODTranslate::ExportMessages(const std::string& filePath) {
 }
 
 std::string MODTranslate::GetMessageText(const std::string& key) const {
-    const ProfileIndex file = loadLanguageFile(m_currentLanguageFile);
+    const ProfileIndex file = loadLanguageFile(*m_fileSystem, m_currentLanguageFile);
     if (const auto builtin = fallbackMessage(key); builtin && !file.contains(kMessageSection, key))
         return cp1252FromUtf8(*builtin);
     return file.read(kMessageSection, key, "");
@@ -196,7 +204,7 @@ std::vector<std::string> listLanguageFiles(const std::string& folder) {
 }
 
 std::string qtLocaleOf(const std::string& languageFile) {
-    return qtLocaleIn(loadLanguageFile(languageFile), languageFile);
+    return qtLocaleIn(loadLanguageFile(machineFileSystem(), languageFile), languageFile);
 }
 
 std::string translatorInstructions(const std::string& currentLanguageFile) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "FakeForm1.h"
+#include "MemoryFileSystem.h"
 #include "TempFolder.h"
 
 using tembrix::MODTranslate;
@@ -20,24 +21,25 @@ std::string englishLanguageFile() {
 } // namespace
 
 TEST(ApplyLanguage, ReadsKeysTheWayTheProfileFunctionsDo) {
-    TempFolder folder;
-    const std::string file = folder.write("Test.lng", "[form1]\r\n"
-                                                      "FORM.CAPTION=Title\r\n"
-                                                      "BTNEXT.CAPTION=Onward\r\n"
-                                                      "BTlast.Caption=\r\n"
-                                                      "frame(0).Caption=\"  Step one  \"\r\n"
-                                                      "lblStep01(6).caption=Sixth\r\n"
-                                                      "LBLmail.ToolTipText=Mail me\r\n"
-                                                      "txtLST.ToolTipText=The list\r\n"
-                                                      "txtLST.Caption=not a caption\r\n"
-                                                      "cmdEdit.Caption=Edit\r\n"
-                                                      "MNlangueOther.ToolTipText=no tip\r\n"
-                                                      "Nowhere.Caption=ignored\r\n"
-                                                      "frame(9).Caption=ignored\r\n"
-                                                      "[Other]\r\n"
-                                                      "BTend.Caption=wrong section\r\n");
+    MemoryFileSystem memory; // read through the file-system service, not from the disk
+    const std::string file = "Test.lng";
+    memory.files[file] = std::string("[form1]\r\n"
+                                     "FORM.CAPTION=Title\r\n"
+                                     "BTNEXT.CAPTION=Onward\r\n"
+                                     "BTlast.Caption=\r\n"
+                                     "frame(0).Caption=\"  Step one  \"\r\n"
+                                     "lblStep01(6).caption=Sixth\r\n"
+                                     "LBLmail.ToolTipText=Mail me\r\n"
+                                     "txtLST.ToolTipText=The list\r\n"
+                                     "txtLST.Caption=not a caption\r\n"
+                                     "cmdEdit.Caption=Edit\r\n"
+                                     "MNlangueOther.ToolTipText=no tip\r\n"
+                                     "Nowhere.Caption=ignored\r\n"
+                                     "frame(9).Caption=ignored\r\n"
+                                     "[Other]\r\n"
+                                     "BTend.Caption=wrong section\r\n");
     FakeForm1 window;
-    MODTranslate translate;
+    MODTranslate translate(memory);
     translate.ApplyLanguage(window, file);
 
     EXPECT_EQ(window.title(), "Title");

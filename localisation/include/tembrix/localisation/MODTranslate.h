@@ -8,10 +8,16 @@
 
 namespace tembrix {
 
+class FileSystem;
 class TranslatableWindow;
 
 class MODTranslate {
 public:
+    /// Reads language files from this machine's file system.
+    MODTranslate();
+    /// Reads them through `fileSystem`, which must outlive this object.
+    explicit MODTranslate(const FileSystem& fileSystem) : m_fileSystem(&fileSystem) {}
+
     /// Writes the window's title ("Form.Caption", always) and every non-empty
     /// caption and tooltip, in control order, into the window's section.
     /// Keys already in the file are replaced in place; other keys are kept.
@@ -50,6 +56,7 @@ public:
     const std::string& qtLocale() const { return m_qtLocale; }
 
 private:
+    const FileSystem* m_fileSystem;
     std::string m_currentLanguageFile;
     std::string m_qtLocale;
     std::vector<std::string> m_messages;
