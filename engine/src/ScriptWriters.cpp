@@ -186,6 +186,17 @@ std::string_view registrationWord(Registration registered) {
     return {};
 }
 
+// A file's flag words in their one order, each with its trailing blank.
+void appendFlagWords(std::string& out, const FileItem& item) {
+    if (item.restartReplace)
+        out.append("restartreplace ");
+    if (item.neverUninstall)
+        out.append("uninsneveruninstall ");
+    out.append(registrationWord(item.registered));
+    if (item.sharedFile)
+        out.append("sharedfile ");
+}
+
 // The form that every Inno Setup from 5.5 on compiles, with its odd blanks:
 // every flag word keeps its trailing blank, and a copy mode ends the line.
 class ClassicWriter final : public ScriptWriter {
@@ -203,13 +214,7 @@ private:
 
     void appendFileFlags(const FileItem& item) override {
         m_line.append("; Flags: ");
-        if (item.restartReplace)
-            m_line.append("restartreplace ");
-        if (item.neverUninstall)
-            m_line.append("uninsneveruninstall ");
-        m_line.append(registrationWord(item.registered));
-        if (item.sharedFile)
-            m_line.append("sharedfile ");
+        appendFlagWords(m_line, item);
         m_line.append(item.copyAlways ? "; CopyMode: normal"
                                       : "; CopyMode: alwaysskipifsameorolder");
     }
@@ -239,13 +244,7 @@ private:
 
     void appendFileFlags(const FileItem& item) override {
         m_flags.clear();
-        if (item.restartReplace)
-            m_flags.append("restartreplace ");
-        if (item.neverUninstall)
-            m_flags.append("uninsneveruninstall ");
-        m_flags.append(registrationWord(item.registered));
-        if (item.sharedFile)
-            m_flags.append("sharedfile ");
+        appendFlagWords(m_flags, item);
         if (item.copyAlways)
             m_flags.append("promptifolder ");
         if (m_flags.empty())

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ConverterArguments.h"
 #include "TempFolder.h"
 
 #ifdef _WIN32
@@ -121,10 +122,6 @@ private:
     TempFolder m_io;
 };
 
-std::string data(const std::string& name) {
-    return TempFolder::read(std::string(TEMBRIX_TEST_DATA_DIR) + "/" + name);
-}
-
 // One line on standard error that names the given text.
 void expectOneErrorLine(const Result& result, const std::string& mentioned) {
     EXPECT_TRUE(result.out.empty());
@@ -132,14 +129,6 @@ void expectOneErrorLine(const Result& result, const std::string& mentioned) {
     EXPECT_TRUE(result.err.ends_with("\n"));
     EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << result.err;
     EXPECT_NE(result.err.find(mentioned), std::string::npos) << result.err;
-}
-
-const std::vector<std::string> kFixed = {"--output-dir", "C:\\Build\\OutPut\\", "--setup-lines",
-                                         ""};
-
-std::vector<std::string> withFixed(std::vector<std::string> args) {
-    args.insert(args.end(), kFixed.begin(), kFixed.end());
-    return args;
 }
 
 } // namespace

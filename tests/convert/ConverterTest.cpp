@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ConverterArguments.h"
 #include "TempFolder.h"
 #include "tembrix/convert/Converter.h"
 
@@ -36,18 +37,6 @@ Result convert(std::vector<std::string> args) {
                                      [&result](std::string_view lines) { result.err += lines; });
     result.out = TempFolder::read(scratch.file("out"));
     return result;
-}
-
-std::string data(const std::string& name) {
-    return TempFolder::read(std::string(TEMBRIX_TEST_DATA_DIR) + "/" + name);
-}
-
-const std::vector<std::string> kFixed = {"--output-dir", "C:\\Build\\OutPut\\", "--setup-lines",
-                                         ""};
-
-std::vector<std::string> withFixed(std::vector<std::string> args) {
-    args.insert(args.end(), kFixed.begin(), kFixed.end());
-    return args;
 }
 
 } // namespace
