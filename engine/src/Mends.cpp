@@ -403,7 +403,9 @@ void runRegistrations(ScriptModel& model) {
             return;
         const std::uint32_t ordinal = files.firstOrdinal + static_cast<std::uint32_t>(i);
         const std::string_view registration = model.text(item.registration);
-        const std::string name(baseNameOf(model.text(item.name)));
+        if (registration.empty())
+            return;
+        const auto name = [&] { return std::string(baseNameOf(model.text(item.name))); };
         if (equalsIgnoringCase(registration, "$(EXESelfRegister)")) {
             model.runs.push_back({RunItem::Kind::SelfRegistration, &item});
             // In the system folder it may serve other programs, which still
@@ -411,22 +413,22 @@ void runRegistrations(ScriptModel& model) {
             if (item.place == Place::SystemFolder || item.place == Place::BelowSystemFolder) {
                 item.neverUninstall = true;
                 model.report(ordinal, SharedSelfRegisteringProgram, files.name, entryKey("File", i),
-                             {name});
+                             {name()});
             } else {
                 model.uninstallRuns.push_back({RunItem::Kind::SelfUnregistration, &item});
                 model.report(ordinal, SelfRegisteringProgram, files.name, entryKey("File", i),
-                             {name});
+                             {name()});
             }
         } else if (endsWithIgnoringCase(registration, ".reg")) {
             model.runs.push_back({RunItem::Kind::RegistryMerge, &item});
             model.report(ordinal, RegistryFileMerged, files.name, entryKey("File", i),
                          {std::string(registration)});
         } else if (equalsIgnoringCase(registration, "$(Remote)")) {
-            model.report(ordinal, RemoteNotRegistered, files.name, entryKey("File", i), {name});
+            model.report(ordinal, RemoteNotRegistered, files.name, entryKey("File", i), {name()});
         } else if (equalsIgnoringCase(registration, "$(VBLRegister)")) {
             model.report(ordinal, LicenceFileNotRegistered, files.name, entryKey("File", i),
-                         {name});
-        } else if (!registration.empty() && item.registered == Registration::None) {
+                         {name()});
+        } else if (item.registered == Registration::None) {
             model.report(ordinal, UnknownRegistration, files.name, entryKey("File", i),
                          {std::string(registration)});
         }

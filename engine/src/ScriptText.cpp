@@ -21,14 +21,6 @@ std::optional<std::string_view> belowApplicationFolder(std::string_view destinat
     return destination;
 }
 
-std::string installedPath(std::string_view destination, std::string_view name) {
-    std::string path(destination);
-    if (!path.empty() && path.back() != '\\')
-        path += '\\';
-    path.append(name);
-    return path;
-}
-
 std::string parameterValue(std::string_view text) {
     if (text.find_first_of(";\"") == std::string_view::npos)
         return std::string(text);

@@ -15,9 +15,6 @@ std::string_view baseNameOf(std::string_view name);
 /// separators around it ("" for {app} itself); nothing for other folders.
 std::optional<std::string_view> belowApplicationFolder(std::string_view destination);
 
-/// Where an installed file ends up: its destination folder and its own name.
-std::string installedPath(std::string_view destination, std::string_view name);
-
 /// A parameter value as the script needs it: a value that holds ";" or a
 /// quote is quoted, its quotes doubled.
 std::string parameterValue(std::string_view text);

@@ -139,34 +139,45 @@ private:
         m_out.writeLine(m_line);
     }
 
-    std::string installedFile(const FileItem& item, std::string_view name) {
-        return installedPath(translated(text(item.destination), folderNames()), name);
+    // Appends where an installed file ends up: its destination and a name.
+    void appendInstalled(const FileItem& item, std::string_view name) {
+        const std::string_view folder = translated(text(item.destination), folderNames());
+        m_line.append(folder);
+        if (!folder.empty() && folder.back() != '\\')
+            m_line.push_back('\\');
+        m_line.append(name);
     }
 
     void writeRun(const RunItem& run) {
+        const std::string_view name =
+            run.file ? baseNameOf(text(run.file->name)) : std::string_view();
         switch (run.kind) {
         case RunItem::Kind::DataAccessInstaller:
             m_out.writeLine("Filename: {tmp}\\Mdac_typ.exe; WorkingDir: {tmp}; Parameters: /q");
-            break;
+            return;
         case RunItem::Kind::SelfRegistration:
-            line("Filename: ", installedFile(*run.file, baseNameOf(text(run.file->name))),
-                 "; Parameters: /REGSERVER; Flags: runhidden");
+            m_line.assign("Filename: ");
+            appendInstalled(*run.file, name);
+            m_line.append("; Parameters: /REGSERVER; Flags: runhidden");
             break;
-        case RunItem::Kind::SelfUnregistration: {
-            const std::string_view name = baseNameOf(text(run.file->name));
+        case RunItem::Kind::SelfUnregistration:
+            m_line.assign("Filename: ");
+            appendInstalled(*run.file, name);
             // The id makes the uninstall run it once, however often the
             // program was installed.
-            line("Filename: ", installedFile(*run.file, name),
-                 "; Parameters: /UNREGSERVER; Flags: runhidden; RunOnceId: ",
-                 parameterValue("UnregServer_" + std::string(name)));
+            m_line.append("; Parameters: /UNREGSERVER; Flags: runhidden; RunOnceId: ");
+            if (name.find_first_of(";\"") == std::string_view::npos)
+                m_line.append("UnregServer_").append(name);
+            else
+                m_line.append(parameterValue("UnregServer_" + std::string(name)));
             break;
-        }
         case RunItem::Kind::RegistryMerge:
-            line("Filename: {win}\\regedit.exe; Parameters: \"/s \"\"",
-                 installedFile(*run.file, text(run.file->registration)),
-                 "\"\"\"; Flags: runhidden");
+            m_line.assign("Filename: {win}\\regedit.exe; Parameters: \"/s \"\"");
+            appendInstalled(*run.file, text(run.file->registration));
+            m_line.append("\"\"\"; Flags: runhidden");
             break;
         }
+        m_out.writeLine(m_line);
     }
 
     const ScriptModel& m_model;
