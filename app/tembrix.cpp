@@ -13,6 +13,7 @@
 #include "tembrix/platformqt/RunningAppInfo.h"
 #include "tembrix/wizard/AboutLauncher.h"
 #include "tembrix/wizard/Form1.h"
+#include "tembrix/wizard/InnoSetupCompiler.h"
 
 namespace {
 
@@ -50,6 +51,7 @@ int main(int argc, char* argv[]) {
     tembrix::DesktopShellBackend shell;
     tembrix::ProcessEditor editor;
     tembrix::QtSettingsStore settings;
+    tembrix::InnoSetupCompiler compiler;
 
     tembrix::DesktopServices services;
     services.messageBoxes = &messageBoxes;
@@ -58,6 +60,7 @@ int main(int argc, char* argv[]) {
     services.editor = &editor;
     services.settings = &settings;
     services.app = &appInfo;
+    services.compiler = &compiler;
 
     AboutWindowLauncher about(services);
     tembrix::Form1 wizard(services, about);

@@ -87,6 +87,11 @@ constexpr std::array kControls{
     ControlText{"MNlangueChoice", 0, true, false, "#", ""},
     ControlText{"MNlangueSep", -1, true, false, "-", ""},
     ControlText{"MNlangueOther", -1, true, false, "Other ...", ""},
+    // Added later than the others: their keys follow the older ones, which
+    // keep their places in Francais.lng for translators who compare files.
+    ControlText{"chkInno6", -1, true, true, "Script pour Inno Setup 6", ""},
+    ControlText{"abCompile", -1, true, true, "Compiler", ""},
+    ControlText{"txtReport", -1, false, true, "", ""},
 };
 // clang-format on
 

@@ -24,7 +24,7 @@ constexpr std::string_view kCaptionProperty = "Caption";
 constexpr std::string_view kToolTipProperty = "ToolTipText";
 
 // UTF-8 here; the table and every lookup hold Windows-1252.
-constexpr std::array<std::string_view, 11> kBuiltinMessages{
+constexpr std::array<std::string_view, 17> kBuiltinMessages{
     "Fichier ISS cible",
     "Selectionner un LST",
     "Fichier exécutable final",
@@ -36,6 +36,12 @@ constexpr std::array<std::string_view, 11> kBuiltinMessages{
     "Le dossier de ce fichier n'existe pas.",
     "Vous n'avez pas le droit d'écrire ce fichier, ou un autre programme le tient ouvert.",
     "Tous les fichiers (*.*)",
+    "Script ISS créé : lisez les avertissements avant de le compiler avec Inno Setup",
+    "Compilation du script en cours...",
+    "Compilation réussie.",
+    "Programme d'installation : %1",
+    "La compilation a échoué (code de sortie %1).",
+    "Ligne %1 : %2",
 };
 
 // Language files made before a message existed lack its key, and an empty
@@ -174,6 +180,12 @@ std::string MODTranslate::GetMessageText(const std::string& key) const {
     if (const auto builtin = fallbackMessage(key); builtin && !file.contains(kMessageSection, key))
         return cp1252FromUtf8(*builtin);
     return file.read(kMessageSection, key, "");
+}
+
+std::string MODTranslate::GetText(std::string_view section, const std::string& key,
+                                  const std::string& builtin) const {
+    const ProfileIndex file = loadLanguageFile(m_currentLanguageFile);
+    return file.contains(section, key) ? file.read(section, key, "") : builtin;
 }
 
 std::vector<std::string> listLanguageFiles(const std::string& folder) {

@@ -613,6 +613,20 @@ QImage drawOpenIss() {
     return image;
 }
 
+// The script going into the installer's box: a page, an arrow, a closed box.
+QImage drawCompile() {
+    QImage image = blank(32, 32);
+    PixelPainter p(&image);
+    drawPage(p, QRect(1, 1, 15, 19), 5, true);
+    drawBox(p, 13, 18, 14, 11, 4, false);
+    QPolygon arrow;
+    arrow << QPoint(17, 6) << QPoint(22, 6) << QPoint(22, 3) << QPoint(28, 9) << QPoint(22, 15)
+          << QPoint(22, 12) << QPoint(17, 12);
+    p.polygon(arrow, kLime);
+    p.line(18, 7, 22, 7, kPaleGreen);
+    return image;
+}
+
 // --- the link pointer ------------------------------------------------------------
 
 QImage drawLinkCursor() {
@@ -984,6 +998,7 @@ int main(int argc, char** argv) {
                     saveLooks(drawRestart(), folder, QStringLiteral("restart")) &&
                     saveLooks(drawNotepad(), folder, QStringLiteral("editscript")) &&
                     saveLooks(drawOpenIss(), folder, QStringLiteral("openiss")) &&
+                    saveLooks(drawCompile(), folder, QStringLiteral("compile")) &&
                     save(drawLinkCursor(), folder, QStringLiteral("cursor/link.png")) &&
                     save(drawTitleStrip(), folder, QStringLiteral("about/title.png")) &&
                     save(drawAnimationStrip(), folder, QStringLiteral("about/animation.png"));

@@ -1,3 +1,4 @@
+#include "tembrix/localisation/DiagnosticTexts.h"
 #include "tembrix/localisation/MODTranslate.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,8 @@
 
 #include "FakeForm1.h"
 #include "TempFolder.h"
+#include "tembrix/platform/Cp1252.h"
+#include "tembrix/platform/ProfileFile.h"
 
 using tembrix::MODTranslate;
 
@@ -70,6 +73,7 @@ TEST(StartupExport, WritesTheGoldenFrancaisAndAppliesItBack) {
             translate.ExportFormTexts(window, file);
             translate.LoadDefaultMessages();
             translate.ExportMessages(file);
+            tembrix::ExportDiagnosticTexts(file);
             EXPECT_EQ(TempFolder::read(file), after) << "start " << start;
             EXPECT_EQ(folder.entryCount(), 1u) << "no temporary file left behind";
             translate.ApplyLanguage(window, file);
@@ -98,6 +102,49 @@ TEST(EnglishLanguageFile, TranslatesEveryKeyOfTheTemplate) {
     EXPECT_NE(valueOf(english, "msg6"), valueOf(french, "msg6"));
     for (const char* button : {"BTend", "BTnext", "BTlast", "BTcancel", "BThelp"})
         EXPECT_LE(valueOf(english, std::string(button) + ".Caption").size(), 10u) << button;
+}
+
+// Both languages take the same arguments for each remark and frame it alike;
+// a file without [DIAG] gives the built-in French. Warnings come first.
+TEST(DiagnosticTexts, EachRemarkReadsInTheWindowsLanguageWarningsFirst) {
+    using namespace tembrix;
+    for (const auto& [key, french] : builtinDiagnosticTexts()) {
+        EXPECT_LE(french.size(), 254u) << key;
+        const std::string english = ReadProfileString(kEnglish, "DIAG", key, "");
+        for (const char* argument : {"%1", "%2", "%3"})
+            EXPECT_EQ(french.find(argument) == std::string::npos,
+                      english.find(argument) == std::string::npos)
+                << key << " " << argument;
+    }
+    const Diagnostics remarks = {
+        {DiagnosticKind::Note, DiagnosticCode::SelfRegisterEx, "Setup1 Files", "File3", {}},
+        {DiagnosticKind::Warning,
+         DiagnosticCode::DefaultFolderOnDrive,
+         "Setup",
+         "DefaultDir",
+         {"D:\\App", "D:"}},
+        {DiagnosticKind::Warning, DiagnosticCode::NoProgram, "", "Icon2", {}}};
+    const std::vector<std::string> french = {
+        cp1252FromUtf8("Attention : [Setup] DefaultDir : le dossier par défaut D:\\App commence "
+                       "par le lecteur D:, l'installation échoue là où ce lecteur n'existe pas"),
+        cp1252FromUtf8(
+            "Attention : Icon2 : ne nomme aucun programme : le raccourci ne mène nulle part"),
+        "Note : [Setup1 Files] File3 : $(DLLSelfRegisterEx) enregistre le fichier comme le fait "
+        "$(DLLSelfRegister)"};
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {kGoldenFrancais, french},
+        {"/no/such/language.lng", french},
+        {kEnglish,
+         {"Warning: [Setup] DefaultDir: the default folder D:\\App begins with the drive D:, so "
+          "Setup fails where that drive does not exist",
+          "Warning: Icon2: names no program, so the shortcut points to nothing",
+          "Note: [Setup1 Files] File3: $(DLLSelfRegisterEx) registers the file as "
+          "$(DLLSelfRegister) does"}}};
+    for (const auto& [file, lines] : cases) {
+        MODTranslate translate;
+        translate.setCurrentLanguageFile(file);
+        EXPECT_EQ(diagnosticLines(translate, remarks), lines) << file;
+    }
 }
 
 TEST(LanguageListing, ListsLngFilesSortedWithoutLetterCase) {

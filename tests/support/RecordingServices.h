@@ -75,6 +75,18 @@ struct RecordingSettings : tembrix::SettingsStore {
     }
 };
 
+/// A compiler found at `found` (none when empty) that gives `outcome` at once.
+struct RecordingCompiler : tembrix::ScriptCompiler {
+    QString found;
+    tembrix::CompileOutcome outcome;
+    mutable QStringList compiled; ///< the scripts, written on the worker thread
+    QString find() const override { return found; }
+    tembrix::CompileOutcome compile(const QString&, const QString& script) const override {
+        compiled << script;
+        return outcome;
+    }
+};
+
 /// The program's identity, as each test wants it.
 struct FixedAppInfo : tembrix::AppInfo {
     QString folder = QStringLiteral("/opt/tembrix");

@@ -1,5 +1,6 @@
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
@@ -150,8 +151,11 @@ TEST(Form1Language, StartUpRewritesFrenchThenAppliesTheSavedLanguage) {
     std::filesystem::copy_file(kEnglish, h.folder.file("English.lng"));
     h.folder.write("Francais.lng", "[Form1]\r\nForm.Caption=edited by hand\r\nOld.Key=kept\r\n");
     h.settings.values.insert("FILES/LNG", h.programFile("English.lng"));
+    h.settings.values.insert("OPTIONS/INNO6", "1");
     Form1& form = h.start();
     EXPECT_EQ(form.windowTitle(), "TEMBRIX CONVERTER");
+    EXPECT_TRUE(h.find<QCheckBox>("chkInno6")->isChecked());
+    EXPECT_EQ(form.conversionInputs().dialect, ScriptDialect::Inno6);
     EXPECT_EQ(h.find<QMenu>("MNlangue")->actions().front()->text(), "English.lng");
     const std::string french = TempFolder::read(h.folder.file("Francais.lng"));
     EXPECT_NE(french.find("Form.Caption=TEMBRIX CONVERTOR\r\n"), std::string::npos);

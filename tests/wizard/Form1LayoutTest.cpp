@@ -96,7 +96,8 @@ TEST(Form1Layout, StartStatesAndTabOrderFollowTheDesign) {
         "abSite",     "LBLmail",    "BTend",        "BTnext",       "BTlast",       "BTcancel",
         "BThelp",     "cmdOption",  "cmdChooseISS", "cmdChooseLST", "txtOutputDir", "txtOuputExe",
         "cmdExeName", "cmdEdit",    "chkFileAdd",   "txtFileAdd",   "cmdChooseAdd", "cmdEditAdd",
-        "txtPath",    "chkAbsPath", "abRestart",    "abEdit",       "abOpenISS"};
+        "txtPath",    "chkAbsPath", "abRestart",    "abEdit",       "abOpenISS",    "chkInno6",
+        "abCompile",  "txtReport"};
     QStringList chain;
     QWidget* widget = h.find<QLineEdit>("txtLST");
     do {

@@ -4,8 +4,10 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -24,6 +26,8 @@ namespace {
 const std::string kWorkedList = TEMBRIX_TEST_DATA_DIR "/engine/worked-example.lst";
 const std::string kWorkedScript = TEMBRIX_TEST_DATA_DIR "/engine/worked-example.iss";
 const std::string kWorkedAbsolute = TEMBRIX_TEST_DATA_DIR "/engine/worked-example-absolute.iss";
+const std::string kDriveList =
+    TEMBRIX_TEST_DATA_DIR "/corpus/no-icongroups-bootstrap-stkit-only.lst";
 
 // The local file system, counting what the window asks of it.
 class CountingFileSystem : public FileSystem {
@@ -324,6 +328,9 @@ TEST_F(Wizard, OptionsOfPage4ReachTheRecordAsDesigned) {
 
     h.find<QCheckBox>("chkVbDLL")->click();
     EXPECT_FALSE(h.form->conversionInputs().IncludeRuntimeFiles);
+    h.find<QCheckBox>("chkInno6")->click();
+    EXPECT_EQ(h.form->conversionInputs().dialect, ScriptDialect::Inno6);
+    EXPECT_EQ(h.settings.values.value("OPTIONS/INNO6"), "1");
     text("txtVersion")->clear();
     EXPECT_EQ(h.form->conversionInputs().Version, "");
     text("txtVersion")->setText("2.5");
@@ -389,6 +396,75 @@ TEST_F(Wizard, FinishWritesTheEnginesScript) {
     ASSERT_NE(renamed.find(line), std::string::npos);
     renamed.replace(renamed.find(line), line.size(), "\r\nOutputBaseFilename=MonSetup\r\n");
     EXPECT_EQ(TempFolder::read(text("txtISS")->text().toStdString()), renamed);
+}
+
+// A note leaves the page's claim that the script compiles as it is; a warning
+// replaces it until Restart. Without a compiler no compile is offered.
+TEST_F(Wizard, TheFinalPageReportsTheConversionsRemarks) {
+    h.folder.write("SetupLine.txt", ""); // as shipped: no warning that it cannot be read
+    walkToPage3();
+    click("BTend");
+    auto* report = h.find<QPlainTextEdit>("txtReport");
+    QLabel* first = h.find<QLabel>("lblStep05", 0);
+    const QString compilable = first->text();
+    EXPECT_EQ(
+        report->toPlainText(),
+        "Note : [Setup1 Files] File3 : INVENT.EXE s'enregistre lui-même : [Run] le lance avec "
+        "/REGSERVER, et [UninstallRun] avec /UNREGSERVER avant que la désinstallation ne le "
+        "supprime");
+    EXPECT_TRUE(report->isVisibleTo(h.form.get()));
+    EXPECT_TRUE(compilable.contains("directement compilable"));
+    EXPECT_TRUE(h.find<ImageButton>("abCompile")->isHidden());
+
+    click("abRestart");
+    std::filesystem::copy_file(kDriveList, listPath.toStdString(),
+                               std::filesystem::copy_options::overwrite_existing);
+    for (const char* button : {"BTnext", "BTnext", "BTend"})
+        click(button);
+    EXPECT_EQ(report->toPlainText(),
+              "Attention : [Setup] DefaultDir : le dossier par défaut "
+              "D:\\AcordeSv\\DSMS\\SourceFiles\\DSMS commence par le lecteur D:, l'installation "
+              "échoue là où ce lecteur n'existe pas");
+    EXPECT_EQ(first->text(),
+              "Script ISS créé : lisez les avertissements avant de le compiler avec Inno Setup");
+    EXPECT_LE(first->fontMetrics().horizontalAdvance(first->text()), first->width());
+    click("abRestart");
+    EXPECT_EQ(first->text(), compilable);
+}
+
+// The compile runs off the window's thread and its result leads the report.
+TEST_F(Wizard, TheFinalPageCompilesWithTheCompilerFound) {
+    CompileOutcome built, failed;
+    built.compiled = true;
+    built.exitCode = 0;
+    built.installerPath = "/out/setup.exe";
+    failed.exitCode = 2;
+    failed.messages = {{true, 6, "Error on line 6 in /p/Setup.iss: Unknown directive"}};
+    const std::pair<CompileOutcome, QStringList> cases[] = {
+        {built, {"Compilation réussie.", "Programme d'installation : /out/setup.exe", ""}},
+        {failed,
+         {"La compilation a échoué (code de sortie 2).",
+          "Ligne 6 : Error on line 6 in /p/Setup.iss: Unknown directive", ""}}};
+    h.compiler.found = "/usr/bin/ISCC";
+    walkToPage3();
+    click("BTend");
+    auto* compile = h.find<ImageButton>("abCompile");
+    EXPECT_FALSE(compile->isHidden());
+    EXPECT_EQ(h.find<ImageButton>("abOpenISS")->x(), 1880 / 15);
+    for (const auto& [outcome, shown] : cases) {
+        h.compiler.outcome = outcome;
+        click("abCompile");
+        EXPECT_FALSE(compile->isEnabled());
+        EXPECT_TRUE(h.find<QPlainTextEdit>("txtReport")
+                        ->toPlainText()
+                        .startsWith("Compilation du script en cours..."));
+        for (int wait = 0; wait < 500 && !compile->isEnabled(); ++wait)
+            QTest::qWait(10);
+        const QStringList lines = h.find<QPlainTextEdit>("txtReport")->toPlainText().split('\n');
+        EXPECT_EQ(lines.mid(0, shown.size()), shown);
+        EXPECT_TRUE(lines.last().startsWith("Note : ")); // the remarks follow
+    }
+    EXPECT_EQ(h.compiler.compiled, QStringList(2, text("txtISS")->text()));
 }
 
 TEST_F(Wizard, AScriptThatCannotBeWrittenIsReportedAndThePageStays) {

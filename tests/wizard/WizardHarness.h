@@ -30,7 +30,7 @@ struct WizardHarness {
         (void)looked;
         app.folder = QString::fromStdString(folder.path().string());
         app.dataFolder = programFile("data");
-        services = {&messages, &dialogs, &shell, &editor, &settings, &app};
+        services = {&messages, &dialogs, &shell, &editor, &settings, &app, &compiler};
     }
 
     Form1& start(Form1::FileSystemFactory factory = {}) {
@@ -58,6 +58,7 @@ struct WizardHarness {
     RecordingShell shell;
     RecordingEditor editor;
     RecordingSettings settings;
+    RecordingCompiler compiler;
     FixedAppInfo app;
     RecordingAbout about;
     DesktopServices services;

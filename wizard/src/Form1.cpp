@@ -14,8 +14,10 @@
 #include <QMenu>
 #include <QPixmap>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QThread>
 
 #include <algorithm>
 #include <array>
@@ -23,6 +25,7 @@
 #include "Form1Layout.h"
 #include "Form1Texts.h"
 #include "tembrix/engine/ScriptGenerator.h"
+#include "tembrix/localisation/DiagnosticTexts.h"
 #include "tembrix/localisation/Form1Controls.h"
 #include "tembrix/platform/FileSystem.h"
 #include "tembrix/platformqt/AuthorLinks.h"
@@ -73,7 +76,12 @@ Form1::Form1(const DesktopServices& services, AboutLauncher& about,
         move(screen->availableGeometry().center() - rect().center());
 }
 
-Form1::~Form1() = default;
+// A compile still running ends first: its result has nowhere to go, but the
+// compiler must not outlive the program that started it unawares.
+Form1::~Form1() {
+    if (m_compileThread)
+        m_compileThread->wait();
+}
 
 void Form1::connectHandlers() {
     Form1Widgets& ui = *m_ui;
@@ -102,6 +110,8 @@ void Form1::connectHandlers() {
 
     connect(ui.abEdit, &QAbstractButton::clicked, this, &Form1::editScript);
     connect(ui.abOpenISS, &QAbstractButton::clicked, this, &Form1::openScript);
+    connect(ui.abCompile, &QAbstractButton::clicked, this, &Form1::compileScript);
+    connect(ui.chkInno6, &QCheckBox::toggled, this, &Form1::chkInno6_Click);
     connect(ui.abSite, &QAbstractButton::clicked, this, &Form1::openSite);
     connect(ui.LBLmail, &QAbstractButton::clicked, this, &Form1::mailAuthor);
 
@@ -124,6 +134,7 @@ void Form1::formLoad() {
     processPendingEvents();
     m_translate.LoadDefaultMessages();
     m_translate.ExportMessages(french);
+    ExportDiagnosticTexts(french);
     processPendingEvents();
 
     // A remembered language that has gone (the folder was moved) counts as no
@@ -140,6 +151,7 @@ void Form1::formLoad() {
     m_ui->abEdit->initialise(1);
     m_ui->abRestart->initialise(1);
     m_ui->abOpenISS->initialise(1);
+    m_ui->abCompile->initialise(1);
 
     for (QGroupBox* frame : m_ui->frame) {
         frame->setGeometry(pageRectangle());
@@ -150,6 +162,13 @@ void Form1::formLoad() {
 
     const DerivedInputs derived = deriveInputPaths(std::string(), pathFromQt(app.programFolder()));
     m_inputs.IncludeRuntimeFiles = true;
+    const bool inno6 = m_services.settings->read(QStringLiteral("OPTIONS"),
+                                                 QStringLiteral("INNO6")) == QStringLiteral("1");
+    {
+        const QSignalBlocker quiet(m_ui->chkInno6); // what is read is not written back
+        m_ui->chkInno6->setChecked(inno6);
+    }
+    m_inputs.dialect = inno6 ? ScriptDialect::Inno6 : ScriptDialect::Classic;
     m_inputs.Version = derived.version;
     m_ui->txtVersion->setText(qtFromCp1252(derived.version));
     // The user's own lines file, once the pencil has made it; until then the shipped one.
@@ -244,7 +263,8 @@ void Form1::finishClicked() {
     }
     if (!confirmReplace())
         return;
-    const Status written = m_fileSystem ? GenerateScript(m_inputs, *m_fileSystem)
+    Diagnostics diagnostics;
+    const Status written = m_fileSystem ? GenerateScript(m_inputs, *m_fileSystem, diagnostics)
                                         : Status::failure(m_inputs.ScriptPath);
     processPendingEvents();
     if (!written) {
@@ -253,10 +273,7 @@ void Form1::finishClicked() {
         return;
     }
     rememberWritten();
-    showPage(pageNumber(Page::Options), false);
-    showPage(pageNumber(Page::Final), true);
-    m_finalShown = true;
-    updateButtons();
+    showFinalPage(diagnostics);
 }
 
 // An existing script may hold the user's edits: it is replaced only when the
@@ -291,6 +308,7 @@ void Form1::reportWriteFailure() {
 }
 
 void Form1::restartClicked() {
+    restoreCompilableCaption();
     goToPage(pageNumber(Page::SetupList));
 }
 

@@ -157,6 +157,14 @@ void Form1::chkVbDLL_Click() {
     m_inputs.IncludeRuntimeFiles = m_ui->chkVbDLL->isChecked();
 }
 
+// Remembered like the language: whoever compiles with Inno Setup 6 does so every time.
+void Form1::chkInno6_Click() {
+    const bool inno6 = m_ui->chkInno6->isChecked();
+    m_inputs.dialect = inno6 ? ScriptDialect::Inno6 : ScriptDialect::Classic;
+    m_services.settings->write(QStringLiteral("OPTIONS"), QStringLiteral("INNO6"),
+                               inno6 ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
 void Form1::txtVersion_Change() {
     m_inputs.Version = cp1252FromQt(m_ui->txtVersion->text());
 }

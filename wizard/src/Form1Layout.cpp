@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPixmap>
+#include <QPlainTextEdit>
 
 #include <algorithm>
 #include <optional>
@@ -33,6 +34,7 @@ enum class Kind {
     Label,
     AutoSizeLabel,
     TextBox,
+    ReportBox, // read-only, scrolled, wrapped
     CheckBox,
     PictureBox,
     FileList,
@@ -66,6 +68,13 @@ constexpr std::optional<Page> kOnWindow = std::nullopt;
 constexpr int kNoTab = -1;
 constexpr Twips kPageArea{60, 60, 6915, 4215};
 constexpr Twips kNoPlace{0, 0, 0, 0};
+// The final page's row of large buttons: four places, or the classic three
+// (the outer two and the middle one) when there is nothing to compile with.
+constexpr Twips kFinalButtons[] = {{120, 3000, 1335, 975},
+                                   {1880, 3000, 1335, 975},
+                                   {3640, 3000, 1335, 975},
+                                   {5400, 3000, 1335, 975}};
+constexpr Twips kClassicMiddleButton{2895, 3000, 1335, 975};
 
 // One row per control of the window, in the order the controls are created.
 // Its texts are joined from the localisation's text table by name and index,
@@ -146,15 +155,20 @@ constexpr ControlRow kControls[] = {
     {"txtFileAdd", -1, Kind::TextBox, Page::Options, {120, 3720, 5595, 315}, 23, bind<&W::txtFileAdd>},
     {"cmdChooseAdd", -1, Kind::PictureButton, Page::Options, {5820, 3720, 435, 315}, 24, bind<&W::cmdChooseAdd>, "open"},
     {"cmdEditAdd", -1, Kind::PictureButton, Page::Options, {6360, 3720, 435, 315}, 25, bind<&W::cmdEditAdd>, "edit"},
+    {"chkInno6", -1, Kind::CheckBox, Page::Options, {3120, 3420, 2595, 255}, 31, bind<&W::chkInno6>},
 
-    {"lblStep05", 0, Kind::Label, Page::Final, {120, 480, 6615, 255}, kNoTab},
-    {"lblStep05", 1, Kind::Label, Page::Final, {120, 840, 6615, 255}, kNoTab},
-    {"lblStep05", 2, Kind::Label, Page::Final, {120, 1200, 6615, 255}, kNoTab},
-    {"lblStep05", 3, Kind::Label, Page::Final, {120, 1560, 6615, 255}, kNoTab},
-    {"lblStep05", 4, Kind::Label, Page::Final, {120, 1920, 6615, 255}, kNoTab},
-    {"abRestart", -1, Kind::LargeButton, Page::Final, {120, 3000, 1335, 975}, 28, bind<&W::abRestart>, "restart"},
-    {"abOpenISS", -1, Kind::LargeButton, Page::Final, {2895, 3000, 1335, 975}, 30, bind<&W::abOpenISS>, "openiss"},
-    {"abEdit", -1, Kind::LargeButton, Page::Final, {5400, 3000, 1335, 975}, 29, bind<&W::abEdit>, "editscript"},
+    // The texts sit closer than on the other pages to leave the report room
+    // for four or five lines between them and the buttons.
+    {"lblStep05", 0, Kind::Label, Page::Final, {120, 300, 6615, 255}, kNoTab},
+    {"lblStep05", 1, Kind::Label, Page::Final, {120, 600, 6615, 255}, kNoTab},
+    {"lblStep05", 2, Kind::Label, Page::Final, {120, 900, 6615, 255}, kNoTab},
+    {"lblStep05", 3, Kind::Label, Page::Final, {120, 1200, 6615, 255}, kNoTab},
+    {"lblStep05", 4, Kind::Label, Page::Final, {120, 1500, 6615, 255}, kNoTab},
+    {"txtReport", -1, Kind::ReportBox, Page::Final, {120, 1830, 6615, 1110}, 33, bind<&W::txtReport>},
+    {"abRestart", -1, Kind::LargeButton, Page::Final, kFinalButtons[0], 28, bind<&W::abRestart>, "restart"},
+    {"abOpenISS", -1, Kind::LargeButton, Page::Final, kClassicMiddleButton, 30, bind<&W::abOpenISS>, "openiss"},
+    {"abCompile", -1, Kind::LargeButton, Page::Final, kFinalButtons[2], 32, bind<&W::abCompile>, "compile"},
+    {"abEdit", -1, Kind::LargeButton, Page::Final, kFinalButtons[3], 29, bind<&W::abEdit>, "editscript"},
 
     {"MNlangue", -1, Kind::Menu, kOnWindow, kNoPlace, kNoTab, bind<&W::MNlangue>},
     {"MNlangueChoice", 0, Kind::MenuEntry, kOnWindow, kNoPlace, kNoTab, bind<&W::MNlangueChoice>},
@@ -219,6 +233,14 @@ QObject* createControl(const ControlRow& row, QWidget* parent, QMenu* menu) {
     }
     case Kind::TextBox:
         return new QLineEdit(parent);
+    case Kind::ReportBox: {
+        auto* report = new QPlainTextEdit(parent);
+        report->setReadOnly(true);
+        report->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        report->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        report->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        return report;
+    }
     case Kind::CheckBox:
         return new QCheckBox(parent);
     case Kind::PictureBox: {
@@ -280,6 +302,8 @@ void applyStartStates(const Form1Widgets& w) {
     w.txtFileAdd->setVisible(false);
     w.cmdChooseAdd->setVisible(false);
     w.cmdEditAdd->setVisible(false);
+    w.abCompile->setVisible(false);
+    w.txtReport->setVisible(false);
     w.LBLmail->setMouseIcon(linkCursor());
 
     QPalette face = w.txtPath->palette();
@@ -365,6 +389,11 @@ Form1Widgets buildForm1Widgets(QWidget* window) {
     window->setWindowIcon(QIcon(QStringLiteral(":/tembrix/icon/tembrix.png")));
     window->setFixedSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
     return w;
+}
+
+void placeFinalButtons(const Form1Widgets& w, bool withCompile) {
+    w.abOpenISS->setGeometry(pixels(withCompile ? kFinalButtons[1] : kClassicMiddleButton));
+    w.abCompile->setVisible(withCompile);
 }
 
 QAction* addLanguageEntry(Form1Widgets& w, int index) {

@@ -17,6 +17,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
+class QPlainTextEdit;
 class QObject;
 class QWidget;
 
@@ -54,12 +55,15 @@ struct Form1Widgets {
     ImageButton* abRestart = nullptr;
     ImageButton* abEdit = nullptr;
     ImageButton* abOpenISS = nullptr;
+    ImageButton* abCompile = nullptr;
+    QPlainTextEdit* txtReport = nullptr;
 
     QLineEdit* txtFileAdd = nullptr;
     ImageButton* cmdChooseAdd = nullptr;
     ImageButton* cmdEditAdd = nullptr;
     QCheckBox* chkFileAdd = nullptr;
     QCheckBox* chkVbDLL = nullptr;
+    QCheckBox* chkInno6 = nullptr;
     QLineEdit* txtOption = nullptr;
     ImageButton* cmdOption = nullptr;
     ImageButton* cmdEdit = nullptr;
@@ -101,6 +105,10 @@ Form1Widgets buildForm1Widgets(QWidget* window);
 
 /// The rectangle of every page frame, in pixels of the client area.
 QRect pageRectangle();
+
+/// Places the final page's buttons: four in a row with the compile button,
+/// the classic three without it.
+void placeFinalButtons(const Form1Widgets& widgets, bool withCompile);
 
 /// Adds language entry `index` to the menu, after the last entry, before the separator.
 QAction* addLanguageEntry(Form1Widgets& widgets, int index);

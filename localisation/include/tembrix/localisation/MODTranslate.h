@@ -4,6 +4,7 @@
 // message table and message lookup. Every text is Windows-1252 bytes.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tembrix {
@@ -34,7 +35,7 @@ public:
     /// keys that match no control are ignored.
     void ApplyLanguage(TranslatableWindow& window, const std::string& filePath);
 
-    /// Fills the message table with the built-in texts msg1 to msg11.
+    /// Fills the message table with the built-in texts msg1 to msg17.
     void LoadDefaultMessages();
 
     /// Writes the message table into [MSG] of the file as msg1, msg2, ...;
@@ -46,6 +47,11 @@ public:
     /// text when the file, the section or the key is missing. The keys from
     /// "msg6" on, which older language files lack, fall back to their built-in texts.
     std::string GetMessageText(const std::string& key) const;
+
+    /// The value of `key` in `[section]` of the current language file, or
+    /// `builtin` when the file, the section or the key is missing.
+    std::string GetText(std::string_view section, const std::string& key,
+                        const std::string& builtin) const;
 
     /// The file last given to ApplyLanguage; empty before the first apply.
     const std::string& currentLanguageFile() const { return m_currentLanguageFile; }

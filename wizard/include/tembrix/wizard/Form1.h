@@ -3,6 +3,8 @@
 #include <QWidget>
 
 #include <QHash>
+#include <QPointer>
+#include <QStringList>
 
 #include <functional>
 #include <map>
@@ -12,12 +14,14 @@
 #include <vector>
 
 #include "tembrix/engine/ConversionInputs.h"
+#include "tembrix/engine/Diagnostics.h"
 #include "tembrix/localisation/MODTranslate.h"
 #include "tembrix/platformqt/DesktopServices.h"
 #include "tembrix/platformqt/UserFiles.h"
 
 class QLineEdit;
 class QMimeData;
+class QThread;
 
 namespace tembrix {
 
@@ -96,6 +100,7 @@ private:
     void chkAbsPath_Click();
     void chkFileAdd_Click();
     void chkVbDLL_Click();
+    void chkInno6_Click();
     void txtVersion_Change();
     void deriveDefaults(const QString& setupListPath);
     void setDerived(QLineEdit* box, const QString& text);
@@ -108,6 +113,13 @@ private:
     std::optional<QString> openDialog(const char* titleKey, const QString& filter,
                                       const QString& initialDirectory);
     std::optional<QString> saveDialog(const char* titleKey, const QString& filter);
+
+    // Final page: the conversion's remarks and the compile
+    void showFinalPage(const Diagnostics& diagnostics);
+    void restoreCompilableCaption();
+    void showReport();
+    void compileScript();
+    void compileFinished(const CompileOutcome& outcome);
 
     // Final page and links
     void editScript();
@@ -145,6 +157,14 @@ private:
     std::map<std::string, std::string> m_written;
     /// The file of each language entry, in the order of the entries.
     std::vector<QString> m_languagePaths;
+    /// The final page's report: the last compile's lines, then the remarks.
+    QStringList m_compileLines;
+    QStringList m_remarks;
+    /// The compiler found when the final page was shown; empty: none.
+    QString m_compilerPath;
+    /// The language's "compiles as it is" text while the warnings' text stands in for it.
+    QString m_compilableCaption;
+    QPointer<QThread> m_compileThread;
 };
 
 /// Gives the application the classic look the window is designed for: the

@@ -94,6 +94,32 @@ public:
     virtual void write(const QString& section, const QString& key, const QString& value) = 0;
 };
 
+/// What one compile of a script gave.
+struct CompileOutcome {
+    struct Message {
+        bool error = true;
+        int line = 0; ///< the script's line; 0 when the compiler does not say
+        QString text; ///< the compiler's line as it wrote it
+    };
+    bool compiled = false;
+    int exitCode = -1;             ///< -1 when the compiler did not run to its end
+    QString installerPath;         ///< the installer written, when the compiler says
+    std::vector<Message> messages; ///< its warnings and errors, in their order
+    QStringList lastLines; ///< the end of its output, for a failure it explains no other way
+    QString failure;       ///< why it did not run to its end
+};
+
+/// Inno Setup's command-line compiler.
+class ScriptCompiler {
+public:
+    virtual ~ScriptCompiler() = default;
+    /// The compiler's path, or the empty text when none is found.
+    virtual QString find() const = 0;
+    /// Compiles the script and returns when the compiler has ended (or was
+    /// stopped). Called on a worker thread: it touches no widget.
+    virtual CompileOutcome compile(const QString& compiler, const QString& scriptPath) const = 0;
+};
+
 /// What the running program knows about itself.
 class AppInfo {
 public:
@@ -120,6 +146,7 @@ struct DesktopServices {
     Editor* editor = nullptr;
     SettingsStore* settings = nullptr;
     const AppInfo* app = nullptr;
+    const ScriptCompiler* compiler = nullptr; ///< none: compiling is not offered
 };
 
 /// folder + separator + name (one separator at a root, except on Windows).
