@@ -184,7 +184,7 @@ std::string MODTranslate::GetMessageText(const std::string& key) const {
 
 std::string MODTranslate::GetText(std::string_view section, const std::string& key,
                                   const std::string& builtin) const {
-    const ProfileIndex file = loadLanguageFile(m_currentLanguageFile);
+    const ProfileIndex file = loadLanguageFile(*m_fileSystem, m_currentLanguageFile);
     return file.contains(section, key) ? file.read(section, key, "") : builtin;
 }
 
