@@ -647,10 +647,6 @@ constexpr Mend kMends[] = {
 
 } // namespace
 
-std::span<const Mend> mends() {
-    return kMends;
-}
-
 void applyMends(ScriptModel& model) {
     for (const Mend& mend : kMends)
         mend.apply(model);

@@ -5,20 +5,17 @@
 // or one mend that makes the script compile or install as the list means,
 // and reports what it changed or found. They run in the order of `kMends`.
 
-#include <span>
 #include <string_view>
 
 #include "ScriptModel.h"
 
 namespace tembrix {
 
+/// One step: what it is called, and the function that applies it.
 struct Mend {
     std::string_view name;
     void (*apply)(ScriptModel&);
 };
-
-/// Every step, in the order in which they run.
-std::span<const Mend> mends();
 
 /// Runs every step over the model.
 void applyMends(ScriptModel& model);
