@@ -115,11 +115,6 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kFrames{{
     {kPlaceKey, "%1 : %2"},
 }};
 
-std::string_view builtinFrame(std::string_view key) {
-    return std::ranges::find(kFrames, key, &std::pair<std::string_view, std::string_view>::first)
-        ->second;
-}
-
 // "[Setup1 Files] File12", or the part of it that the remark has.
 std::string placeOf(const Diagnostic& diagnostic) {
     std::string place;
@@ -148,12 +143,14 @@ void ExportDiagnosticTexts(const std::string& filePath) {
 
 std::vector<std::string> diagnosticLines(const MODTranslate& translate,
                                          const Diagnostics& diagnostics) {
-    auto text = [&](std::string_view key, std::string_view builtin) {
-        return translate.GetText(kDiagnosticSection, std::string(key), cp1252FromUtf8(builtin));
+    // Every text at once: one read of the language file for the whole report.
+    const std::vector<std::string> texts =
+        translate.GetTexts(kDiagnosticSection, builtinDiagnosticTexts());
+    const auto frame = [&texts](std::string_view key) -> const std::string& {
+        const auto at =
+            std::ranges::find(kFrames, key, &std::pair<std::string_view, std::string_view>::first);
+        return texts[kFrench.size() + static_cast<std::size_t>(at - kFrames.begin())];
     };
-    const std::string place = text(kPlaceKey, builtinFrame(kPlaceKey));
-    const std::string warning = text(kWarningKey, builtinFrame(kWarningKey));
-    const std::string note = text(kNoteKey, builtinFrame(kNoteKey));
 
     std::vector<const Diagnostic*> ordered;
     for (const Diagnostic& diagnostic : diagnostics)
@@ -163,14 +160,12 @@ std::vector<std::string> diagnosticLines(const MODTranslate& translate,
 
     std::vector<std::string> lines;
     for (const Diagnostic* diagnostic : ordered) {
-        const auto row = static_cast<std::size_t>(diagnostic->code);
-        std::string line = formatDiagnostic(
-            text(diagnosticName(diagnostic->code), row < kFrench.size() ? kFrench[row].text : ""),
-            diagnostic->arguments);
+        std::string line = formatDiagnostic(texts[static_cast<std::size_t>(diagnostic->code)],
+                                            diagnostic->arguments);
         if (const std::string where = placeOf(*diagnostic); !where.empty())
-            line = formatDiagnostic(place, {where, line});
-        lines.push_back(
-            formatDiagnostic(diagnostic->kind == DiagnosticKind::Warning ? warning : note, {line}));
+            line = formatDiagnostic(frame(kPlaceKey), {where, line});
+        lines.push_back(formatDiagnostic(
+            frame(diagnostic->kind == DiagnosticKind::Warning ? kWarningKey : kNoteKey), {line}));
     }
     return lines;
 }

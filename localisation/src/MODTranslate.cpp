@@ -182,10 +182,15 @@ std::string MODTranslate::GetMessageText(const std::string& key) const {
     return file.read(kMessageSection, key, "");
 }
 
-std::string MODTranslate::GetText(std::string_view section, const std::string& key,
-                                  const std::string& builtin) const {
+std::vector<std::string> MODTranslate::GetTexts(
+    std::string_view section,
+    const std::vector<std::pair<std::string, std::string>>& keysAndBuiltins) const {
     const ProfileIndex file = loadLanguageFile(*m_fileSystem, m_currentLanguageFile);
-    return file.contains(section, key) ? file.read(section, key, "") : builtin;
+    std::vector<std::string> texts;
+    texts.reserve(keysAndBuiltins.size());
+    for (const auto& [key, builtin] : keysAndBuiltins)
+        texts.push_back(file.contains(section, key) ? file.read(section, key, "") : builtin);
+    return texts;
 }
 
 std::vector<std::string> listLanguageFiles(const std::string& folder) {

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tembrix {
@@ -48,10 +49,12 @@ public:
     /// "msg6" on, which older language files lack, fall back to their built-in texts.
     std::string GetMessageText(const std::string& key) const;
 
-    /// The value of `key` in `[section]` of the current language file, or
-    /// `builtin` when the file, the section or the key is missing.
-    std::string GetText(std::string_view section, const std::string& key,
-                        const std::string& builtin) const;
+    /// For each (key, built-in text), the value of the key in `[section]` of
+    /// the current language file, or the built-in text when the file, the
+    /// section or the key is missing; in the order given, from one read.
+    std::vector<std::string>
+    GetTexts(std::string_view section,
+             const std::vector<std::pair<std::string, std::string>>& keysAndBuiltins) const;
 
     /// The file last given to ApplyLanguage; empty before the first apply.
     const std::string& currentLanguageFile() const { return m_currentLanguageFile; }
