@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cctype>
-#include <memory>
 #include <optional>
 #include <unordered_map>
 #include <unordered_set>
@@ -444,8 +443,7 @@ class ApplicationFolders {
 public:
     explicit ApplicationFolders(const ScriptModel& model) : m_model(model) {}
 
-    /// Nothing for a file that lands elsewhere. One folder's answer is always
-    /// the same text, so a caller can tell a new folder by its address.
+    /// Nothing for a file that lands elsewhere.
     const std::string* of(const FileItem& item) {
         if (item.role != FileRole::Install || item.place != Place::ApplicationFolder)
             return nullptr;
@@ -453,22 +451,20 @@ public:
         const std::size_t slash = name.rfind('\\');
         const std::string_view inName =
             slash == std::string_view::npos ? std::string_view() : name.substr(0, slash);
-        const auto& folder = m_folders.get({m_model.text(item.destination), inName}, [&] {
+        return &m_folders.get({m_model.text(item.destination), inName}, [&] {
             const std::string translated =
                 spelledFolder(m_model, item.destination, FolderConstants::Inno6);
-            auto made = std::make_shared<std::string>(
-                lowerCased(belowApplicationFolder(translated).value_or(std::string_view())));
+            std::string made =
+                lowerCased(belowApplicationFolder(translated).value_or(std::string_view()));
             if (!inName.empty())
-                made->append(made->empty() ? "" : "\\").append(lowerCased(inName));
+                made.append(made.empty() ? "" : "\\").append(lowerCased(inName));
             return made;
         });
-        return folder.get();
     }
 
 private:
     const ScriptModel& m_model;
-    RecentCache<std::pair<std::string_view, std::string_view>, std::shared_ptr<std::string>>
-        m_folders;
+    RecentCache<std::pair<std::string_view, std::string_view>, std::string> m_folders;
 };
 
 // Names compared as Windows compares file names, without a copy of each.
@@ -547,12 +543,12 @@ void checkWorkingFolders(ScriptModel& model) {
     });
     if (!populated.empty()) {
         ApplicationFolders folders(model);
-        const std::string* previous = nullptr;
+        std::optional<std::string> previous; // files come in runs of one folder
         forEachFile(model, [&](const FileSection&, std::size_t, const FileItem& item) {
             const std::string* folder = folders.of(item);
-            if (!folder || folder == previous)
+            if (!folder || (previous && *folder == *previous))
                 return;
-            previous = folder;
+            previous = *folder;
             // The folder and every folder above it exist once a file is there.
             for (std::size_t end = folder->size(); end != 0 && end != std::string::npos;
                  end = folder->rfind('\\', end - 1))
