@@ -130,7 +130,8 @@ std::unique_ptr<FileSystem> createConverterFileSystem() {
     return std::make_unique<ConverterFileSystem>();
 }
 
-ConversionInputs conversionInputs(const Options& options, const std::string& setupList) {
+ConversionInputs conversionInputs(const Options& options, const std::string& setupList,
+                                  const FileSystem& fileSystem) {
     const DerivedInputs derived = deriveInputPaths(absolutePath(setupList), options.programFolder);
     ConversionInputs inputs;
     inputs.SetupListPath = setupList;
@@ -145,11 +146,8 @@ ConversionInputs conversionInputs(const Options& options, const std::string& set
     inputs.dialect = options.inno6 ? ScriptDialect::Inno6 : ScriptDialect::Classic;
     // The program's own lines file is read when it is there; a file named
     // with --setup-lines that cannot be read is reported.
-    std::error_code ec;
     inputs.SetupLinesPath = options.setupLines.value_or(
-        std::filesystem::is_regular_file(nativePath(derived.setupLinesPath), ec)
-            ? derived.setupLinesPath
-            : std::string());
+        fileSystem.fileExists(derived.setupLinesPath) ? derived.setupLinesPath : std::string());
     inputs.AddExtraLines = options.addLines.has_value();
     inputs.ExtraLinesPath = options.addLines.value_or(std::string());
     return inputs;
@@ -162,7 +160,7 @@ Outcome convertList(const Options& options, const std::string& setupList, FileSy
         const bool exists = std::filesystem::exists(nativePath(setupList), ec);
         return {kNoSetupList, exists ? "not a file (a folder or a device)" : "no such setup list"};
     }
-    const ConversionInputs inputs = conversionInputs(options, setupList);
+    const ConversionInputs inputs = conversionInputs(options, setupList, fileSystem);
     Diagnostics diagnostics;
     const Status written = GenerateScript(inputs, fileSystem, diagnostics);
     if (!written)

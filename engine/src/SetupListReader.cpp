@@ -114,23 +114,17 @@ private:
     void readIcons(IconGroup& group) {
         const std::string_view section = m_bytes.substr(group.name.offset, group.name.length);
         const bool repeated = m_list.sectionCount(section) > 1;
-        std::string key;
-        for (std::size_t n = 1;; ++n) {
-            const TextRef programFile = ref(m_list.view(section, numbered(key, "Icon", n), ""));
+        for (std::size_t i = 0;; ++i) {
+            const std::string key = entryKey("Icon", i);
+            const TextRef programFile = ref(m_list.view(section, key, ""));
             if (programFile.empty())
                 break;
             IconItem& icon = group.items.emplace_back();
             icon.programFile = programFile;
             icon.underLaterHeader[0] = repeated && m_list.foundUnderLaterHeader(section, key);
-            icon.caption = value(section, numbered(key, "Title", n), icon.underLaterHeader[1]);
-            icon.workingFolder =
-                value(section, numbered(key, "StartIn", n), icon.underLaterHeader[2]);
+            icon.caption = value(section, entryKey("Title", i), icon.underLaterHeader[1]);
+            icon.workingFolder = value(section, entryKey("StartIn", i), icon.underLaterHeader[2]);
         }
-    }
-
-    static const std::string& numbered(std::string& key, std::string_view prefix, std::size_t n) {
-        key.assign(prefix).append(std::to_string(n));
-        return key;
     }
 
     // A value of the list, and whether a reader that stops at the first

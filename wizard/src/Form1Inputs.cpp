@@ -54,8 +54,8 @@ void Form1::chooseSetupList() {
 // defaults; a box that the user changed since the last proposal keeps the
 // user's text.
 void Form1::deriveDefaults(const QString& setupListPath) {
-    if (!m_fileSystem)
-        m_fileSystem = m_fileSystemFactory ? m_fileSystemFactory() : createLocalFileSystem();
+    if (!m_fileSystem) // only between unload and the window's end
+        return;
     const DerivedInputs derived = deriveInputs(
         pathFromQt(setupListPath), pathFromQt(m_services.app->programFolder()), *m_fileSystem);
     m_ui->txtLST->setText(setupListPath);

@@ -63,8 +63,10 @@ using Report = std::function<void(std::string_view lines)>;
 std::unique_ptr<FileSystem> createConverterFileSystem();
 
 /// What the engine is given for `setupList`: the options, else the proposals
-/// that follow from the list's place and the program's folder.
-ConversionInputs conversionInputs(const Options& options, const std::string& setupList);
+/// that follow from the list's place and the program's folder. The program's
+/// own lines file is proposed only when `fileSystem` has it.
+ConversionInputs conversionInputs(const Options& options, const std::string& setupList,
+                                  const FileSystem& fileSystem);
 
 /// How one setup list went: its exit code, and for a failure the reason, which
 /// names the script where it is about the script.
