@@ -24,6 +24,7 @@
 
 #include "Form1Layout.h"
 #include "Form1Texts.h"
+#include "RememberingFileSystem.h"
 #include "tembrix/engine/ScriptGenerator.h"
 #include "tembrix/localisation/DiagnosticTexts.h"
 #include "tembrix/localisation/Form1Controls.h"
@@ -185,7 +186,8 @@ void Form1::formLoad() {
     BuildLanguageMenu();
 
     m_ui->abSite->setMouseIcon(m_ui->LBLmail->mouseIcon());
-    m_fileSystem = m_fileSystemFactory ? m_fileSystemFactory() : createLocalFileSystem();
+    m_fileSystem = std::make_unique<RememberingFileSystem>(
+        m_fileSystemFactory ? m_fileSystemFactory() : createLocalFileSystem());
     processPendingEvents();
 }
 
@@ -272,7 +274,6 @@ void Form1::finishClicked() {
         reportWriteFailure();
         return;
     }
-    rememberWritten();
     showFinalPage(diagnostics);
 }
 
@@ -282,18 +283,10 @@ bool Form1::confirmReplace() {
     const std::string& path = m_inputs.ScriptPath;
     if (!m_fileSystem || !m_fileSystem->fileExists(path))
         return true;
-    const auto written = m_written.find(path);
-    if (written != m_written.end() && m_fileSystem->readAll(path) == written->second)
+    if (m_fileSystem->holdsWhatWasWritten(path))
         return true;
     return m_services.messageBoxes->ask(this, qtFromPath(path) + QStringLiteral("\r\n") +
                                                   messageText("msg7"));
-}
-
-void Form1::rememberWritten() {
-    if (auto bytes = m_fileSystem->readAll(m_inputs.ScriptPath))
-        m_written[m_inputs.ScriptPath] = std::move(*bytes);
-    else
-        m_written.erase(m_inputs.ScriptPath);
 }
 
 // Our own sentences, in the window's language, rather than the system's text.

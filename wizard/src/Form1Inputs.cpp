@@ -10,6 +10,7 @@
 #include <QLineEdit>
 
 #include "Form1Layout.h"
+#include "RememberingFileSystem.h"
 #include "tembrix/platform/FileSystem.h"
 #include "tembrix/platformqt/FileDialogs.h"
 #include "tembrix/platformqt/ImageButton.h"

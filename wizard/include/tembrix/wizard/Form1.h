@@ -27,6 +27,7 @@ namespace tembrix {
 
 class AboutLauncher;
 class FileSystem;
+class RememberingFileSystem;
 class ImageButton;
 struct Form1Widgets;
 class Form1Texts;
@@ -106,7 +107,6 @@ private:
     void setDerived(QLineEdit* box, const QString& text);
     bool confirmReplace();
     void reportWriteFailure();
-    void rememberWritten();
     QString linesFilter() const;
     void splitInstallerPath(const QString& installerPath);
     void fillConversionInputs();
@@ -140,7 +140,7 @@ private:
     DesktopServices m_services;
     AboutLauncher& m_about;
     FileSystemFactory m_fileSystemFactory;
-    std::unique_ptr<FileSystem> m_fileSystem;
+    std::unique_ptr<RememberingFileSystem> m_fileSystem;
     std::unique_ptr<Form1Widgets> m_ui;
     std::unique_ptr<Form1Texts> m_texts;
     MODTranslate m_translate;
@@ -153,8 +153,6 @@ private:
     /// a box whose text differs has been changed by the user since.
     QString m_derivedList;
     QHash<QLineEdit*, QString> m_derivedTexts;
-    /// The bytes of each script this run wrote, by path.
-    std::map<std::string, std::string> m_written;
     /// The file of each language entry, in the order of the entries.
     std::vector<QString> m_languagePaths;
     /// The final page's report: the last compile's lines, then the remarks.
