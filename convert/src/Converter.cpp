@@ -97,6 +97,12 @@ public:
         }
         return m_local->createTextFile(path, writer);
     }
+    std::optional<std::vector<FolderEntry>> listFolder(const std::string& path) const override {
+        return m_local->listFolder(path);
+    }
+    Status createFolder(const std::string& path) override {
+        return m_local->createFolder(path);
+    }
 
 private:
     std::unique_ptr<FileSystem> m_local;

@@ -56,7 +56,8 @@ enum class Place : std::uint8_t {
 /// One File<n> of [Bootstrap Files] or [Setup1 Files]; its key is File + its
 /// place in the list, counted from 1.
 struct FileItem {
-    TextRef name;                  ///< field 0 without "@"
+    TextRef name;                  ///< field 0 without "@"; of a VB5 list, the installed name
+    TextRef packedName;            ///< of a VB5 list: the compressed file in the package (NAME.EX_)
     TextRef destination;           ///< field 1, in the list's macro form
     TextRef registration;          ///< field 2, as the list writes it
     bool sharedMarker = false;     ///< field 3 is not empty

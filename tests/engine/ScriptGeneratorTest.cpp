@@ -607,6 +607,10 @@ public:
         writer = std::make_unique<Writer>();
         return tembrix::Status::success();
     }
+    std::optional<std::vector<tembrix::FolderEntry>> listFolder(const std::string&) const override {
+        return std::nullopt;
+    }
+    tembrix::Status createFolder(const std::string&) override { return tembrix::Status::success(); }
     mutable std::vector<std::string> reads;
 };
 

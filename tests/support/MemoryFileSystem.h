@@ -5,7 +5,9 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "tembrix/platform/FileSystem.h"
 
@@ -41,5 +43,43 @@ public:
         return tembrix::Status::success();
     }
 
+    // A folder is there when a file lies in it or it was made; "/" and "\\"
+    // both separate.
+    std::optional<std::vector<tembrix::FolderEntry>>
+    listFolder(const std::string& path) const override {
+        if (path.empty())
+            return std::nullopt;
+        std::string prefix = path;
+        if (!prefix.empty() && prefix.back() != '/' && prefix.back() != '\\')
+            prefix += '/';
+        std::map<std::string, bool> names;
+        bool found = folders.count(path) != 0;
+        const auto add = [&](const std::string& full, bool isFolder) {
+            if (full.size() <= prefix.size() ||
+                full.compare(0, prefix.size() - 1, prefix, 0, prefix.size() - 1) != 0 ||
+                (full[prefix.size() - 1] != '/' && full[prefix.size() - 1] != '\\'))
+                return;
+            found = true;
+            const std::string rest = full.substr(prefix.size());
+            const std::size_t separator = rest.find_first_of("/\\");
+            names[rest.substr(0, separator)] |= isFolder || separator != std::string::npos;
+        };
+        for (const auto& [file, bytes] : files)
+            add(file, false);
+        for (const std::string& folder : folders)
+            add(folder, true);
+        if (!found)
+            return std::nullopt;
+        std::vector<tembrix::FolderEntry> entries;
+        for (const auto& [name, isFolder] : names)
+            entries.push_back({name, isFolder});
+        return entries;
+    }
+    tembrix::Status createFolder(const std::string& path) override {
+        folders.insert(path);
+        return tembrix::Status::success();
+    }
+
     std::map<std::string, std::string> files;
+    std::set<std::string> folders;
 };

@@ -46,6 +46,10 @@ public:
         ++scriptsCreated;
         return m_local->createTextFile(path, writer);
     }
+    std::optional<std::vector<FolderEntry>> listFolder(const std::string& path) const override {
+        return m_local->listFolder(path);
+    }
+    Status createFolder(const std::string& path) override { return m_local->createFolder(path); }
     mutable int existenceTests = 0;
     mutable int scriptsCreated = 0;
 

@@ -32,6 +32,11 @@ public:
         return created;
     }
 
+    std::optional<std::vector<FolderEntry>> listFolder(const std::string& path) const override {
+        return m_inner->listFolder(path);
+    }
+    Status createFolder(const std::string& path) override { return m_inner->createFolder(path); }
+
     /// True when the file at `path` still holds exactly what this run last wrote there.
     bool holdsWhatWasWritten(const std::string& path) const {
         const auto written = m_written.find(path);

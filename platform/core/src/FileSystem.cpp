@@ -49,6 +49,38 @@ public:
             writer = std::move(file);
         return status;
     }
+
+    std::optional<std::vector<FolderEntry>> listFolder(const std::string& path) const override {
+        if (path.empty())
+            return std::nullopt;
+        std::error_code ec;
+        fs::directory_iterator entries(nativePath(path), ec);
+        if (ec)
+            return std::nullopt;
+        std::vector<FolderEntry> names;
+        for (const fs::directory_iterator end; entries != end; entries.increment(ec)) {
+            if (ec)
+                return std::nullopt;
+            std::error_code typeError;
+            names.push_back(
+                {utf8Path(entries->path().filename()), entries->is_directory(typeError)});
+        }
+        if (ec)
+            return std::nullopt;
+        return names;
+    }
+
+    Status createFolder(const std::string& path) override {
+        if (path.empty())
+            return Status::failure("an empty folder name");
+        std::error_code ec;
+        const fs::path native = nativePath(path);
+        fs::create_directories(native, ec);
+        if (!ec && fs::is_directory(native, ec))
+            return Status::success();
+        return Status::failure(path + ": " +
+                               (ec ? ec.message() : "a file of that name is in the way"));
+    }
 };
 
 } // namespace

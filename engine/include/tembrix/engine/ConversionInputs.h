@@ -31,6 +31,9 @@ struct ConversionInputs {
     /// The installer's file name that the user chose: written after
     /// "OutputBaseFilename=" without its ".exe"; empty: the setup list's title.
     std::string installerName;
+    /// The folder where files taken out of the package's cabinets or
+    /// compressed files are written; empty: "Support" beside the script.
+    std::string ExtractFolder;
 };
 
 /// What both front ends propose before the user changes anything: the

@@ -2,10 +2,12 @@
 
 #include "tembrix/engine/ConversionInputs.h"
 #include "tembrix/engine/Diagnostics.h"
+#include "tembrix/engine/PackageFiles.h"
 #include "tembrix/platform/Status.h"
 
 namespace tembrix {
 
+class ArchiveReader;
 class FileSystem;
 
 /// Converts the setup list into an Inno Setup script at `inputs.ScriptPath`.
@@ -22,5 +24,12 @@ Status GenerateScript(const ConversionInputs& inputs, FileSystem& fileSystem);
 /// what was found before the failure.
 Status GenerateScript(const ConversionInputs& inputs, FileSystem& fileSystem,
                       Diagnostics& diagnostics);
+
+/// The same, and each file that the script installs is looked for in the
+/// package: the source folder, its Support folder, the cabinets, the
+/// compressed files, which `archives` reads. `report` receives the remarks and
+/// where the files came from.
+Status GenerateScript(const ConversionInputs& inputs, FileSystem& fileSystem,
+                      const ArchiveReader& archives, ConversionReport& report);
 
 } // namespace tembrix

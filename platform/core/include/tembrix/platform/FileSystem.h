@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "tembrix/platform/Status.h"
 
@@ -29,6 +30,12 @@ public:
     virtual Status commit() = 0;
 };
 
+/// One name in a folder.
+struct FolderEntry {
+    std::string name; ///< the name alone, in the platform's file-name encoding
+    bool isFolder = false;
+};
+
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
@@ -46,6 +53,15 @@ public:
     /// missing or not writable, or the path is empty or names a folder.
     virtual Status createTextFile(const std::string& path,
                                   std::unique_ptr<TextFileWriter>& writer) = 0;
+
+    /// The names in the folder at `path`, in no particular order, without "."
+    /// and "..". Nothing when it is not a folder or cannot be read.
+    virtual std::optional<std::vector<FolderEntry>> listFolder(const std::string& path) const = 0;
+
+    /// Makes the folder at `path`, and the folders above it that are missing.
+    /// Succeeds when it is there already; fails, with the path and the
+    /// system's reason, when it cannot be made or a file stands there.
+    virtual Status createFolder(const std::string& path) = 0;
 };
 
 /// The file system of this machine.
