@@ -13,12 +13,12 @@
 namespace tembrix {
 
 struct FileSources {
-    std::size_t installed = 0;      ///< the file lines of the script
-    std::size_t inSourceFolder = 0; ///< found in the source folder
-    std::size_t inSupport = 0;      ///< found in the Support folder below the list's folder
-    std::size_t extracted = 0;      ///< taken out of cabinets or compressed files
-    std::size_t missing = 0;        ///< found nowhere
-    std::string supportFolder;      ///< the Support folder, when files came from it
+    std::size_t installed = 0;         ///< the file lines of the script
+    std::size_t inSourceFolder = 0;    ///< found in the source folder
+    std::size_t inSupport = 0;         ///< found in the Support folder below the list's folder
+    std::size_t extracted = 0;         ///< taken out of cabinets or compressed files
+    std::size_t missing = 0;           ///< found nowhere
+    std::string supportFolder;         ///< the Support folder, when files came from it
     std::vector<std::string> archives; ///< the file names of the cabinets or compressed files used
     std::string extractFolder;         ///< where extracted files were written, when any were
 };

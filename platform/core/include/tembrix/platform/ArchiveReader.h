@@ -19,8 +19,8 @@ namespace tembrix {
 
 /// One file of a cabinet's directory.
 struct CabinetFile {
-    std::string name;         ///< as the cabinet stores it, with "\" between folders
-    std::uint64_t size = 0;   ///< its whole size, also when it spans cabinets
+    std::string name;          ///< as the cabinet stores it, with "\" between folders
+    std::uint64_t size = 0;    ///< its whole size, also when it spans cabinets
     bool fromPrevious = false; ///< it begins in the cabinet before this one
     bool intoNext = false;     ///< it goes on in the cabinet after this one
 };
@@ -28,7 +28,7 @@ struct CabinetFile {
 /// What a cabinet says of itself.
 struct CabinetListing {
     std::vector<CabinetFile> files;
-    std::string nextCabinet;     ///< the file name of the next cabinet of its set; empty for the last
+    std::string nextCabinet; ///< the file name of the next cabinet of its set; empty for the last
     std::string previousCabinet; ///< the file name of the one before; empty for the first
 };
 
