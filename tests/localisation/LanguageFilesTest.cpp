@@ -106,8 +106,14 @@ TEST(EnglishLanguageFile, TranslatesEveryKeyOfTheTemplate) {
 
 // Both languages take the same arguments for each remark and frame it alike;
 // a file without [DIAG] gives the built-in French. Warnings come first.
+// English.lng says what the table of remarks says.
 TEST(DiagnosticTexts, EachRemarkReadsInTheWindowsLanguageWarningsFirst) {
     using namespace tembrix;
+    for (std::size_t code = 0; code < kDiagnosticCodeCount; ++code) {
+        const auto c = static_cast<DiagnosticCode>(code);
+        EXPECT_EQ(ReadProfileString(kEnglish, "DIAG", std::string(diagnosticName(c)), ""),
+                  englishDiagnosticTemplate(c));
+    }
     for (const auto& [key, french] : builtinDiagnosticTexts()) {
         EXPECT_LE(french.size(), 254u) << key;
         const std::string english = ReadProfileString(kEnglish, "DIAG", key, "");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,43 +12,23 @@ namespace tembrix {
 /// was kept as it is.
 enum class DiagnosticKind { Note, Warning };
 
-/// What a remark is about. The values are stable: language files and other
-/// front ends name a text by `diagnosticName(code)`, and the code with its
-/// arguments is enough to make the text in any language.
+/// What a remark is about: one enumerator per row of the table of remarks
+/// (`Remarks.def`, which says what each one's arguments are). The values are
+/// stable: language files and other front ends name a text by
+/// `diagnosticName(code)`, and the code with its arguments is enough to make
+/// the text in any language.
 enum class DiagnosticCode {
-    NoSetupSection,               ///< the list has no [Setup] section
-    TitleMissing,                 ///< [Setup] Title is missing or empty
-    RepeatedSection,              ///< %1: the section; the key was found under its second header
-    OneField,                     ///< a file entry of one field
-    TooFewFields,                 ///< %1: how many fields a file entry has, fewer than four
-    ListQuotesRemoved,            ///< %1: the program without the list's quotes
-    ShortcutArguments,            ///< %1: the arguments, %2: the program
-    NoProgram,                    ///< the shortcut names no program
-    ProgramNotInstalled,          ///< %1: the shortcut's program, which no file installs
-    TypeLibraryRegistered,        ///< %1: the type library registered with regtypelib
-    SelfRegisterEx,               ///< $(DLLSelfRegisterEx) taken as $(DLLSelfRegister)
-    CommonFilesSystem,            ///< $(CommonFilesSys) translated
-    UnknownFolderMacro,           ///< %1: the macro kept as it is
-    DefaultFolderOnDrive,         ///< %1: the default folder, %2: its drive
-    DefaultFolderRelative,        ///< %1: the default folder
-    WorkingFolderEmpty,           ///< %1: a working folder below {app} where no file goes
-    ProgramsGroup,                ///< %1: the group named as the Start menu's Programs folder
-    InstallerNameCleaned,         ///< %1: OutputBaseFilename without the characters it cannot hold
-    SelfRegisteringProgram,       ///< %1: a program that [Run] registers with /REGSERVER
-    RegistryFileMerged,           ///< %1: a .reg file merged by regedit
-    UnknownRegistration,          ///< %1: a registration field that means nothing
-    ProtectedSystemFile,          ///< %1: a Windows file that Inno Setup refuses to install
-    SystemOnlyRegistration,       ///< %1: a file registered only in the system folder
-    SharedSelfRegisteringProgram, ///< %1: a program in the system folder that registers itself
-    SystemFileKept,               ///< %1: a $(WinSysPathSysFile) file, shared and never removed
-    SystemFolderShared,           ///< %1: a file of the system folder, now shared
-    StartMenuGroup,               ///< %1: the group named as the Start menu itself
-    RemoteNotRegistered,          ///< %1: a file of $(Remote), which is not registered
-    LicenceFileNotRegistered,     ///< %1: a file of $(VBLRegister), which is not registered
-    LicenceNotCarried,            ///< a [Licenses] entry, which is not carried over
-    SetupLinesUnreadable,         ///< %1: the file of [Setup] lines, which cannot be read
-    ExtraLinesUnreadable,         ///< %1: the file of lines to append, which cannot be read
+#define TEMBRIX_REMARK(code, kind, english, french) code,
+#include "tembrix/engine/Remarks.def"
+#undef TEMBRIX_REMARK
 };
+
+/// How many codes there are.
+inline constexpr std::size_t kDiagnosticCodeCount = 0
+#define TEMBRIX_REMARK(code, kind, english, french) +1
+#include "tembrix/engine/Remarks.def"
+#undef TEMBRIX_REMARK
+    ;
 
 /// One remark of a conversion about one entry of the setup list. `section` is
 /// the section's name as the generator looked it up (for an icon: its group),
