@@ -229,13 +229,17 @@ void splitShortcutArguments(ScriptModel& model) {
 
 // ---- Registrations -------------------------------------------------------
 
-// RegSvr32 cannot register a type library; its failure would make Setup roll
-// the whole installation back.
+// RegSvr32 cannot register a type library, nor an object library, which is
+// one too; its failure would make Setup roll the whole installation back.
+bool isTypeLibrary(std::string_view name) {
+    return endsWithIgnoringCase(name, ".tlb") || endsWithIgnoringCase(name, ".olb");
+}
+
 void registerTypeLibraries(ScriptModel& model) {
     forEachFileLine(model, [&](const FileSection& files, std::size_t i, FileItem& item) {
         const std::uint32_t ordinal = files.firstOrdinal + static_cast<std::uint32_t>(i);
         const std::string_view name = model.text(item.name);
-        if (item.registered == Registration::Server && endsWithIgnoringCase(name, ".tlb")) {
+        if (item.registered == Registration::Server && isTypeLibrary(name)) {
             item.registered = Registration::TypeLibrary;
             model.report(ordinal, TypeLibraryRegistered, files.name, entryKey("File", i),
                          {std::string(baseNameOf(name))});

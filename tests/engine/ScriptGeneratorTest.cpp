@@ -409,7 +409,9 @@ INSTANTIATE_TEST_SUITE_P(
                         "File2=@MSADO20.TLB,$(WinSysPath),$(DLLSelfRegisterEx),$(Shared)\r\n"
                         "File3=@msado28.tlb,$(WinSysPath),,$(Shared),12/7/19 3:07:53 AM,70656,"
                         "6.2.19041.1\r\n"
-                        "File4=@msado28.tlb.dll,$(WinSysPath),$(DLLSelfRegister),\r\n",
+                        "File4=@msado28.tlb.dll,$(WinSysPath),$(DLLSelfRegister),\r\n"
+                        "File5=@dte80a.olb,$(CommonFiles)\\Designer,$(DLLSelfRegister),$(Shared),"
+                        "2/17/00 12:00:00 AM,167936,8.0.0.9238\r\n",
                     "Source: msado25.tlb; DestDir: {cf}\\System\\ADO; Flags: regtypelib "
                     "sharedfile ; CopyMode: normal\r\n"
                     "Source: MSADO20.TLB; DestDir: {sys}; Flags: regtypelib sharedfile ; "
@@ -417,6 +419,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "Source: msado28.tlb; DestDir: {sys}; Flags: sharedfile ; CopyMode: "
                     "alwaysskipifsameorolder\r\n"
                     "Source: msado28.tlb.dll; DestDir: {sys}; Flags: regserver sharedfile ; "
+                    "CopyMode: normal\r\n"
+                    "Source: dte80a.olb; DestDir: {cf}\\Designer; Flags: regtypelib sharedfile ; "
                     "CopyMode: normal\r\n" +
                         kNoIcons,
                     {"File1 in [Setup1 Files]: note: msado25.tlb is a type library, so it is "
@@ -429,7 +433,10 @@ INSTANTIATE_TEST_SUITE_P(
                      "back",
                      "File4 in [Setup1 Files]: note: msado28.tlb.dll goes into the system folder, "
                      "which other programs share: it is marked sharedfile, so the uninstall "
-                     "removes it only when no program counts on it"}},
+                     "removes it only when no program counts on it",
+                     "File5 in [Setup1 Files]: note: dte80a.olb is a type library, so it is "
+                     "registered with regtypelib; regserver would fail and roll the installation "
+                     "back"}},
         InstallMend{"ProgramsGroupIsTheStartMenusProgramsFolder",
                     "[IconGroups]\r\nGroup0=$(programs)\r\nPrivateGroup0=-1\r\n"
                     "Parent0=$(Programs)\r\n[$(Programs)]\r\nIcon1=\"Loader.exe\"\r\n"
