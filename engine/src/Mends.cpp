@@ -251,6 +251,32 @@ void registerTypeLibraries(ScriptModel& model) {
 
 // ---- Folders -------------------------------------------------------------
 
+bool beginsWithDrive(std::string_view folder) {
+    const unsigned char first = folder.empty() ? 0 : static_cast<unsigned char>(folder.front());
+    return folder.size() >= 2 && folder[1] == ':' && first < 0x80 && std::isalpha(first);
+}
+
+// Setup takes a destination that names a folder alone (ACHTERGRONDEN) from its
+// own current folder, which may be the system folder: the list means a folder
+// of the application. A destination on a drive fails where the drive is not.
+void rootBareDestinations(ScriptModel& model) {
+    forEachFileLine(model, [&](const FileSection& files, std::size_t i, FileItem& item) {
+        const std::string_view folder = model.text(item.destination);
+        const std::uint32_t ordinal = files.firstOrdinal + static_cast<std::uint32_t>(i);
+        if (beginsWithDrive(folder)) {
+            model.report(ordinal, DestinationOnDrive, files.name, entryKey("File", i),
+                         {std::string(folder), std::string(folder.substr(0, 2))});
+            return;
+        }
+        if (folder.empty() || folder.starts_with("$(") || folder.front() == '{' ||
+            folder.front() == '\\' || folder.front() == '/')
+            return;
+        const std::string bare(folder);
+        item.destination = model.make("$(AppPath)\\" + bare);
+        model.report(ordinal, BareDestination, files.name, entryKey("File", i), {bare});
+    });
+}
+
 // Reports the macros of one folder.
 class MacroReporter {
 public:
@@ -318,8 +344,7 @@ void checkDefaultFolder(ScriptModel& model) {
     if (folder.empty() || folder.front() == '{' || folder.front() == '\\' ||
         folder.starts_with("$("))
         return;
-    const unsigned char first = static_cast<unsigned char>(folder.front());
-    if (folder.size() >= 2 && folder[1] == ':' && first < 0x80 && std::isalpha(first))
+    if (beginsWithDrive(folder))
         model.report(ScriptModel::kDefaultDirOrdinal, DefaultFolderOnDrive, "Setup", "DefaultDir",
                      {folder, folder.substr(0, 2)});
     else
@@ -631,6 +656,7 @@ constexpr Mend kMends[] = {
     {"list quotes", removeListQuotes},
     {"shortcut arguments", splitShortcutArguments},
     {"type libraries", registerTypeLibraries},
+    {"bare destinations", rootBareDestinations},
     {"folder macros", translateFolders},
     {"default folder", checkDefaultFolder},
     {"icon groups", placeIconGroups},

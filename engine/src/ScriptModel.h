@@ -170,6 +170,15 @@ struct ScriptModel {
         return std::string_view(ref.made ? madeBytes : listBytes).substr(ref.offset, ref.length);
     }
 
+    /// A text that a step makes, kept beside the reader's; at most a value of
+    /// the list and a folder macro long.
+    TextRef make(std::string_view made) {
+        const TextRef ref{static_cast<std::uint32_t>(madeBytes.size()),
+                          static_cast<std::uint16_t>(made.size()), true};
+        madeBytes.append(made);
+        return ref;
+    }
+
     void report(std::uint32_t ordinal, DiagnosticCode code, std::string_view section,
                 std::string_view key, std::vector<std::string> arguments = {}) {
         diagnosticOrdinals.push_back(ordinal);

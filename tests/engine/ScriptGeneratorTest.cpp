@@ -542,6 +542,19 @@ INSTANTIATE_TEST_SUITE_P(
                      "File3 in [Setup1 Files]: note: APILOAD.EXE registers itself: [Run] starts it "
                      "with /REGSERVER; in the system folder it may serve other programs, so the "
                      "uninstall neither removes nor unregisters it"}},
+        InstallMend{"BareFolderIsBelowTheApplicationsAndADriveIsSaid",
+                    kTitled + "[Setup1 Files]\r\n"
+                              "File1=@VLIEGTUIG.jpg,ACHTERGRONDEN,,,6/12/03 10:18:22 AM,40817,"
+                              "0.0.0.0\r\nFile2=@CHAT.EXE,C:\\CHAT,,\r\n",
+                    "Source: VLIEGTUIG.jpg; DestDir: {app}\\ACHTERGRONDEN; Flags: ; CopyMode: "
+                    "alwaysskipifsameorolder\r\nSource: CHAT.EXE; DestDir: C:\\CHAT; Flags: ; "
+                    "CopyMode: alwaysskipifsameorolder\r\n" +
+                        kNoIcons,
+                    {"File1 in [Setup1 Files]: note: the destination ACHTERGRONDEN names a folder "
+                     "alone, which Setup would take from its own current folder, so the file goes "
+                     "below the application's folder: {app}\\ACHTERGRONDEN",
+                     "File2 in [Setup1 Files]: warning: the destination C:\\CHAT begins with the "
+                     "drive C:, so Setup fails where that drive does not exist"}},
         // What makes an installer's whole life right among other programs.
         InstallMend{
             "SystemFileStaysSharedAndIsNeverRemoved",
