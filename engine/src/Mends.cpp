@@ -73,12 +73,11 @@ std::string_view sectionOf(const ScriptModel& model, const IconGroup& group) {
     return model.text(group.name);
 }
 
-// A folder as the script spells it in the dialect of the conversion.
-std::string spelledFolder(const ScriptModel& model, TextRef folder, FolderConstants inno6Names) {
+// A folder with today's constants, for the steps to judge where it lies; the
+// remarks quote folders in macro form, which the writer spells.
+std::string translatedFolder(const ScriptModel& model, TextRef folder) {
     std::string out;
-    appendFolderMacrosTranslated(out, model.text(folder), nullptr,
-                                 model.dialect == ScriptDialect::Inno6 ? inno6Names
-                                                                       : FolderConstants::Classic);
+    appendFolderMacrosTranslated(out, model.text(folder));
     return out;
 }
 
@@ -340,16 +339,18 @@ void translateFolders(ScriptModel& model) {
 // Setup resolves the default folder as it stands, so it must be rooted in a
 // constant; an unknown macro in it has been reported already.
 void checkDefaultFolder(ScriptModel& model) {
-    const std::string folder = spelledFolder(model, model.defaultDir, FolderConstants::Inno6Auto);
+    const std::string folder = translatedFolder(model, model.defaultDir);
     if (folder.empty() || folder.front() == '{' || folder.front() == '\\' ||
         folder.starts_with("$("))
         return;
+    const std::string listed(model.text(model.defaultDir));
     if (beginsWithDrive(folder))
         model.report(ScriptModel::kDefaultDirOrdinal, DefaultFolderOnDrive, "Setup", "DefaultDir",
-                     {folder, folder.substr(0, 2)});
+                     {listed, folder.substr(0, 2)});
     else
         model.report(ScriptModel::kDefaultDirOrdinal, DefaultFolderRelative, "Setup", "DefaultDir",
-                     {folder});
+                     {listed});
+    model.quotesFolder(0, true);
 }
 
 // "$(Programs)" is the Start menu's Programs folder itself and "$(Start Menu)"
@@ -362,13 +363,14 @@ void placeIconGroups(ScriptModel& model) {
         const std::string_view name = model.text(group.name);
         std::optional<DiagnosticCode> why;
         if (equalsIgnoringCase(name, "$(Programs)")) {
-            group.folder = "{commonprograms}";
+            group.folder = GroupFolder::Programs;
             why = ProgramsGroup;
         } else if (equalsIgnoringCase(name, "$(Start Menu)")) {
-            group.folder = "{commonstartmenu}";
+            group.folder = GroupFolder::StartMenu;
             why = StartMenuGroup;
         } else if (n != 0) {
-            group.folder = "{commonprograms}\\" + std::string(name);
+            group.folder = GroupFolder::BelowPrograms;
+            group.folderName = group.name;
         }
         if (!why)
             continue;
@@ -481,8 +483,7 @@ public:
         const std::string_view inName =
             slash == std::string_view::npos ? std::string_view() : name.substr(0, slash);
         return &m_folders.get({m_model.text(item.destination), inName}, [&] {
-            const std::string translated =
-                spelledFolder(m_model, item.destination, FolderConstants::Inno6);
+            const std::string translated = translatedFolder(m_model, item.destination);
             std::string made =
                 lowerCased(belowApplicationFolder(translated).value_or(std::string_view()));
             if (!inName.empty())
@@ -566,7 +567,7 @@ void checkWorkingFolders(ScriptModel& model) {
         macros.report(model.text(icon.workingFolder),
                       group.firstOrdinal + static_cast<std::uint32_t>(i), sectionOf(model, group),
                       "StartIn", i);
-        spelled.push_back(spelledFolder(model, icon.workingFolder, FolderConstants::Inno6));
+        spelled.push_back(translatedFolder(model, icon.workingFolder));
         if (const auto below = belowApplicationFolder(spelled.back()); below && !below->empty())
             populated.emplace(lowerCased(*below), false);
     });
@@ -586,13 +587,15 @@ void checkWorkingFolders(ScriptModel& model) {
         });
     }
     std::size_t next = 0;
-    forEachIcon(model, [&](const IconGroup& group, std::size_t i, const IconItem&) {
+    forEachIcon(model, [&](const IconGroup& group, std::size_t i, const IconItem& icon) {
         const std::string& folder = spelled[next++];
         const auto below = belowApplicationFolder(folder);
         if (!below || below->empty() || populated.at(lowerCased(*below)))
             return;
         model.report(group.firstOrdinal + static_cast<std::uint32_t>(i), WorkingFolderEmpty,
-                     sectionOf(model, group), entryKey("StartIn", i), {folder});
+                     sectionOf(model, group), entryKey("StartIn", i),
+                     {std::string(model.text(icon.workingFolder))});
+        model.quotesFolder(0);
     });
 }
 

@@ -31,6 +31,7 @@ Status GenerateScript(const ConversionInputs& inputs, FileSystem& fileSystem,
         ScriptModel model = readScriptModel(inputs, fileSystem);
         applyMends(model);
         writeScript(model, *out);
+        spellQuotedFolders(model);
         diagnostics = takeSortedDiagnostics(model);
         return out->commit();
     } catch (const std::bad_alloc&) {

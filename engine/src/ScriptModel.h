@@ -94,12 +94,21 @@ struct IconItem {
     TextRef arguments; ///< its command-line arguments, or empty
 };
 
+/// Where an icon group's shortcuts go; each writer spells it.
+enum class GroupFolder : std::uint8_t {
+    Group,         ///< the folder that the user chooses, DefaultGroupName
+    Programs,      ///< the Start menu's Programs folder itself
+    StartMenu,     ///< the Start menu itself
+    BelowPrograms, ///< the folder `folderName` of the Programs folder
+};
+
 /// An icon group: Group<n> of [IconGroups] and the section of that name.
 struct IconGroup {
     std::string key; ///< "Group0"
     TextRef name;    ///< its value, which also names the section of its icons
     bool underLaterHeader = false;
-    std::string folder = "{group}"; ///< where its shortcuts go, as written after "Name: "
+    GroupFolder folder = GroupFolder::Group; ///< where its shortcuts go
+    TextRef folderName;                      ///< of GroupFolder::BelowPrograms
     std::vector<IconItem> items;
     std::uint32_t firstOrdinal = 0;
 };
@@ -164,7 +173,17 @@ struct ScriptModel {
     static constexpr std::uint32_t kFirstEntryOrdinal = 6;
     static constexpr std::uint32_t kExtraLinesOrdinal = 0xFFFFFFFFu;
 
-    ScriptDialect dialect = ScriptDialect::Classic; ///< for remarks that quote a folder as written
+    /// The writers' alone: the steps keep folders in macro form, whatever the dialect.
+    ScriptDialect dialect = ScriptDialect::Classic;
+
+    /// An argument of a remark that quotes a folder in macro form, which the
+    /// dialect's writer spells as its script does.
+    struct FolderArgument {
+        std::size_t remark = 0;
+        std::size_t argument = 0;
+        bool defaultFolder = false; ///< the installation folder, which may take other constants
+    };
+    std::vector<FolderArgument> folderArguments;
 
     std::string_view text(TextRef ref) const {
         return std::string_view(ref.made ? madeBytes : listBytes).substr(ref.offset, ref.length);
@@ -184,6 +203,11 @@ struct ScriptModel {
         diagnosticOrdinals.push_back(ordinal);
         diagnostics.push_back({diagnosticKindOf(code), code, std::string(section), std::string(key),
                                std::move(arguments)});
+    }
+
+    /// The last remark's argument at `argument` is a folder in macro form.
+    void quotesFolder(std::size_t argument, bool defaultFolder = false) {
+        folderArguments.push_back({diagnostics.size() - 1, argument, defaultFolder});
     }
 };
 

@@ -123,10 +123,27 @@ private:
         m_out.writeLine(m_line);
     }
 
+    void appendGroupFolder(const IconGroup& group) {
+        switch (group.folder) {
+        case GroupFolder::Group:
+            m_line.append("{group}");
+            return;
+        case GroupFolder::Programs:
+            m_line.append("{commonprograms}");
+            return;
+        case GroupFolder::StartMenu:
+            m_line.append("{commonstartmenu}");
+            return;
+        case GroupFolder::BelowPrograms:
+            m_line.append("{commonprograms}\\").append(text(group.folderName));
+            return;
+        }
+    }
+
     void writeIcon(const IconGroup& group, const IconItem& icon) {
-        m_line.assign("Name: ")
-            .append(group.folder)
-            .append("\\")
+        m_line.assign("Name: ");
+        appendGroupFolder(group);
+        m_line.append("\\")
             .append(text(icon.caption))
             .append("; Filename: {app}\\")
             .append(text(icon.program));
@@ -275,7 +292,24 @@ private:
     std::string m_flags;
 };
 
+FolderConstants folderConstantsOf(ScriptDialect dialect, bool defaultFolder) {
+    if (dialect == ScriptDialect::Inno6)
+        return defaultFolder ? FolderConstants::Inno6Auto : FolderConstants::Inno6;
+    return FolderConstants::Classic;
+}
+
 } // namespace
+
+void spellQuotedFolders(ScriptModel& model) {
+    for (const ScriptModel::FolderArgument& quoted : model.folderArguments) {
+        std::string& argument = model.diagnostics[quoted.remark].arguments[quoted.argument];
+        std::string spelled;
+        appendFolderMacrosTranslated(spelled, argument, nullptr,
+                                     folderConstantsOf(model.dialect, quoted.defaultFolder));
+        argument = std::move(spelled);
+    }
+    model.folderArguments.clear();
+}
 
 void writeScript(const ScriptModel& model, TextFileWriter& out) {
     switch (model.dialect) {

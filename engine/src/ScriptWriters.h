@@ -11,4 +11,8 @@ class TextFileWriter;
 /// 6's. A writer decides nothing: every choice is in the model.
 void writeScript(const ScriptModel& model, TextFileWriter& out);
 
+/// Spells the folders that the model's remarks quote as the dialect's script
+/// does; before the remarks are taken out of the model.
+void spellQuotedFolders(ScriptModel& model);
+
 } // namespace tembrix
