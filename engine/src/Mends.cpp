@@ -381,6 +381,60 @@ void placeIconGroups(ScriptModel& model) {
     }
 }
 
+// `path` without the dots and blanks that end each of its first `count`
+// names, as Windows drops them; a name of dots alone ("..") stays. Each name
+// changed is added to `changed`, as it was and as it becomes.
+std::string asWindowsNamesFolders(std::string_view path, std::size_t count,
+                                  std::vector<std::pair<std::string, std::string>>& changed) {
+    std::string out;
+    for (std::size_t begin = 0, n = 0;; ++n) {
+        const std::size_t end = std::min(path.find('\\', begin), path.size());
+        std::string_view name = path.substr(begin, end - begin);
+        const std::size_t last = name.find_last_not_of(". ");
+        if (n < count && last != std::string_view::npos && last + 1 < name.size()) {
+            changed.emplace_back(name, name.substr(0, last + 1));
+            name = name.substr(0, last + 1);
+        }
+        out.append(name);
+        if (end == path.size())
+            return out;
+        out.push_back('\\');
+        begin = end + 1;
+    }
+}
+
+// Windows makes a folder named "Diseño." as "Diseño", so the shortcuts and the
+// files would not land where the script says: the default folder, the groups
+// and the folder part of a shortcut's name are written as Windows makes them.
+void writeFolderNamesAsWindows(ScriptModel& model) {
+    const auto mend = [&model](TextRef& text, std::size_t count, std::uint32_t ordinal,
+                               std::string_view section, std::string_view key) {
+        std::vector<std::pair<std::string, std::string>> changed;
+        const std::string made = asWindowsNamesFolders(model.text(text), count, changed);
+        if (changed.empty())
+            return;
+        text = model.make(made);
+        for (auto& [was, becomes] : changed)
+            model.report(ordinal, WindowsFolderName, section, key, {was, becomes});
+    };
+    const std::size_t all = std::string_view::npos;
+    mend(model.defaultDir, all, ScriptModel::kDefaultDirOrdinal, "Setup", "DefaultDir");
+    if (!model.iconGroups.empty() && model.iconGroups[0].folder == GroupFolder::Group)
+        mend(model.defaultGroupName, all, ScriptModel::kGroupOrdinal, "IconGroups",
+             model.iconGroups[0].key);
+    else
+        mend(model.defaultGroupName, all, ScriptModel::kTitleOrdinal, "Setup", "Title");
+    for (IconGroup& group : model.iconGroups)
+        if (group.folder == GroupFolder::BelowPrograms)
+            mend(group.folderName, all, ScriptModel::kGroupOrdinal, "IconGroups", group.key);
+    forEachIcon(model, [&](const IconGroup& group, std::size_t i, IconItem& icon) {
+        // The last name is the shortcut's own, which Setup ends with ".lnk".
+        mend(icon.caption, std::ranges::count(model.text(icon.caption), '\\'),
+             group.firstOrdinal + static_cast<std::uint32_t>(i), sectionOf(model, group),
+             entryKey("Title", i));
+    });
+}
+
 // The installer's name as the user chose it, without its ".exe" in any letter
 // case; an empty name (or ".exe" alone) gives the setup list's title. A file
 // name cannot hold some characters.
@@ -663,6 +717,7 @@ constexpr Mend kMends[] = {
     {"folder macros", translateFolders},
     {"default folder", checkDefaultFolder},
     {"icon groups", placeIconGroups},
+    {"folder names", writeFolderNamesAsWindows},
     {"installer name", cleanInstallerName},
     {"refused files", commentOutRefusedFiles},
     {"registration runs", runRegistrations},

@@ -555,6 +555,35 @@ INSTANTIATE_TEST_SUITE_P(
                      "below the application's folder: {app}\\ACHTERGRONDEN",
                      "File2 in [Setup1 Files]: warning: the destination C:\\CHAT begins with the "
                      "drive C:, so Setup fails where that drive does not exist"}},
+        InstallMend{"FolderNamesEndingInADotAreWrittenAsWindowsMakesThem",
+                    "[Setup]\r\nTitle=Dise\xF1o.\r\nDefaultDir=$(ProgramFiles)\\Dise\xF1o.\r\n"
+                    "[IconGroups]\r\nGroup0=Dise\xF1o.\r\nGroup1=Extras.\r\n[Dise\xF1o.]\r\n"
+                    "Icon1=\"Diseno.exe\"\r\nTitle1=Dise\xF1o.\r\nStartIn1=$(AppPath)\r\n"
+                    "[Extras.]\r\nIcon1=Diseno.exe\r\nTitle1=..\\Ejemplos .\\Diseno.\r\n"
+                    "[Setup1 Files]\r\nFile1=@Diseno.exe,$(AppPath),,,3/2/05 9:14:36 AM,1376256,"
+                    "1.0.0.0\r\n",
+                    "DefaultDirName={pf}\\Dise\xF1o\r\nDefaultGroupName=Dise\xF1o\r\n"
+                    "OutputDir=C:\\Build\\OutPut\\\r\nOutputBaseFilename=Dise\xF1o.\r\n\r\n\r\n"
+                    "[Files]\r\n; START VISUAL BASIC \r\n; END VISUAL BASIC\r\n"
+                    "Source: Diseno.exe; DestDir: {app}; Flags: ; CopyMode: "
+                    "alwaysskipifsameorolder\r\n\r\n[Icons]\r\n"
+                    "Name: {group}\\Dise\xF1o.; Filename: {app}\\Diseno.exe;WorkingDir: {app}; "
+                    "IconFilename: {app}\\Diseno.exe; IconIndex: 0\r\n"
+                    "Name: {commonprograms}\\Extras\\..\\Ejemplos\\Diseno.; Filename: "
+                    "{app}\\Diseno.exe;WorkingDir: ; IconFilename: {app}\\Diseno.exe; "
+                    "IconIndex: 0\r\n",
+                    {"DefaultDir in [Setup]: note: Windows drops the dot or blank that ends the "
+                     "folder name \"Dise\xF1o.\", so the script writes it \"Dise\xF1o\", as "
+                     "Windows makes it",
+                     "Group0 in [IconGroups]: note: Windows drops the dot or blank that ends the "
+                     "folder name \"Dise\xF1o.\", so the script writes it \"Dise\xF1o\", as "
+                     "Windows makes it",
+                     "Group1 in [IconGroups]: note: Windows drops the dot or blank that ends the "
+                     "folder name \"Extras.\", so the script writes it \"Extras\", as Windows "
+                     "makes it",
+                     "Title1 in [Extras.]: note: Windows drops the dot or blank that ends the "
+                     "folder name \"Ejemplos .\", so the script writes it \"Ejemplos\", as "
+                     "Windows makes it"}},
         // What makes an installer's whole life right among other programs.
         InstallMend{
             "SystemFileStaysSharedAndIsNeverRemoved",
