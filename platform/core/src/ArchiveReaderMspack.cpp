@@ -258,12 +258,12 @@ public:
             // it comes after one, are linked.
             if (!last) {
                 m_first = cabinet;
-            } else if (!(last->flags & MSCAB_HDR_NEXTCAB) || !(cabinet->flags & MSCAB_HDR_PREVCAB) ||
-                       last->set_id != cabinet->set_id ||
+            } else if (!(last->flags & MSCAB_HDR_NEXTCAB) ||
+                       !(cabinet->flags & MSCAB_HDR_PREVCAB) || last->set_id != cabinet->set_id ||
                        m_d->append(m_d, last, cabinet) != MSPACK_ERR_OK) {
                 m_d->close(m_d, cabinet);
-                return Status::failure(path + ": is not the cabinet that follows " +
-                                       paths[i - 1] + " in its set");
+                return Status::failure(path + ": is not the cabinet that follows " + paths[i - 1] +
+                                       " in its set");
             }
             last = cabinet;
             m_last = cabinet;
@@ -298,9 +298,9 @@ Status extract(mscab_decompressor& d, System& system, mscabd_file* file,
         return Status::failure(cabinet + ": " + file->filename + " cannot be read whole without " +
                                missingPart + ", which was not given");
     if (error != MSPACK_ERR_OK)
-        return Status::failure(reason(cabinet, error == MSPACK_ERR_DATAFORMAT ? kShortData : error,
-                                      state, "cabinet") +
-                               " (in " + file->filename + ")");
+        return Status::failure(
+            reason(cabinet, error == MSPACK_ERR_DATAFORMAT ? kShortData : error, state, "cabinet") +
+            " (in " + file->filename + ")");
     if (state.written != file->length)
         return Status::failure(cabinet + ": is damaged: " + file->filename +
                                " comes out with the wrong size");
@@ -323,7 +323,13 @@ public:
         listing = {};
         for (const mscabd_file* file = cabinet->files; file; file = file->next)
             listing.files.push_back({file->filename, file->length, false, false});
-        markContinuations(cabinetFolderIndexes(path), listing.files);
+        if (const auto directory = cabinetDirectory(path);
+            directory && directory->files.size() == listing.files.size()) {
+            for (std::size_t i = 0; i < listing.files.size(); ++i) {
+                listing.files[i].fromPrevious = directory->files[i].fromPrevious;
+                listing.files[i].intoNext = directory->files[i].intoNext;
+            }
+        }
         if ((cabinet->flags & MSCAB_HDR_NEXTCAB) && cabinet->nextname)
             listing.nextCabinet = cabinet->nextname;
         if ((cabinet->flags & MSCAB_HDR_PREVCAB) && cabinet->prevname)
@@ -384,13 +390,16 @@ public:
         for (std::size_t i = 0; i < wanted.size(); ++i) {
             mscabd_file* file = wanted[i];
             std::string bytes;
-            if (Status status = extract(*d, system, file, cabinets.front(), missingPart, &bytes); !status)
+            if (Status status = extract(*d, system, file, cabinets.front(), missingPart, &bytes);
+                !status)
                 return status;
             pending.emplace_back(file->filename, std::move(bytes));
             if (i + 1 < wanted.size() && wanted[i + 1]->folder == file->folder)
                 continue;
             if (mscabd_file* last = lastOfFolder[file->folder]; last != file) {
-                if (Status status = extract(*d, system, last, cabinets.front(), missingPart, nullptr); !status)
+                if (Status status =
+                        extract(*d, system, last, cabinets.front(), missingPart, nullptr);
+                    !status)
                     return status;
             }
             for (auto& [name, content] : pending) {
