@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 
+#include "TempFolder.h"
 #include "tembrix/platform/Cp1252.h"
+#include "tembrix/platform/NativePath.h"
 
 using namespace tembrix;
 
@@ -168,4 +171,26 @@ TEST(ArchiveReader, AFailureOfTheReceiverStopsThePass) {
         });
     EXPECT_EQ(status.reason(), "disk full");
     EXPECT_EQ(calls, 1);
+}
+
+TEST(ArchiveReader, ReadsFilesWhoseNamesTheAnsiCodePageLacks) {
+    TempFolder folder;
+    const std::string place = utf8Path(folder.path()) + "/\xCE\xA9mega \xC3\xA9t\xC3\xA9";
+    std::filesystem::copy_file(nativePath(data("sample.cab")), nativePath(place + ".cab"));
+    std::filesystem::copy_file(nativePath(data("readme.tx_")), nativePath(place + ".tx_"));
+    const auto reader = createSystemArchiveReader();
+    CabinetListing listing;
+    EXPECT_TRUE(reader->listCabinet(place + ".cab", listing).ok());
+    EXPECT_EQ(listing.files.size(), 3u);
+    std::string bytes;
+    EXPECT_TRUE(reader
+                    ->extractFromCabinets({place + ".cab"}, {"third.bin"},
+                                          [&](std::string_view, std::string&& third) {
+                                              bytes = third;
+                                              return Status::success();
+                                          })
+                    .ok());
+    EXPECT_EQ(bytes, expected("third.bin"));
+    EXPECT_TRUE(reader->expandCompressedFile(place + ".tx_", bytes).ok());
+    EXPECT_EQ(bytes, expected("readme.tx_"));
 }
