@@ -9,7 +9,7 @@ JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES    := cmake ninja-build g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
                libbenchmark-dev fonts-liberation xvfb xauth x11-utils \
                dpkg-dev file help2man desktop-file-utils appstream qt6-translations-l10n \
-               clang-format
+               clang-format pkg-config libmspack-dev
 SUDO        := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 FUZZ_SECONDS ?= 60
 FUZZ_PACKAGES := clang libclang-rt-dev
