@@ -64,7 +64,7 @@ struct FileItem {
     std::uint8_t fieldCount = 0;   ///< how many fields the value has, at most 4
     bool underLaterHeader = false; ///< found below a second header of the section's name
 
-    // What the passes decide.
+    // What the mends decide.
     FileRole role = FileRole::Install;
     Place place = Place::Elsewhere;
     Registration registered = Registration::None;
@@ -89,7 +89,7 @@ struct IconItem {
     /// Icon<n>, Title<n>, StartIn<n> found below a second header of the group's name.
     bool underLaterHeader[3] = {false, false, false};
 
-    // What the passes decide.
+    // What the mends decide.
     TextRef program;   ///< the program that the shortcut starts
     TextRef arguments; ///< its command-line arguments, or empty
 };
@@ -143,7 +143,7 @@ struct ScriptModel {
     std::string sourcePrefix;              ///< put in front of every Source name
     std::size_t licenceCount = 0;          ///< License1, License2, ... of [Licenses]
 
-    // What the passes decide for [Setup].
+    // What the mends decide for [Setup].
     TextRef defaultGroupName;
     std::string outputBaseFilename;
 
@@ -158,7 +158,7 @@ struct ScriptModel {
     std::string extraLinesPath;
     std::optional<std::string> extraLines; ///< nothing when not asked for or unreadable
 
-    /// The remarks, in the order the passes made them, each with the ordinal
+    /// The remarks, in the order the mends made them, each with the ordinal
     /// of the line it is about.
     Diagnostics diagnostics;
     std::vector<std::uint32_t> diagnosticOrdinals;
@@ -173,7 +173,7 @@ struct ScriptModel {
     static constexpr std::uint32_t kFirstEntryOrdinal = 6;
     static constexpr std::uint32_t kExtraLinesOrdinal = 0xFFFFFFFFu;
 
-    /// The writers' alone: the steps keep folders in macro form, whatever the dialect.
+    /// The writers' alone: the mends keep folders in macro form, whatever the dialect.
     ScriptDialect dialect = ScriptDialect::Classic;
 
     /// An argument of a remark that quotes a folder in macro form, which the
@@ -189,7 +189,7 @@ struct ScriptModel {
         return std::string_view(ref.made ? madeBytes : listBytes).substr(ref.offset, ref.length);
     }
 
-    /// A text that a step makes, kept beside the reader's; at most a value of
+    /// A text that a mend makes, kept beside the reader's; at most a value of
     /// the list and a folder macro long.
     TextRef make(std::string_view made) {
         const TextRef ref{static_cast<std::uint32_t>(madeBytes.size()),
@@ -216,7 +216,7 @@ struct ScriptModel {
 std::string entryKey(std::string_view prefix, std::size_t index);
 
 /// Takes the model's remarks out in the order of the script's lines; within
-/// one line, in the order the passes made them.
+/// one line, in the order the mends made them.
 Diagnostics takeSortedDiagnostics(ScriptModel& model);
 
 } // namespace tembrix
