@@ -270,8 +270,10 @@ void rootBareDestinations(ScriptModel& model) {
         if (folder.empty() || folder.starts_with("$(") || folder.front() == '{' ||
             folder.front() == '\\' || folder.front() == '/')
             return;
+        static constexpr std::string_view kApplicationFolder = "$(AppPath)\\";
+        static_assert(kApplicationFolder.size() <= kLongestMadePrefix);
         const std::string bare(folder);
-        item.destination = model.make("$(AppPath)\\" + bare);
+        item.destination = model.make(std::string(kApplicationFolder) + bare);
         model.report(ordinal, BareDestination, files.name, entryKey("File", i), {bare});
     });
 }
@@ -490,8 +492,11 @@ void runRegistrations(ScriptModel& model) {
         if (registration.empty())
             return;
         const auto name = [&] { return std::string(baseNameOf(model.text(item.name))); };
+        const auto run = [&](RunItem::Kind kind) {
+            return RunItem{kind, &files == &model.runtimeFiles, static_cast<std::uint32_t>(i)};
+        };
         if (equalsIgnoringCase(registration, "$(EXESelfRegister)")) {
-            model.runs.push_back({RunItem::Kind::SelfRegistration, &item});
+            model.runs.push_back(run(RunItem::Kind::SelfRegistration));
             // In the system folder it may serve other programs, which still
             // need it and its registration after this one has gone.
             if (item.place == Place::SystemFolder || item.place == Place::BelowSystemFolder) {
@@ -499,12 +504,12 @@ void runRegistrations(ScriptModel& model) {
                 model.report(ordinal, SharedSelfRegisteringProgram, files.name, entryKey("File", i),
                              {name()});
             } else {
-                model.uninstallRuns.push_back({RunItem::Kind::SelfUnregistration, &item});
+                model.uninstallRuns.push_back(run(RunItem::Kind::SelfUnregistration));
                 model.report(ordinal, SelfRegisteringProgram, files.name, entryKey("File", i),
                              {name()});
             }
         } else if (endsWithIgnoringCase(registration, ".reg")) {
-            model.runs.push_back({RunItem::Kind::RegistryMerge, &item});
+            model.runs.push_back(run(RunItem::Kind::RegistryMerge));
             model.report(ordinal, RegistryFileMerged, files.name, entryKey("File", i),
                          {std::string(registration)});
         } else if (equalsIgnoringCase(registration, "$(Remote)")) {

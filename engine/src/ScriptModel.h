@@ -16,6 +16,7 @@
 
 #include "tembrix/engine/ConversionInputs.h"
 #include "tembrix/engine/Diagnostics.h"
+#include "tembrix/platform/ProfileFile.h"
 
 namespace tembrix {
 
@@ -34,6 +35,12 @@ struct TextRef {
         return {offset + static_cast<std::uint32_t>(begin), static_cast<std::uint16_t>(size), made};
     }
 };
+
+// A text of the model is at most a value of the list, and what a mend puts
+// before it (ScriptModel::make): it must fit TextRef's length.
+inline constexpr std::size_t kLongestMadePrefix = 16;
+static_assert(kProfileValueLimit + kLongestMadePrefix <= 0xFFFF,
+              "a value of the list, with what a mend adds, fits TextRef's 16-bit length");
 
 /// The registration flag word of a file line.
 enum class Registration : std::uint8_t { None, Server, TypeLibrary };
@@ -122,7 +129,11 @@ struct RunItem {
         SelfUnregistration, ///< in [UninstallRun], before the files are removed
     };
     Kind kind = Kind::DataAccessInstaller;
-    const FileItem* file = nullptr; ///< the program, or the file whose field 2 names the .reg
+    /// The program, or the file whose field 2 names the .reg (not of the
+    /// data-access installer): its index in [Bootstrap Files] when
+    /// `runtimeFile`, else in [Setup1 Files].
+    bool runtimeFile = false;
+    std::uint32_t file = 0;
 };
 
 struct ScriptModel {
@@ -185,12 +196,16 @@ struct ScriptModel {
     };
     std::vector<FolderArgument> folderArguments;
 
+    const FileItem& fileOf(const RunItem& run) const {
+        return (run.runtimeFile ? runtimeFiles : applicationFiles).items[run.file];
+    }
+
     std::string_view text(TextRef ref) const {
         return std::string_view(ref.made ? madeBytes : listBytes).substr(ref.offset, ref.length);
     }
 
     /// A text that a mend makes, kept beside the reader's; at most a value of
-    /// the list and a folder macro long.
+    /// the list and kLongestMadePrefix bytes long.
     TextRef make(std::string_view made) {
         const TextRef ref{static_cast<std::uint32_t>(madeBytes.size()),
                           static_cast<std::uint16_t>(made.size()), true};
