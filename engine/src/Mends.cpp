@@ -73,7 +73,7 @@ std::string_view sectionOf(const ScriptModel& model, const IconGroup& group) {
     return model.text(group.name);
 }
 
-// A folder with today's constants, for the steps to judge where it lies; the
+// A folder with today's constants, for the mends to judge where it lies; the
 // remarks quote folders in macro form, which the writer spells.
 std::string translatedFolder(const ScriptModel& model, TextRef folder) {
     std::string out;
@@ -270,8 +270,10 @@ void rootBareDestinations(ScriptModel& model) {
         if (folder.empty() || folder.starts_with("$(") || folder.front() == '{' ||
             folder.front() == '\\' || folder.front() == '/')
             return;
+        static constexpr std::string_view kApplicationFolder = "$(AppPath)\\";
+        static_assert(kApplicationFolder.size() <= kLongestMadePrefix);
         const std::string bare(folder);
-        item.destination = model.make("$(AppPath)\\" + bare);
+        item.destination = model.make(std::string(kApplicationFolder) + bare);
         model.report(ordinal, BareDestination, files.name, entryKey("File", i), {bare});
     });
 }
@@ -490,8 +492,11 @@ void runRegistrations(ScriptModel& model) {
         if (registration.empty())
             return;
         const auto name = [&] { return std::string(baseNameOf(model.text(item.name))); };
+        const auto run = [&](RunItem::Kind kind) {
+            return RunItem{kind, &files == &model.runtimeFiles, static_cast<std::uint32_t>(i)};
+        };
         if (equalsIgnoringCase(registration, "$(EXESelfRegister)")) {
-            model.runs.push_back({RunItem::Kind::SelfRegistration, &item});
+            model.runs.push_back(run(RunItem::Kind::SelfRegistration));
             // In the system folder it may serve other programs, which still
             // need it and its registration after this one has gone.
             if (item.place == Place::SystemFolder || item.place == Place::BelowSystemFolder) {
@@ -499,12 +504,12 @@ void runRegistrations(ScriptModel& model) {
                 model.report(ordinal, SharedSelfRegisteringProgram, files.name, entryKey("File", i),
                              {name()});
             } else {
-                model.uninstallRuns.push_back({RunItem::Kind::SelfUnregistration, &item});
+                model.uninstallRuns.push_back(run(RunItem::Kind::SelfUnregistration));
                 model.report(ordinal, SelfRegisteringProgram, files.name, entryKey("File", i),
                              {name()});
             }
         } else if (endsWithIgnoringCase(registration, ".reg")) {
-            model.runs.push_back({RunItem::Kind::RegistryMerge, &item});
+            model.runs.push_back(run(RunItem::Kind::RegistryMerge));
             model.report(ordinal, RegistryFileMerged, files.name, entryKey("File", i),
                          {std::string(registration)});
         } else if (equalsIgnoringCase(registration, "$(Remote)")) {
@@ -706,34 +711,93 @@ void reportUnreadableLines(ScriptModel& model) {
                      {shown(model.extraLinesPath)});
 }
 
+// Each row's contract: what the mend reads -> what it sets. A mend reads only
+// the model, never the list, and never the dialect.
 constexpr Mend kMends[] = {
+    // registrations, shared markers, icons' programs -> flags, registered, program, group name
     {"list rules", applyListRules},
+    // application files' names -> the data-access installer's role and its run
     {"data-access installer", installDataAccessComponents},
+    // what the reader found (headers, field counts, title) -> remarks only
     {"list faults", reportListFaults},
+    // icons' programs as listed -> program and arguments without the list's quotes
     {"list quotes", removeListQuotes},
+    // program, arguments (after "list quotes") -> the program cut at ".exe", its arguments
     {"shortcut arguments", splitShortcutArguments},
+    // registered (after "list rules"), names -> type libraries registered as such
     {"type libraries", registerTypeLibraries},
+    // destinations as listed -> a folder alone made a folder below {app}
     {"bare destinations", rootBareDestinations},
+    // destinations (after "bare destinations"), default folder -> each file's place
     {"folder macros", translateFolders},
+    // default folder as listed -> remarks only
     {"default folder", checkDefaultFolder},
+    // groups' names, title -> each group's folder, the group name ("list rules" set it first)
     {"icon groups", placeIconGroups},
+    // default folder, group name, group folders (after "icon groups"), captions -> names
+    // without the dots and blanks that Windows drops
     {"folder names", writeFolderNamesAsWindows},
+    // the user's installer name, title -> OutputBaseFilename
     {"installer name", cleanInstallerName},
+    // place (after "folder macros"), registered, names -> refused lines made comments
     {"refused files", commentOutRefusedFiles},
+    // role (after "refused files"), place, registration -> [Run] and [UninstallRun] lines
     {"registration runs", runRegistrations},
+    // role, destinations -> system files kept, shared, replaced at restart
     {"system files", keepSystemFiles},
+    // role, place, sharedFile, neverUninstall (after "system files") -> files of the system
+    // folder shared
     {"shared system folder", shareSystemFolderFiles},
+    // the count of licences -> remarks only
     {"licences", reportLicences},
+    // the files of lines and whether they were read -> remarks only
     {"lines files", reportUnreadableLines},
+    // programs (after "shortcut arguments"), role, place, destinations -> remarks only
     {"shortcut programs", checkShortcutPrograms},
+    // working folders, role, place, destinations -> remarks only
     {"working folders", checkWorkingFolders},
 };
+
+constexpr std::size_t indexOf(std::string_view name) {
+    for (std::size_t i = 0; i < std::size(kMends); ++i)
+        if (kMends[i].name == name)
+            return i;
+    return std::size(kMends);
+}
+
+constexpr bool runsBefore(std::string_view earlier, std::string_view later) {
+    return indexOf(earlier) < indexOf(later) && indexOf(later) < std::size(kMends);
+}
+
+// What the contracts above need of the order.
+static_assert(runsBefore("list rules", "type libraries"));
+static_assert(runsBefore("list rules", "icon groups"));
+static_assert(runsBefore("list quotes", "shortcut arguments"));
+static_assert(runsBefore("bare destinations", "folder macros"));
+static_assert(runsBefore("folder macros", "refused files"));
+static_assert(runsBefore("folder macros", "registration runs"));
+static_assert(runsBefore("folder macros", "shared system folder"));
+static_assert(runsBefore("folder macros", "shortcut programs"));
+static_assert(runsBefore("folder macros", "working folders"));
+static_assert(runsBefore("icon groups", "folder names"));
+static_assert(runsBefore("refused files", "registration runs"));
+static_assert(runsBefore("system files", "shared system folder"));
+static_assert(runsBefore("shortcut arguments", "shortcut programs"));
 
 } // namespace
 
 void applyMends(ScriptModel& model) {
     for (const Mend& mend : kMends)
         mend.apply(model);
+}
+
+bool applyMendsUpTo(ScriptModel& model, std::string_view name) {
+    for (const Mend& mend : kMends) {
+        mend.apply(model);
+        if (mend.name == name)
+            return true;
+    }
+    return false;
 }
 
 } // namespace tembrix

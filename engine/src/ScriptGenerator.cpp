@@ -15,7 +15,7 @@ Status GenerateScript(const ConversionInputs& inputs, FileSystem& fileSystem) {
     return GenerateScript(inputs, fileSystem, ignored);
 }
 
-// Reader, steps, writer: the list is read once into the model, the steps
+// Reader, mends, writer: the list is read once into the model, the mends
 // decide everything there, and the dialect's writer prints it.
 Status GenerateScript(const ConversionInputs& inputs, FileSystem& fileSystem,
                       Diagnostics& diagnostics) {

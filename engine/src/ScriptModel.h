@@ -16,6 +16,7 @@
 
 #include "tembrix/engine/ConversionInputs.h"
 #include "tembrix/engine/Diagnostics.h"
+#include "tembrix/platform/ProfileFile.h"
 
 namespace tembrix {
 
@@ -34,6 +35,12 @@ struct TextRef {
         return {offset + static_cast<std::uint32_t>(begin), static_cast<std::uint16_t>(size), made};
     }
 };
+
+// A text of the model is at most a value of the list, and what a mend puts
+// before it (ScriptModel::make): it must fit TextRef's length.
+inline constexpr std::size_t kLongestMadePrefix = 16;
+static_assert(kProfileValueLimit + kLongestMadePrefix <= 0xFFFF,
+              "a value of the list, with what a mend adds, fits TextRef's 16-bit length");
 
 /// The registration flag word of a file line.
 enum class Registration : std::uint8_t { None, Server, TypeLibrary };
@@ -64,7 +71,7 @@ struct FileItem {
     std::uint8_t fieldCount = 0;   ///< how many fields the value has, at most 4
     bool underLaterHeader = false; ///< found below a second header of the section's name
 
-    // What the passes decide.
+    // What the mends decide.
     FileRole role = FileRole::Install;
     Place place = Place::Elsewhere;
     Registration registered = Registration::None;
@@ -89,7 +96,7 @@ struct IconItem {
     /// Icon<n>, Title<n>, StartIn<n> found below a second header of the group's name.
     bool underLaterHeader[3] = {false, false, false};
 
-    // What the passes decide.
+    // What the mends decide.
     TextRef program;   ///< the program that the shortcut starts
     TextRef arguments; ///< its command-line arguments, or empty
 };
@@ -122,7 +129,11 @@ struct RunItem {
         SelfUnregistration, ///< in [UninstallRun], before the files are removed
     };
     Kind kind = Kind::DataAccessInstaller;
-    const FileItem* file = nullptr; ///< the program, or the file whose field 2 names the .reg
+    /// The program, or the file whose field 2 names the .reg (not of the
+    /// data-access installer): its index in [Bootstrap Files] when
+    /// `runtimeFile`, else in [Setup1 Files].
+    bool runtimeFile = false;
+    std::uint32_t file = 0;
 };
 
 struct ScriptModel {
@@ -143,7 +154,7 @@ struct ScriptModel {
     std::string sourcePrefix;              ///< put in front of every Source name
     std::size_t licenceCount = 0;          ///< License1, License2, ... of [Licenses]
 
-    // What the passes decide for [Setup].
+    // What the mends decide for [Setup].
     TextRef defaultGroupName;
     std::string outputBaseFilename;
 
@@ -158,7 +169,7 @@ struct ScriptModel {
     std::string extraLinesPath;
     std::optional<std::string> extraLines; ///< nothing when not asked for or unreadable
 
-    /// The remarks, in the order the passes made them, each with the ordinal
+    /// The remarks, in the order the mends made them, each with the ordinal
     /// of the line it is about.
     Diagnostics diagnostics;
     std::vector<std::uint32_t> diagnosticOrdinals;
@@ -173,7 +184,7 @@ struct ScriptModel {
     static constexpr std::uint32_t kFirstEntryOrdinal = 6;
     static constexpr std::uint32_t kExtraLinesOrdinal = 0xFFFFFFFFu;
 
-    /// The writers' alone: the steps keep folders in macro form, whatever the dialect.
+    /// The writers' alone: the mends keep folders in macro form, whatever the dialect.
     ScriptDialect dialect = ScriptDialect::Classic;
 
     /// An argument of a remark that quotes a folder in macro form, which the
@@ -185,12 +196,16 @@ struct ScriptModel {
     };
     std::vector<FolderArgument> folderArguments;
 
+    const FileItem& fileOf(const RunItem& run) const {
+        return (run.runtimeFile ? runtimeFiles : applicationFiles).items[run.file];
+    }
+
     std::string_view text(TextRef ref) const {
         return std::string_view(ref.made ? madeBytes : listBytes).substr(ref.offset, ref.length);
     }
 
-    /// A text that a step makes, kept beside the reader's; at most a value of
-    /// the list and a folder macro long.
+    /// A text that a mend makes, kept beside the reader's; at most a value of
+    /// the list and kLongestMadePrefix bytes long.
     TextRef make(std::string_view made) {
         const TextRef ref{static_cast<std::uint32_t>(madeBytes.size()),
                           static_cast<std::uint16_t>(made.size()), true};
@@ -216,7 +231,7 @@ struct ScriptModel {
 std::string entryKey(std::string_view prefix, std::size_t index);
 
 /// Takes the model's remarks out in the order of the script's lines; within
-/// one line, in the order the passes made them.
+/// one line, in the order the mends made them.
 Diagnostics takeSortedDiagnostics(ScriptModel& model);
 
 } // namespace tembrix

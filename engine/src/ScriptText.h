@@ -1,6 +1,6 @@
 #pragma once
 
-// Small rules of the script's text that the steps and the writers share.
+// Small rules of the script's text that the mends and the writers share.
 
 #include <optional>
 #include <string>

@@ -166,20 +166,23 @@ private:
     }
 
     void writeRun(const RunItem& run) {
-        const std::string_view name =
-            run.file ? baseNameOf(text(run.file->name)) : std::string_view();
+        if (run.kind == RunItem::Kind::DataAccessInstaller) {
+            m_out.writeLine("Filename: {tmp}\\Mdac_typ.exe; WorkingDir: {tmp}; Parameters: /q");
+            return;
+        }
+        const FileItem& file = m_model.fileOf(run);
+        const std::string_view name = baseNameOf(text(file.name));
         switch (run.kind) {
         case RunItem::Kind::DataAccessInstaller:
-            m_out.writeLine("Filename: {tmp}\\Mdac_typ.exe; WorkingDir: {tmp}; Parameters: /q");
             return;
         case RunItem::Kind::SelfRegistration:
             m_line.assign("Filename: ");
-            appendInstalled(*run.file, name);
+            appendInstalled(file, name);
             m_line.append("; Parameters: /REGSERVER; Flags: runhidden");
             break;
         case RunItem::Kind::SelfUnregistration:
             m_line.assign("Filename: ");
-            appendInstalled(*run.file, name);
+            appendInstalled(file, name);
             // The id makes the uninstall run it once, however often the
             // program was installed.
             m_line.append("; Parameters: /UNREGSERVER; Flags: runhidden; RunOnceId: ");
@@ -190,7 +193,7 @@ private:
             break;
         case RunItem::Kind::RegistryMerge:
             m_line.assign("Filename: {win}\\regedit.exe; Parameters: \"/s \"\"");
-            appendInstalled(*run.file, text(run.file->registration));
+            appendInstalled(file, text(file.registration));
             m_line.append("\"\"\"; Flags: runhidden");
             break;
         }

@@ -731,6 +731,17 @@ TEST(Diagnostics, EachMendAndSuspiciousEntryIsReportedOnce) {
           "installs in {app}, so the shortcut points to nothing",
           "StartIn1 in [G]: warning: the folder macro $(Bad) is unknown and is left as it is"},
          false}, // run-time files that are not written do not count as installed
+        {setup + "[Setup1 Files]\r\nFile1=@A.DLL\r\n",
+         {"File1 in [Setup1 Files]: warning: has 1 field where a file entry has four; the missing "
+          "ones are taken as empty"}},
+        // More folders than the cache of translations holds.
+        {setup + "[Setup1 Files]\r\nFile1=@A,$(AppPath)\\1,,\r\nFile2=@A,$(AppPath)\\2,,\r\n"
+                 "File3=@A,$(AppPath)\\3,,\r\nFile4=@A,$(AppPath)\\4,,\r\n"
+                 "File5=@A,$(AppPath)\\5,,\r\nFile6=@A,$(AppPath)\\6,,\r\n"
+                 "File7=@A,$(AppPath)\\7,,\r\nFile8=@A,$(AppPath)\\8,,\r\n"
+                 "File9=@A,$(Bad)\\A,,\r\n",
+         {"File9 in [Setup1 Files]: warning: the folder macro $(Bad) is unknown and is left as it "
+          "is"}},
         {"[Setup]\r\nDefaultDir=$(ProgramFiles)\\$($(AppPath)\r\n",
          {"Title in [Setup]: warning: missing or empty, so the script names no application and "
           "no installer"}},

@@ -13,7 +13,7 @@ class FileSystem;
 enum class ScriptDialect { Classic, Inno6 };
 
 /// What the wizard (or the converter) hands to the script generator.
-/// Paths are in the platform's file-name encoding; the texts that are written
+/// Paths are UTF-8, as every path in memory (see NativePath.h); the texts that are written
 /// into the script (SourceFolder, OutputDir, Version, installerName) are
 /// Windows-1252 bytes.
 struct ConversionInputs {
@@ -38,7 +38,7 @@ struct ConversionInputs {
 
 /// What both front ends propose before the user changes anything: the
 /// inputs that follow from where the setup list and the program lie. Paths
-/// are in the platform's file-name encoding, `installerName` is Windows-1252
+/// are UTF-8, as every path in memory, `installerName` is Windows-1252
 /// bytes like the setup list's title it comes from.
 struct DerivedInputs {
     std::string sourceFolder;   ///< the setup list's folder, with its trailing separator

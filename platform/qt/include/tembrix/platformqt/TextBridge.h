@@ -1,7 +1,8 @@
 #pragma once
 
 // Where core bytes meet Qt: file contents and texts are Windows-1252; paths
-// are in the platform's file-name encoding.
+// are UTF-8, as every path in memory (see NativePath.h; elsewhere than on
+// Windows, the system's file-name bytes, which a UTF-8 locale makes UTF-8).
 
 #include <QString>
 
