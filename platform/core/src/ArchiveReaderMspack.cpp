@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -43,7 +42,6 @@ struct MemorySystem {
     std::uint64_t written = 0;
     std::string lastInput;
     std::string openError;
-    std::string message;
 };
 
 MemorySystem& systemOf(mspack_system* self) {
@@ -131,21 +129,8 @@ void copyBytes(void* from, void* to, std::size_t bytes) {
     std::memmove(to, from, bytes);
 }
 
-// The library's warnings (a bad checksum found, a damaged block) complete the
-// reason of the failure that follows them. Its message callback gets no
-// system, only a file: the one reader at work on this thread keeps it.
-thread_local std::string* g_message = nullptr;
-
-void keepMessage(mspack_file*, const char* format, ...) {
-    if (!g_message)
-        return;
-    char text[256];
-    va_list arguments;
-    va_start(arguments, format);
-    std::vsnprintf(text, sizeof text, format, arguments);
-    va_end(arguments);
-    *g_message = text;
-}
+// The library's warnings go nowhere: its error codes, in words, say enough.
+void ignoreMessage(mspack_file*, const char*, ...) {}
 
 class System {
 public:
@@ -156,14 +141,11 @@ public:
         m_system.base.write = &writeHandle;
         m_system.base.seek = &seekHandle;
         m_system.base.tell = &tellHandle;
-        m_system.base.message = &keepMessage;
+        m_system.base.message = &ignoreMessage;
         m_system.base.alloc = &allocate;
         m_system.base.free = &release;
         m_system.base.copy = &copyBytes;
-        m_previousMessage = g_message;
-        g_message = &m_system.message;
     }
-    ~System() { g_message = m_previousMessage; }
     System(const System&) = delete;
     System& operator=(const System&) = delete;
 
@@ -172,7 +154,6 @@ public:
 
 private:
     MemorySystem m_system;
-    std::string* m_previousMessage = nullptr;
 };
 
 // What a layout error means while a file is being expanded: its data ran out
@@ -213,8 +194,6 @@ std::string reason(const std::string& path, int error, const MemorySystem& state
         words = "cannot be read (error " + std::to_string(error) + ")";
         break;
     }
-    if (!state.message.empty())
-        words += " (" + state.message + ")";
     return path + ": " + words;
 }
 
@@ -248,7 +227,6 @@ public:
         mscabd_cabinet* last = nullptr;
         for (std::size_t i = 0; i < paths.size(); ++i) {
             const std::string& path = paths[i];
-            system.state().message.clear();
             mscabd_cabinet* cabinet = m_d->open(m_d, path.c_str());
             if (!cabinet)
                 return Status::failure(
@@ -279,14 +257,39 @@ private:
     mscabd_cabinet* m_last = nullptr;
 };
 
+// The folders of a set that go on into a cabinet that was not given: the
+// first, when the first cabinet has one before it, and the last, when the
+// last has one after it.
+struct OpenEnds {
+    const mscabd_folder* first = nullptr;
+    std::string before;
+    const mscabd_folder* last = nullptr;
+    std::string after;
+
+    explicit OpenEnds(const CabinetSet& set) {
+        if ((set.first()->flags & MSCAB_HDR_PREVCAB) && set.first()->prevname) {
+            first = set.first()->folders;
+            before = set.first()->prevname;
+        }
+        if ((set.last()->flags & MSCAB_HDR_NEXTCAB) && set.last()->nextname) {
+            for (last = set.first()->folders; last && last->next; last = last->next) {
+            }
+            after = set.last()->nextname;
+        }
+    }
+    bool open(const mscabd_folder* folder) const {
+        return folder && (folder == first || folder == last);
+    }
+    const std::string& missing(const mscabd_folder* folder) const {
+        return folder == first ? before : after;
+    }
+};
+
 // Expands one file of an opened set into `bytes`, or only checks that it
 // expands when `bytes` is null.
-// `missingPart` names the cabinet that the set lacks, if it lacks one.
 Status extract(mscab_decompressor& d, System& system, mscabd_file* file,
-               const std::string& firstCabinet, const std::string& missingPart,
-               std::string* bytes) {
+               const std::string& firstCabinet, const OpenEnds& ends, std::string* bytes) {
     MemorySystem& state = system.state();
-    state.message.clear();
     state.discard = bytes == nullptr;
     state.output.clear();
     if (bytes)
@@ -294,9 +297,9 @@ Status extract(mscab_decompressor& d, System& system, mscabd_file* file,
     state.written = 0;
     const int error = d.extract(&d, file, kMemoryOutput);
     const std::string& cabinet = state.lastInput.empty() ? firstCabinet : state.lastInput;
-    if (error != MSPACK_ERR_OK && !missingPart.empty())
+    if (error != MSPACK_ERR_OK && ends.open(file->folder))
         return Status::failure(cabinet + ": " + file->filename + " cannot be read whole without " +
-                               missingPart + ", which was not given");
+                               ends.missing(file->folder) + ", which was not given");
     if (error != MSPACK_ERR_OK)
         return Status::failure(
             reason(cabinet, error == MSPACK_ERR_DATAFORMAT ? kShortData : error, state, "cabinet") +
@@ -381,24 +384,21 @@ public:
         // damaged block can then expand to wrong bytes without a word, and only
         // the data after it goes astray. So a folder is expanded to its end
         // before any of its files is handed on.
-        std::string missingPart;
-        if ((set.first()->flags & MSCAB_HDR_PREVCAB) && set.first()->prevname)
-            missingPart = set.first()->prevname;
-        if ((set.last()->flags & MSCAB_HDR_NEXTCAB) && set.last()->nextname)
-            missingPart += (missingPart.empty() ? "" : " and ") + std::string(set.last()->nextname);
+        const OpenEnds ends(set);
         std::vector<std::pair<std::string, std::string>> pending;
         for (std::size_t i = 0; i < wanted.size(); ++i) {
             mscabd_file* file = wanted[i];
             std::string bytes;
-            if (Status status = extract(*d, system, file, cabinets.front(), missingPart, &bytes);
-                !status)
+            if (Status status = extract(*d, system, file, cabinets.front(), ends, &bytes); !status)
                 return status;
             pending.emplace_back(file->filename, std::move(bytes));
             if (i + 1 < wanted.size() && wanted[i + 1]->folder == file->folder)
                 continue;
-            if (mscabd_file* last = lastOfFolder[file->folder]; last != file) {
-                if (Status status =
-                        extract(*d, system, last, cabinets.front(), missingPart, nullptr);
+            // A folder that goes on into a cabinet not given cannot be
+            // expanded to its end; its whole files still come out.
+            if (mscabd_file* last = lastOfFolder[file->folder];
+                last != file && !ends.open(file->folder)) {
+                if (Status status = extract(*d, system, last, cabinets.front(), ends, nullptr);
                     !status)
                     return status;
             }

@@ -7,6 +7,7 @@
 #include <fdi.h>
 #include <lzexpand.h>
 
+#include <algorithm>
 #include <cstring>
 #include <system_error>
 
@@ -37,8 +38,9 @@ struct Pass {
     std::vector<std::pair<std::string, std::string>> done;
     std::size_t current = 0;
     std::string currentFile;
-    std::string nextOfLast; // the cabinet that the last one given names as its next
-    std::string failure;    // our own reason for aborting FDI
+    std::string nextOfLast;               // the cabinet that the last one given names as its next
+    std::vector<std::string> intoMissing; // the last one's files that go on into it
+    std::string failure;                  // our own reason for aborting FDI
     std::string openError;
 };
 thread_local Pass* g_pass = nullptr;
@@ -109,7 +111,7 @@ FNCLOSE(closeHandle) {
 
 FNSEEK(seekHandle) {
     auto* handle = reinterpret_cast<Handle*>(hf);
-    const DWORD method = seektype == SEEK_SET ? FILE_BEGIN
+    const DWORD method = seektype == SEEK_SET   ? FILE_BEGIN
                          : seektype == SEEK_CUR ? FILE_CURRENT
                                                 : FILE_END;
     const DWORD position = SetFilePointer(handle->file, dist, nullptr, method);
@@ -127,6 +129,16 @@ FNFDINOTIFY(notify) {
     case fdintCOPY_FILE: {
         // Every file is expanded, the unwanted ones only counted: a cabinet
         // without checksums shows a damaged block only in the data after it.
+        const bool wanted =
+            std::any_of(pass.names->begin(), pass.names->end(), [&](const std::string& name) {
+                return equalsIgnoringCase(name, pfdin->psz1);
+            });
+        // A file that goes on into a cabinet not given is left unread unless
+        // it is wanted: the whole files before it still come out.
+        if (!wanted && pass.current + 1 == pass.cabinets->size() &&
+            std::any_of(pass.intoMissing.begin(), pass.intoMissing.end(),
+                        [&](const std::string& name) { return name == pfdin->psz1; }))
+            return 0;
         auto* handle = new Handle;
         handle->name = pfdin->psz1;
         handle->size = static_cast<std::uint64_t>(pfdin->cb);
@@ -149,8 +161,8 @@ FNFDINOTIFY(notify) {
         if (!whole)
             pass.failure = pass.current + 1 == pass.cabinets->size() && !pass.nextOfLast.empty()
                                ? missingPart(pass, handle->name, pass.nextOfLast)
-                               : (*pass.cabinets)[pass.current] + ": is damaged: " +
-                                     handle->name + " comes out with the wrong size";
+                               : (*pass.cabinets)[pass.current] + ": is damaged: " + handle->name +
+                                     " comes out with the wrong size";
         closeHandle(pfdin->hf);
         return whole ? TRUE : -1;
     }
@@ -304,8 +316,13 @@ public:
                                        cabinets[i - 1] + " in its set");
             previous = info;
             previousGoesOn = directory && !directory->nextCabinet.empty();
-            if (directory)
-                pass.nextOfLast = directory->nextCabinet;
+            pass.nextOfLast = directory ? directory->nextCabinet : std::string();
+            pass.intoMissing.clear();
+            for (const CabinetFile& file :
+                 directory ? directory->files : std::vector<CabinetFile>()) {
+                if (file.intoNext)
+                    pass.intoMissing.push_back(file.name);
+            }
         }
 
         // Each cabinet once; a file that goes on into the next one is read

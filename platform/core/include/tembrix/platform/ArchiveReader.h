@@ -46,6 +46,11 @@ public:
     /// each one whole, with its name as the cabinet stores it; a failure that
     /// it returns stops the pass and is returned. Fails, naming the cabinet,
     /// when one is damaged; a file that the checksums refuse is never handed on.
+    /// Files come in the order of their data, and only once the data around
+    /// them has expanded without fault (a cabinet may carry no checksums).
+    /// A name that no cabinet holds is left out, without failing. The pass
+    /// fails when the cabinets are no set in that order, or when a wanted file
+    /// goes on into, or comes from, a cabinet of the set that was not given.
     virtual Status extractFromCabinets(
         const std::vector<std::string>& cabinets, const std::vector<std::string>& names,
         const std::function<Status(std::string_view name, std::string&& bytes)>& onFile) const = 0;
