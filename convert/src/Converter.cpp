@@ -86,6 +86,10 @@ public:
     std::optional<std::string> readAll(const std::string& path) const override {
         return m_local->readAll(path);
     }
+    std::optional<std::string> readAllExplained(const std::string& path,
+                                                std::string& reason) const override {
+        return m_local->readAllExplained(path, reason);
+    }
     Status createTextFile(const std::string& path,
                           std::unique_ptr<TextFileWriter>& writer) override {
         if (path == kStandardOutput) {
