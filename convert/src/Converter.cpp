@@ -172,7 +172,15 @@ Outcome convertList(const Options& options, const std::string& setupList, FileSy
     }
     const ConversionInputs inputs = conversionInputs(options, setupList, fileSystem);
     Diagnostics diagnostics;
-    const Status written = GenerateScript(inputs, fileSystem, diagnostics);
+    ConversionFailure failure = ConversionFailure::None;
+    const Status written = GenerateScript(inputs, fileSystem, diagnostics, failure);
+    if (failure == ConversionFailure::ListUnreadable || failure == ConversionFailure::NotAList) {
+        // The reason names the list first, as the caller does.
+        std::string_view reason = written.reason();
+        if (reason.starts_with(setupList + ": "))
+            reason.remove_prefix(setupList.size() + 2);
+        return {kNoSetupList, std::string(reason)};
+    }
     if (!written)
         return {kNotWritten, "cannot write the script " + written.reason()};
     if (!options.quiet)

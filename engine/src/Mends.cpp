@@ -58,7 +58,7 @@ template <typename OnFile> void forEachFile(ScriptModel& model, OnFile&& onFile)
 // The same for the files that get a line of their own.
 template <typename OnFile> void forEachFileLine(ScriptModel& model, OnFile&& onFile) {
     forEachFile(model, [&](FileSection& files, std::size_t i, FileItem& item) {
-        if (item.role != FileRole::DataAccessInstaller)
+        if (item.role != FileRole::DataAccessInstaller && item.role != FileRole::OldSetupProgram)
             onFile(files, i, item);
     });
 }
@@ -109,6 +109,21 @@ void applyListRules(ScriptModel& model) {
         for (IconItem& icon : group.items)
             icon.program = icon.programFile;
     model.defaultGroupName = model.iconGroups.empty() ? TextRef() : model.iconGroups[0].name;
+}
+
+// The VB5 Setup Wizard's own setup program, its setup kit and its uninstaller
+// are what Inno Setup's installer replaces: they get no line, as the
+// bootstrap's Setup1.exe of the later lists has none.
+constexpr NameList kOldSetupProgram(std::array<std::string_view, 3>{"setup1.exe", "VB5StKit.dll",
+                                                                    "ST5UNST.EXE"});
+
+void leaveOutOldSetupProgram(ScriptModel& model) {
+    if (model.layout != ListLayout::Vb5SetupWizard)
+        return;
+    forEachFile(model, [&](const FileSection&, std::size_t, FileItem& item) {
+        if (kOldSetupProgram.contains(baseNameOf(model.text(item.name))))
+            item.role = FileRole::OldSetupProgram;
+    });
 }
 
 // The data-access components come as an installer of their own, which runs
@@ -620,8 +635,34 @@ void reportUnreadableLines(ScriptModel& model) {
                      {shown(model.extraLinesPath)});
 }
 
+// A VB5 list declares its shortcuts in its file entries and its group in
+// [Setup]: what the steps say of them is said of those entries.
+void nameVb5Entries(ScriptModel& model) {
+    if (model.layout != ListLayout::Vb5SetupWizard || model.iconGroups.empty())
+        return;
+    const IconGroup& group = model.iconGroups.front();
+    for (std::size_t d = 0; d < model.diagnostics.size(); ++d) {
+        Diagnostic& diagnostic = model.diagnostics[d];
+        std::uint32_t& ordinal = model.diagnosticOrdinals[d];
+        if (ordinal == ScriptModel::kGroupOrdinal && diagnostic.section == "IconGroups") {
+            diagnostic.section = "Setup";
+            diagnostic.key = "DefProgramGroup";
+            for (std::string& argument : diagnostic.arguments)
+                if (argument == "IconGroups")
+                    argument = "Setup";
+        } else if (ordinal >= group.firstOrdinal &&
+                   ordinal - group.firstOrdinal < group.items.size()) {
+            const std::uint32_t entry = group.items[ordinal - group.firstOrdinal].fileEntry;
+            diagnostic.section = model.applicationFiles.name;
+            diagnostic.key = entryKey("File", entry - 1);
+            ordinal = model.applicationFiles.firstOrdinal + entry - 1;
+        }
+    }
+}
+
 constexpr Mend kMends[] = {
     {"list rules", applyListRules},
+    {"old setup program", leaveOutOldSetupProgram},
     {"data-access installer", installDataAccessComponents},
     {"list faults", reportListFaults},
     {"list quotes", removeListQuotes},
@@ -639,6 +680,7 @@ constexpr Mend kMends[] = {
     {"lines files", reportUnreadableLines},
     {"shortcut programs", checkShortcutPrograms},
     {"working folders", checkWorkingFolders},
+    {"VB5 entries", nameVb5Entries},
 };
 
 } // namespace

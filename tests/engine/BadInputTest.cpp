@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "GeneratorSupport.h"
 
@@ -31,21 +32,61 @@ const std::string kSmallList = "[Setup]\nTitle=App\n[Setup1 Files]\nFile1=@A.DLL
 
 } // namespace
 
-TEST(BadSetupList, UnreadableOrEmptyListsGiveTheEmptyScript) {
-    Conversion conversion;
-    // Missing.
-    EXPECT_EQ(conversion.run(), kEmptyScript);
-    // A folder in its place.
-    fs::create_directory(conversion.inputs.SetupListPath);
-    EXPECT_EQ(conversion.run(), kEmptyScript);
-    fs::remove(conversion.inputs.SetupListPath);
-    // Empty, and binary noise with NUL bytes.
-    EXPECT_EQ(conversion.run(""), kEmptyScript);
+// A list that cannot be read, or a file of neither layout, is refused with
+// the list's path and why, and nothing is written, not even a temporary file;
+// a list of empty sections is still a list.
+TEST(BadSetupList, UnreadableOrForeignFilesAreRefusedAndEmptyListsAccepted) {
+    const std::string kNotAList =
+        ": not a setup list: it has no [Setup1 Files], [Bootstrap Files], [IconGroups] or [Setup] "
+        "Title of the Package and Deployment Wizard, nor the [Files] of the VB5 Setup Wizard>";
     std::string noise;
     for (int i = 0; i < 4096; ++i)
         noise.push_back(static_cast<char>((i * 7919) % 256));
-    EXPECT_EQ(conversion.run(noise), kEmptyScript);
-    EXPECT_TRUE(conversion.lastStatus.ok());
+    const struct {
+        std::optional<std::string> list; // nothing: a folder in its place
+        std::string failure;             // after the path; empty: accepted
+    } cases[] = {
+        {std::nullopt, ": cannot be read: Is a directory>"},
+        {"", kNotAList},
+        {noise, kNotAList},
+        {std::string(1u << 20, '['), kNotAList},
+        {"Dear user,\r\nthis is a letter.\r\n", kNotAList},
+        {"[Setup]\r\nAppName=App\r\n[Files]\r\nSource: A.DLL; DestDir: {app}\r\n", kNotAList},
+        {"[Setup]\r\n[Strings]\r\nTitle=x\r\n", kNotAList},
+        {"[Setup1 Files]\r\n", ""},
+        {"[bootstrap files]\r\n", ""},
+        {"[IconGroups]\r\n", ""},
+        {"[Setup]\r\nTitle=\r\n", ""},
+        {"[BootStrap]\r\n[Files]\r\n", ""},
+    };
+    for (const auto& row : cases) {
+        Conversion conversion;
+        if (row.list)
+            conversion.folder().write("SETUP.LST", *row.list);
+        else
+            fs::create_directory(conversion.inputs.SetupListPath);
+        const std::string script = conversion.run();
+        const std::string shown = row.list ? row.list->substr(0, 40) : "a folder";
+        if (row.failure.empty()) {
+            EXPECT_EQ(script, kEmptyScript) << shown;
+            continue;
+        }
+        EXPECT_EQ(script, "<failed: " + conversion.inputs.SetupListPath + row.failure) << shown;
+        EXPECT_EQ(conversion.folder().entryCount(), 2u) << shown; // the list and the lines file
+    }
+    Conversion missing;
+    EXPECT_EQ(missing.run(), "<failed: " + missing.inputs.SetupListPath +
+                                 ": cannot be read: No such file or directory>");
+#ifndef _WIN32
+    asOrdinaryUser([] {
+        Conversion locked;
+        locked.folder().write("SETUP.LST", kSmallList);
+        fs::permissions(locked.inputs.SetupListPath, fs::perms::none);
+        EXPECT_EQ(locked.run(), "<failed: " + locked.inputs.SetupListPath +
+                                    ": cannot be read: Permission denied>");
+        EXPECT_EQ(locked.folder().entryCount(), 2u);
+    });
+#endif
 }
 
 TEST(BadSetupList, NulByteEndsTheValueItStandsIn) {
@@ -107,8 +148,8 @@ TEST(BadSetupList, FiftyMegabyteSingleLineIsReadWithoutHarm) {
     list.append(50u << 20, 'x');
     EXPECT_NE(conversion.run(list).find("AppName=" + std::string(254, 'x') + "\r\n"),
               std::string::npos);
-    // The same line without any line end or section at all.
-    EXPECT_EQ(conversion.run(std::string(50u << 20, '[')), kEmptyScript);
+    // The same line without any line end or section at all is no list.
+    EXPECT_FALSE(conversion.run(std::string(50u << 20, '[')).starts_with(";"));
 }
 
 TEST(BadScriptPath, FailureNamesThePathAndKeepsTheEarlierScript) {

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "WizardHarness.h"
 #include "tembrix/platform/FileSystem.h"
@@ -493,6 +494,34 @@ TEST_F(Wizard, AScriptThatCannotBeWrittenIsReportedAndThePageStays) {
     EXPECT_FALSE(std::filesystem::exists(missing.toStdString()));
 }
 
+// A list that cannot be read, or that is no setup list, is said on Finish,
+// and nothing is written.
+TEST_F(Wizard, AListThatCannotBeConvertedIsReportedAndNothingIsWritten) {
+    walkToPage3();
+    const std::string list = listPath.toStdString();
+    const QString cannot = "Impossible de convertir la liste d'installation :\r\n" + listPath;
+    const std::pair<std::function<void()>, QString> cases[] = {
+        {[&] { h.folder.write("My Proj/Support/SETUP.LST", "[Setup]\r\n[Files]\r\n"); },
+         cannot + ": not a setup list: it has no [Setup1 Files], [Bootstrap Files], [IconGroups] "
+                  "or [Setup] Title of the Package and Deployment Wizard, nor the [Files] of the "
+                  "VB5 Setup Wizard"},
+        {[&] {
+             std::filesystem::remove(list);
+             std::filesystem::create_directory(list);
+         },
+         cannot + ": cannot be read: Is a directory"}};
+    for (const auto& [spoil, shown] : cases) {
+        spoil();
+        h.messages.shown.clear();
+        click("BTend");
+        ASSERT_EQ(h.messages.shown.size(), 1u);
+        EXPECT_EQ(h.messages.shown[0].style, kMessageStop);
+        EXPECT_EQ(h.messages.shown[0].text, shown);
+        expectState(3, 3, {false, true, true}, "after a refused list");
+        EXPECT_FALSE(std::filesystem::exists(h.folder.file("My Proj/Support/Setup.iss")));
+    }
+}
+
 TEST_F(Wizard, FinishAsksBeforeReplacingAFileItDidNotWrite) {
     walkToPage3();
     const QString script = text("txtISS")->text();
@@ -532,7 +561,8 @@ TEST(Form1FileSystem, OneServiceFromStartUpToUnload) {
     h.find<ImageButton>("BTnext")->click();
     h.find<ImageButton>("BTnext")->click();
     EXPECT_EQ(service->existenceTests, 1);
-    h.find<QLineEdit>("txtLST")->setText(h.programFile("Francais.lng"));
+    std::filesystem::copy_file(kWorkedList, h.folder.file("SETUP.LST"));
+    h.find<QLineEdit>("txtLST")->setText(h.programFile("SETUP.LST"));
     h.find<ImageButton>("BTnext")->click();
     h.find<ImageButton>("BTnext")->click();
     h.find<ImageButton>("BTend")->click();
