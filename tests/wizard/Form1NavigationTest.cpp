@@ -13,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 
 #include "WizardHarness.h"
 #include "tembrix/platform/FileSystem.h"
@@ -500,23 +499,18 @@ TEST_F(Wizard, AListThatCannotBeConvertedIsReportedAndNothingIsWritten) {
     walkToPage3();
     const std::string list = listPath.toStdString();
     const QString cannot = "Impossible de convertir la liste d'installation :\r\n" + listPath;
-    const std::pair<std::function<void()>, QString> cases[] = {
-        {[&] { h.folder.write("My Proj/Support/SETUP.LST", "[Setup]\r\n[Files]\r\n"); },
-         cannot + ": not a setup list: it has no [Setup1 Files], [Bootstrap Files], [IconGroups] "
-                  "or [Setup] Title of the Package and Deployment Wizard, nor the [Files] of the "
-                  "VB5 Setup Wizard"},
-        {[&] {
-             std::filesystem::remove(list);
-             std::filesystem::create_directory(list);
-         },
-         cannot + ": cannot be read: Is a directory"}};
-    for (const auto& [spoil, shown] : cases) {
-        spoil();
+    for (const bool folder : {false, true}) {
+        std::filesystem::remove(list);
+        folder ? void(std::filesystem::create_directory(list))
+               : void(h.folder.write("My Proj/Support/SETUP.LST", "[Setup]\r\n[Files]\r\n"));
         h.messages.shown.clear();
         click("BTend");
         ASSERT_EQ(h.messages.shown.size(), 1u);
         EXPECT_EQ(h.messages.shown[0].style, kMessageStop);
-        EXPECT_EQ(h.messages.shown[0].text, shown);
+        EXPECT_TRUE(h.messages.shown[0].text.startsWith(
+            cannot +
+            (folder ? ": cannot be read: Is a directory" : ": not a setup list: it has no")))
+            << h.messages.shown[0].text.toStdString();
         expectState(3, 3, {false, true, true}, "after a refused list");
         EXPECT_FALSE(std::filesystem::exists(h.folder.file("My Proj/Support/Setup.iss")));
     }
