@@ -37,9 +37,9 @@ const std::string_view kUsage =
     "  -q, --quiet           do not report on standard error what was mended or looks wrong\n"
     "  -h, --help            usage;  --version  the program's version\n"
     "\n"
-    "Exit status: 0 written, 1 the setup list is missing or not a file, 2 usage error,\n"
-    "3 the script could not be written, 4 written but it did not compile (--check);\n"
-    "with several lists, the highest of theirs.\n";
+    "Exit status: 0 written, 1 the setup list is missing, cannot be read or is no setup list,\n"
+    "2 usage error, 3 the script could not be written, 4 written but it did not compile\n"
+    "(--check); with several lists, the highest of theirs.\n";
 
 std::optional<std::string> parseArguments(const std::vector<std::string>& arguments,
                                           Options& options) {

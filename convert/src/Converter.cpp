@@ -86,6 +86,10 @@ public:
     std::optional<std::string> readAll(const std::string& path) const override {
         return m_local->readAll(path);
     }
+    std::optional<std::string> readAllExplained(const std::string& path,
+                                                std::string& reason) const override {
+        return m_local->readAllExplained(path, reason);
+    }
     Status createTextFile(const std::string& path,
                           std::unique_ptr<TextFileWriter>& writer) override {
         if (path == kStandardOutput) {
@@ -168,7 +172,15 @@ Outcome convertList(const Options& options, const std::string& setupList, FileSy
     }
     const ConversionInputs inputs = conversionInputs(options, setupList, fileSystem);
     Diagnostics diagnostics;
-    const Status written = GenerateScript(inputs, fileSystem, diagnostics);
+    ConversionFailure failure = ConversionFailure::None;
+    const Status written = GenerateScript(inputs, fileSystem, diagnostics, failure);
+    if (failure == ConversionFailure::ListUnreadable || failure == ConversionFailure::NotAList) {
+        // The reason names the list first, as the caller does.
+        std::string_view reason = written.reason();
+        if (reason.starts_with(setupList + ": "))
+            reason.remove_prefix(setupList.size() + 2);
+        return {kNoSetupList, std::string(reason)};
+    }
     if (!written)
         return {kNotWritten, "cannot write the script " + written.reason()};
     if (!options.quiet)

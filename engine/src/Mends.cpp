@@ -58,7 +58,7 @@ template <typename OnFile> void forEachFile(ScriptModel& model, OnFile&& onFile)
 // The same for the files that get a line of their own.
 template <typename OnFile> void forEachFileLine(ScriptModel& model, OnFile&& onFile) {
     forEachFile(model, [&](FileSection& files, std::size_t i, FileItem& item) {
-        if (item.role != FileRole::DataAccessInstaller)
+        if (item.role != FileRole::DataAccessInstaller && item.role != FileRole::OldSetupProgram)
             onFile(files, i, item);
     });
 }
@@ -108,6 +108,21 @@ void applyListRules(ScriptModel& model) {
         for (IconItem& icon : group.items)
             icon.program = icon.programFile;
     model.defaultGroupName = model.iconGroups.empty() ? TextRef() : model.iconGroups[0].name;
+}
+
+// The VB5 Setup Wizard's own setup program, its setup kit and its uninstaller
+// are what Inno Setup's installer replaces: they get no line, as the
+// bootstrap's Setup1.exe of the later lists has none.
+constexpr NameList kOldSetupProgram(std::array<std::string_view, 3>{"setup1.exe", "VB5StKit.dll",
+                                                                    "ST5UNST.EXE"});
+
+void leaveOutOldSetupProgram(ScriptModel& model) {
+    if (model.layout != ListLayout::Vb5SetupWizard)
+        return;
+    forEachFile(model, [&](const FileSection&, std::size_t, FileItem& item) {
+        if (kOldSetupProgram.contains(baseNameOf(model.text(item.name))))
+            item.role = FileRole::OldSetupProgram;
+    });
 }
 
 // The data-access components come as an installer of their own, which runs
@@ -711,11 +726,38 @@ void reportUnreadableLines(ScriptModel& model) {
                      {shown(model.extraLinesPath)});
 }
 
+// A VB5 list declares its shortcuts in its file entries and its group in
+// [Setup]: what the mends say of them is said of those entries.
+void nameVb5Entries(ScriptModel& model) {
+    if (model.layout != ListLayout::Vb5SetupWizard || model.iconGroups.empty())
+        return;
+    const IconGroup& group = model.iconGroups.front();
+    for (std::size_t d = 0; d < model.diagnostics.size(); ++d) {
+        Diagnostic& diagnostic = model.diagnostics[d];
+        std::uint32_t& ordinal = model.diagnosticOrdinals[d];
+        if (ordinal == ScriptModel::kGroupOrdinal && diagnostic.section == "IconGroups") {
+            diagnostic.section = "Setup";
+            diagnostic.key = "DefProgramGroup";
+            for (std::string& argument : diagnostic.arguments)
+                if (argument == "IconGroups")
+                    argument = "Setup";
+        } else if (ordinal >= group.firstOrdinal &&
+                   ordinal - group.firstOrdinal < group.items.size()) {
+            const std::uint32_t entry = group.items[ordinal - group.firstOrdinal].fileEntry;
+            diagnostic.section = model.applicationFiles.name;
+            diagnostic.key = entryKey("File", entry - 1);
+            ordinal = model.applicationFiles.firstOrdinal + entry - 1;
+        }
+    }
+}
+
 // Each row's contract: what the mend reads -> what it sets. A mend reads only
 // the model, never the list, and never the dialect.
 constexpr Mend kMends[] = {
     // registrations, shared markers, icons' programs -> flags, registered, program, group name
     {"list rules", applyListRules},
+    // a VB5 list's files -> the old setup program's own ones left out
+    {"old setup program", leaveOutOldSetupProgram},
     // application files' names -> the data-access installer's role and its run
     {"data-access installer", installDataAccessComponents},
     // what the reader found (headers, field counts, title) -> remarks only
@@ -756,6 +798,8 @@ constexpr Mend kMends[] = {
     {"shortcut programs", checkShortcutPrograms},
     // working folders, role, place, destinations -> remarks only
     {"working folders", checkWorkingFolders},
+    // a VB5 list's remarks on its group and shortcuts -> said of the entries that declare them
+    {"VB5 entries", nameVb5Entries},
 };
 
 constexpr std::size_t indexOf(std::string_view name) {
@@ -783,6 +827,8 @@ static_assert(runsBefore("icon groups", "folder names"));
 static_assert(runsBefore("refused files", "registration runs"));
 static_assert(runsBefore("system files", "shared system folder"));
 static_assert(runsBefore("shortcut arguments", "shortcut programs"));
+static_assert(runsBefore("old setup program", "data-access installer"));
+static_assert(runsBefore("working folders", "VB5 entries"));
 
 } // namespace
 

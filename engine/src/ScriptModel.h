@@ -50,7 +50,13 @@ enum class FileRole : std::uint8_t {
     Install,             ///< a file line
     DataAccessInstaller, ///< the data-access components' installer, run from {tmp}
     CommentedOut,        ///< a line that the compiler would refuse, kept as a comment
+    OldSetupProgram,     ///< a file of the setup program that the list was made for: no line
 };
+
+/// Which program wrote the list: the Package and Deployment Wizard's sections
+/// ([Bootstrap Files], [Setup1 Files], [IconGroups]) or the VB5 Setup
+/// Wizard's ([BootStrap], [Files], shortcuts declared in the file entries).
+enum class ListLayout : std::uint8_t { PackageWizard, Vb5SetupWizard };
 
 /// Where a file goes, as far as the mends care.
 enum class Place : std::uint8_t {
@@ -60,15 +66,18 @@ enum class Place : std::uint8_t {
     ApplicationFolder, ///< {app} or a folder below it
 };
 
-/// One File<n> of [Bootstrap Files] or [Setup1 Files]; its key is File + its
-/// place in the list, counted from 1.
+/// One File<n> of [Bootstrap Files] or [Setup1 Files] (of a VB5 list,
+/// [BootStrap] or [Files]); its key is File + its place in the list, counted
+/// from 1. The fields are named as the Package and Deployment Wizard numbers
+/// them; a VB5 entry has its name, destination, registration and shared marker
+/// in fields 3 to 6.
 struct FileItem {
     TextRef name;                  ///< field 0 without "@"; of a VB5 list, the installed name
     TextRef packedName;            ///< of a VB5 list: the compressed file in the package (NAME.EX_)
     TextRef destination;           ///< field 1, in the list's macro form
     TextRef registration;          ///< field 2, as the list writes it
     bool sharedMarker = false;     ///< field 3 is not empty
-    std::uint8_t fieldCount = 0;   ///< how many fields the value has, at most 4
+    std::uint8_t fieldCount = 0;   ///< how many of those four fields the value has
     bool underLaterHeader = false; ///< found below a second header of the section's name
 
     // What the mends decide.
@@ -83,18 +92,22 @@ struct FileItem {
 
 /// A section of files, walked as File1, File2, ... up to the first missing one.
 struct FileSection {
-    std::string_view name; ///< "Bootstrap Files" or "Setup1 Files"
+    std::string_view name; ///< "Bootstrap Files" or "Setup1 Files"; "BootStrap" or "Files"
     std::vector<FileItem> items;
     std::uint32_t firstOrdinal = 0; ///< where its lines stand among the script's remarks
 };
 
-/// One shortcut: Icon<n>, Title<n>, StartIn<n> of its group's section.
+/// One shortcut: Icon<n>, Title<n>, StartIn<n> of its group's section; of a
+/// VB5 list, the last two fields of a file entry, the program relative to the
+/// application's folder as an Icon<n> is, and the program's folder to start in.
 struct IconItem {
     TextRef programFile;   ///< Icon<n> as the lookup gives it
     TextRef caption;       ///< Title<n>
     TextRef workingFolder; ///< StartIn<n>, in the list's macro form
     /// Icon<n>, Title<n>, StartIn<n> found below a second header of the group's name.
     bool underLaterHeader[3] = {false, false, false};
+    std::uint32_t fileEntry =
+        0; ///< of a VB5 list: the n of the File<n> in [Files] that declares it
 
     // What the mends decide.
     TextRef program;   ///< the program that the shortcut starts
@@ -109,7 +122,8 @@ enum class GroupFolder : std::uint8_t {
     BelowPrograms, ///< the folder `folderName` of the Programs folder
 };
 
-/// An icon group: Group<n> of [IconGroups] and the section of that name.
+/// An icon group: Group<n> of [IconGroups] and the section of that name; of a
+/// VB5 list, the one group [Setup] DefProgramGroup names.
 struct IconGroup {
     std::string key; ///< "Group0"
     TextRef name;    ///< its value, which also names the section of its icons
@@ -139,6 +153,7 @@ struct RunItem {
 struct ScriptModel {
     std::string listBytes; ///< the setup list as read; most TextRefs point here
     std::string madeBytes; ///< the texts the reader made
+    ListLayout layout = ListLayout::PackageWizard;
 
     // [Setup]
     bool hasSetupSection = false;

@@ -110,6 +110,8 @@ private:
     }
 
     void writeFile(const FileItem& item) {
+        if (item.role == FileRole::OldSetupProgram)
+            return;
         if (item.role == FileRole::DataAccessInstaller) {
             line("Source: ", m_model.sourcePrefix, dataAccessSource());
             return;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "tembrix/platform/Cp1252.h"
 #include "tembrix/platform/FileSystem.h"
 #include "tembrix/platform/ProfileFile.h"
 
@@ -55,8 +56,68 @@ FileFields splitFileFields(std::string_view value) {
     return fields;
 }
 
+// A VB5 entry: disk, split marker, compressed name, installed name,
+// destination, registration, shared marker, date, size, version, then texts
+// in double quotes, of which the last two declare a shortcut: its title and
+// the program it starts. The quoted texts may hold commas.
+struct Vb5Fields {
+    static constexpr std::size_t kMost = 16;
+    std::string_view field[kMost];
+    std::size_t count = 0;
+};
+
+Vb5Fields splitVb5Fields(std::string_view value) {
+    Vb5Fields fields;
+    std::size_t begin = 0;
+    while (fields.count < Vb5Fields::kMost) {
+        std::size_t end = value.find(',', begin);
+        std::string_view field =
+            value.substr(begin, end == std::string_view::npos ? end : end - begin);
+        if (value.substr(begin).starts_with('"')) {
+            // To the quote that a comma or the end follows.
+            std::size_t close = value.find('"', begin + 1);
+            while (close != std::string_view::npos && close + 1 < value.size() &&
+                   value[close + 1] != ',')
+                close = value.find('"', close + 1);
+            if (close != std::string_view::npos) {
+                field = value.substr(begin + 1, close - begin - 1);
+                end = close + 1 < value.size() ? close + 1 : std::string_view::npos;
+            }
+        }
+        fields.field[fields.count++] = field;
+        if (end == std::string_view::npos)
+            break;
+        begin = end + 1;
+    }
+    return fields;
+}
+
+constexpr std::string_view kNotAList =
+    ": not a setup list: it has no [Setup1 Files], [Bootstrap Files], [IconGroups] or [Setup] "
+    "Title of the Package and Deployment Wizard, nor the [Files] of the VB5 Setup Wizard";
+
 constexpr std::string_view kRuntimeSection = "Bootstrap Files";
 constexpr std::string_view kApplicationSection = "Setup1 Files";
+constexpr std::string_view kVb5RuntimeSection = "BootStrap";
+constexpr std::string_view kVb5ApplicationSection = "Files";
+constexpr std::string_view kApplicationFolder = "$(AppPath)\\";
+
+// Which layout the list has, if any. A section counts even when it is empty;
+// a list may hold no more than its [Setup] title. An Inno Setup script has
+// [Setup] and [Files] sections too, but none of these keys.
+std::optional<ListLayout> layoutOf(const ProfileIndex& list) {
+    for (std::string_view section :
+         {kRuntimeSection, kApplicationSection, std::string_view("IconGroups")})
+        if (list.sectionCount(section) != 0)
+            return ListLayout::PackageWizard;
+    if (list.sectionCount(kVb5ApplicationSection) != 0 &&
+        (list.sectionCount(kVb5RuntimeSection) != 0 ||
+         list.contains(kVb5ApplicationSection, "File1")))
+        return ListLayout::Vb5SetupWizard;
+    if (list.contains("Setup", "Title") || list.contains("Setup", "DefaultDir"))
+        return ListLayout::PackageWizard;
+    return std::nullopt;
+}
 
 class ListReader {
 public:
@@ -90,6 +151,43 @@ public:
         }
     }
 
+    // The same for a VB5 section; the shortcuts that the entries of [Files]
+    // declare go into `shortcuts`.
+    void readVb5Files(std::string_view section, FileSection& files, IconGroup* shortcuts) {
+        files.name = section;
+        const bool repeated = m_list.sectionCount(section) > 1;
+        files.items.reserve(m_list.keyCount(section));
+        for (NumberedKey key("File");; key.next()) {
+            const std::string_view value = m_list.view(section, key.text(), "");
+            if (value.empty())
+                break;
+            const Vb5Fields fields = splitVb5Fields(value);
+            const auto field = [&fields](std::size_t n) {
+                return n < fields.count ? fields.field[n] : std::string_view();
+            };
+            FileItem& item = files.items.emplace_back();
+            item.packedName = ref(field(2));
+            item.name = ref(field(3));
+            item.destination = ref(field(4));
+            item.registration = ref(field(5));
+            item.sharedMarker = !field(6).empty();
+            item.fieldCount =
+                static_cast<std::uint8_t>(std::clamp<std::size_t>(fields.count, 4, 7) - 3);
+            item.underLaterHeader = repeated && m_list.foundUnderLaterHeader(section, key.text());
+            if (shortcuts && fields.count >= 12 && !fields.field[fields.count - 1].empty())
+                addShortcut(*shortcuts, fields.field[fields.count - 2],
+                            fields.field[fields.count - 1], files.items.size());
+        }
+    }
+
+    // [Setup] DefProgramGroup names the one group of a VB5 list.
+    IconGroup& addVb5Group() {
+        IconGroup& group = m_model.iconGroups.emplace_back();
+        group.key = "Group0";
+        group.name = value("Setup", "DefProgramGroup", group.underLaterHeader);
+        return group;
+    }
+
     // Group0, Group1, ... up to the first missing one, each with its section.
     void readIconGroups() {
         for (std::size_t n = 0;; ++n) {
@@ -111,6 +209,22 @@ public:
     }
 
 private:
+    // The program is named from the application's folder, as an Icon<n> is,
+    // and the shortcut starts in the program's own folder, as a user expects.
+    void addShortcut(IconGroup& group, std::string_view title, std::string_view program,
+                     std::size_t fileEntry) {
+        IconItem& icon = group.items.emplace_back();
+        icon.caption = ref(title);
+        icon.fileEntry = static_cast<std::uint32_t>(fileEntry);
+        const std::size_t slash = program.rfind('\\');
+        if (slash != std::string_view::npos)
+            icon.workingFolder = ref(program.substr(0, slash));
+        if (program.size() > kApplicationFolder.size() &&
+            equalsIgnoringCase(program.substr(0, kApplicationFolder.size()), kApplicationFolder))
+            program.remove_prefix(kApplicationFolder.size());
+        icon.programFile = ref(program);
+    }
+
     void readIcons(IconGroup& group) {
         const std::string_view section = m_bytes.substr(group.name.offset, group.name.length);
         const bool repeated = m_list.sectionCount(section) > 1;
@@ -170,8 +284,8 @@ std::optional<std::string> readLines(const FileSystem& fileSystem, const std::st
 
 } // namespace
 
-ScriptModel readScriptModel(const ConversionInputs& inputs, const FileSystem& fileSystem) {
-    ScriptModel model;
+Status readScriptModel(const ConversionInputs& inputs, const FileSystem& fileSystem,
+                       ScriptModel& model, ConversionFailure& failure) {
     model.dialect = inputs.dialect;
     model.version = inputs.Version;
     model.outputDir = inputs.OutputDir;
@@ -180,16 +294,34 @@ ScriptModel readScriptModel(const ConversionInputs& inputs, const FileSystem& fi
     model.includeRuntimeFiles = inputs.IncludeRuntimeFiles;
     model.addExtraLines = inputs.AddExtraLines;
     {
-        auto bytes = fileSystem.readAll(inputs.SetupListPath);
-        ProfileIndex list = ProfileIndex::parse(bytes ? std::move(*bytes) : std::string());
+        std::string reason;
+        auto bytes = fileSystem.readAllExplained(inputs.SetupListPath, reason);
+        if (!bytes) {
+            failure = ConversionFailure::ListUnreadable;
+            return Status::failure(inputs.SetupListPath + ": cannot be read: " + reason);
+        }
+        ProfileIndex list = ProfileIndex::parse(std::move(*bytes));
         bytes.reset();
+        const std::optional<ListLayout> layout = layoutOf(list);
+        if (!layout) {
+            failure = ConversionFailure::NotAList;
+            return Status::failure(inputs.SetupListPath + std::string(kNotAList));
+        }
+        model.layout = *layout;
         ListReader reader(list, model);
         reader.readSetup();
-        reader.readIconGroups();
-        reader.readLicences();
-        if (model.includeRuntimeFiles)
-            reader.readFiles(kRuntimeSection, model.runtimeFiles);
-        reader.readFiles(kApplicationSection, model.applicationFiles);
+        if (model.layout == ListLayout::Vb5SetupWizard) {
+            IconGroup& group = reader.addVb5Group();
+            if (model.includeRuntimeFiles)
+                reader.readVb5Files(kVb5RuntimeSection, model.runtimeFiles, nullptr);
+            reader.readVb5Files(kVb5ApplicationSection, model.applicationFiles, &group);
+        } else {
+            reader.readIconGroups();
+            reader.readLicences();
+            if (model.includeRuntimeFiles)
+                reader.readFiles(kRuntimeSection, model.runtimeFiles);
+            reader.readFiles(kApplicationSection, model.applicationFiles);
+        }
         // The model keeps places in the bytes, not the index built over them.
         model.listBytes = list.releaseBytes();
     }
@@ -207,7 +339,8 @@ ScriptModel readScriptModel(const ConversionInputs& inputs, const FileSystem& fi
     model.extraLinesPath = inputs.ExtraLinesPath;
     if (model.addExtraLines)
         model.extraLines = readLines(fileSystem, inputs.ExtraLinesPath);
-    return model;
+    failure = ConversionFailure::None;
+    return Status::success();
 }
 
 } // namespace tembrix

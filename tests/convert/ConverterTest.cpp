@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ConverterArguments.h"
+#include "OrdinaryUser.h"
 #include "TempFolder.h"
 #include "tembrix/convert/Converter.h"
 
@@ -145,4 +146,28 @@ TEST(Converter, ScriptOverTheSetupListReadsTheListFirst) {
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(TempFolder::read(list), data("engine/worked-example.iss"));
     EXPECT_EQ(folder.entryCount(), 1u);
+}
+
+// A list that cannot be read, or a file that is no setup list, exits with 1,
+// names the file and why, and writes nothing.
+TEST(Converter, UnreadableOrForeignListExitsWithOneAndWritesNothing) {
+    const auto expectRefused = [](const std::string& bytes, bool locked, const std::string& why) {
+        TempFolder folder;
+        const std::string list = folder.write("SETUP.LST", bytes);
+        if (locked)
+            fs::permissions(list, fs::perms::none);
+        const Result result = convert({list, "-o", folder.file("out.iss")});
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(result.err, "tembrix-convert: " + list + ": " + why + "\n");
+        EXPECT_EQ(folder.entryCount(), 1u);
+    };
+    expectRefused("\x89PNG\r\n\x1a\n", false,
+                  "not a setup list: it has no [Setup1 Files], [Bootstrap Files], [IconGroups] or "
+                  "[Setup] Title of the Package and Deployment Wizard, nor the [Files] of the VB5 "
+                  "Setup Wizard");
+#ifndef _WIN32
+    asOrdinaryUser([&] {
+        expectRefused("[Setup]\r\nTitle=App\r\n", true, "cannot be read: Permission denied");
+    });
+#endif
 }

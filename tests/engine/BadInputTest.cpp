@@ -31,21 +31,45 @@ const std::string kSmallList = "[Setup]\nTitle=App\n[Setup1 Files]\nFile1=@A.DLL
 
 } // namespace
 
-TEST(BadSetupList, UnreadableOrEmptyListsGiveTheEmptyScript) {
-    Conversion conversion;
-    // Missing.
-    EXPECT_EQ(conversion.run(), kEmptyScript);
-    // A folder in its place.
-    fs::create_directory(conversion.inputs.SetupListPath);
-    EXPECT_EQ(conversion.run(), kEmptyScript);
-    fs::remove(conversion.inputs.SetupListPath);
-    // Empty, and binary noise with NUL bytes.
-    EXPECT_EQ(conversion.run(""), kEmptyScript);
+// A list that cannot be read, or a file of neither layout, is refused with
+// its path and why, and nothing is written, not even a temporary file; a
+// list of empty sections is still a list.
+TEST(BadSetupList, UnreadableOrForeignFilesAreRefusedAndEmptyListsAccepted) {
+    const std::string notAList =
+        ": not a setup list: it has no [Setup1 Files], [Bootstrap Files], [IconGroups] or [Setup] "
+        "Title of the Package and Deployment Wizard, nor the [Files] of the VB5 Setup Wizard>";
     std::string noise;
     for (int i = 0; i < 4096; ++i)
         noise.push_back(static_cast<char>((i * 7919) % 256));
-    EXPECT_EQ(conversion.run(noise), kEmptyScript);
-    EXPECT_TRUE(conversion.lastStatus.ok());
+    const std::pair<std::string, std::string> cases[] = {
+        {"", notAList},
+        {noise, notAList},
+        {"Dear user,\r\nthis is a letter.\r\n", notAList},
+        {"[Setup]\r\nAppName=App\r\n[Files]\r\nSource: A.DLL; DestDir: {app}\r\n", notAList},
+        {"[Setup1 Files]\r\n", ""}, // accepted: the empty script
+        {"[IconGroups]\r\n", ""},
+        {"[Setup]\r\nTitle=\r\n", ""},
+        {"[BootStrap]\r\n[Files]\r\n", ""}};
+    for (const auto& [list, failure] : cases) {
+        Conversion conversion;
+        EXPECT_EQ(conversion.run(list),
+                  failure.empty() ? kEmptyScript
+                                  : "<failed: " + conversion.inputs.SetupListPath + failure);
+        EXPECT_EQ(conversion.folder().entryCount(), failure.empty() ? 3u : 2u) << failure;
+    }
+    Conversion missing;
+    EXPECT_EQ(missing.run(), "<failed: " + missing.inputs.SetupListPath +
+                                 ": cannot be read: No such file or directory>");
+#ifndef _WIN32
+    asOrdinaryUser([] {
+        Conversion locked;
+        locked.folder().write("SETUP.LST", kSmallList);
+        fs::permissions(locked.inputs.SetupListPath, fs::perms::none);
+        EXPECT_EQ(locked.run(), "<failed: " + locked.inputs.SetupListPath +
+                                    ": cannot be read: Permission denied>");
+        EXPECT_EQ(locked.folder().entryCount(), 2u);
+    });
+#endif
 }
 
 TEST(BadSetupList, NulByteEndsTheValueItStandsIn) {
@@ -107,8 +131,8 @@ TEST(BadSetupList, FiftyMegabyteSingleLineIsReadWithoutHarm) {
     list.append(50u << 20, 'x');
     EXPECT_NE(conversion.run(list).find("AppName=" + std::string(254, 'x') + "\r\n"),
               std::string::npos);
-    // The same line without any line end or section at all.
-    EXPECT_EQ(conversion.run(std::string(50u << 20, '[')), kEmptyScript);
+    // The same line without any line end or section at all is no list.
+    EXPECT_FALSE(conversion.run(std::string(50u << 20, '[')).starts_with(";"));
 }
 
 TEST(BadScriptPath, FailureNamesThePathAndKeepsTheEarlierScript) {

@@ -26,7 +26,8 @@ INSTANTIATE_TEST_SUITE_P(RealLists, CorpusTest,
                                          "mdac-113-files-reg-file-lowercase-macro",
                                          "mdac-spanish-localized-privategroup-falso",
                                          "no-icongroups-bootstrap-stkit-only",
-                                         "two-icongroups-start-menu"),
+                                         "two-icongroups-start-menu", "vb5-drive-folder-42-files",
+                                         "vb5-audio-folders-80-files"),
                          [](const testing::TestParamInfo<const char*>& info) {
                              std::string name = info.param;
                              for (char& c : name)

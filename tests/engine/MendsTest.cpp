@@ -54,7 +54,9 @@ TEST(Mends, EachSeesWhatTheEarlierOnesLeft) {
         fileSystem.files["SETUP.LST"] = c.list;
         tembrix::ConversionInputs inputs;
         inputs.SetupListPath = "SETUP.LST";
-        tembrix::ScriptModel model = tembrix::readScriptModel(inputs, fileSystem);
+        tembrix::ScriptModel model;
+        tembrix::ConversionFailure failure;
+        ASSERT_TRUE(tembrix::readScriptModel(inputs, fileSystem, model, failure).ok()) << c.upTo;
         ASSERT_TRUE(tembrix::applyMendsUpTo(model, c.upTo)) << c.upTo;
         EXPECT_EQ(seen(model), c.expected) << c.upTo;
         EXPECT_FALSE(tembrix::applyMendsUpTo(model, "no such mend"));

@@ -137,6 +137,28 @@ TEST(GenerateScript, RuntimeBlockComesFromBootstrapFilesWhenAsked) {
               "; START VISUAL BASIC \r\n; END VISUAL BASIC\r\n");
 }
 
+// A VB5 list: the installed name is the source, a quoted title may hold
+// commas, and the old setup program's uninstaller has no line.
+const std::string kVb5List =
+    "[BootStrap]\r\n[Files]\r\n"
+    "File1=1,,A.ex_,A.EXE,$(AppPath)\\bin,,,4/10/1999 0:34:02,1,1.0,\"\",\"App, the game\","
+    "\"$(AppPath)\\bin\\A.EXE /x\"\r\n"
+    "File2=1,,st5unst.ex_,ST5UNST.EXE,$(WinPath),,$(Shared),1/1/1997,1,5.0,\"\",\"\",\"\"\r\n"
+    "File3=1,,C.ex_,C.EXE,$(WinPath),,,1/1/1999,1,1.0,\"\",\"Tool\",\"$(WinPath)\\C.EXE\"\r\n"
+    "[Setup]\r\nTitle=App\r\nDefProgramGroup=$(Programs)\r\n";
+
+TEST(GenerateScript, Vb5ListsGiveTheirFilesAndShortcuts) {
+    Conversion conversion;
+    conversion.inputs.IncludeRuntimeFiles = false;
+    const std::string script = conversion.run(kVb5List);
+    EXPECT_EQ(filesOf(script),
+              "Source: A.EXE; DestDir: {app}\\bin; Flags: ; CopyMode: alwaysskipifsameorolder\r\n"
+              "Source: C.EXE; DestDir: {win}; Flags: ; CopyMode: alwaysskipifsameorolder\r\n");
+    EXPECT_TRUE(iconsOf(script).starts_with(
+        "Name: {commonprograms}\\App, the game; Filename: {app}\\bin\\A.EXE; Parameters: /x;"
+        "WorkingDir: {app}\\bin; IconFilename: {app}\\bin\\A.EXE; IconIndex: 0\r\n"));
+}
+
 TEST(GenerateScript, DataAccessInstallerNeedsItsExactName) {
     Conversion conversion;
     conversion.inputs.IncludeRuntimeFiles = false;
@@ -191,7 +213,7 @@ TEST(GenerateScript, IconsComeFromEveryGroupUntilTheFirstEmptyProgram) {
                                "WorkingDir: ; IconFilename: {app}\\OTHER.EXE; IconIndex: 0\r\n");
     EXPECT_NE(script.find("DefaultGroupName=Tools\r\n"), std::string::npos);
 
-    script = conversion.run("[Tools]\r\nIcon1=A.EXE\r\n");
+    script = conversion.run("[Setup]\r\nTitle=T\r\n[Tools]\r\nIcon1=A.EXE\r\n");
     EXPECT_NE(script.find("DefaultGroupName=\r\n"), std::string::npos);
     EXPECT_TRUE(script.ends_with("\r\n[Icons]\r\n"));
 
@@ -774,6 +796,14 @@ TEST(Diagnostics, EachMendAndSuspiciousEntryIsReportedOnce) {
           "appended"},
          true,
          "no-such-lines.txt"},
+        // A VB5 list's remarks name its own entries.
+        {kVb5List,
+         {"DefProgramGroup in [Setup]: note: $(Programs) is the Start menu's Programs folder "
+          "itself: the shortcuts go there, and DefaultGroupName is the title",
+          "File1 in [Files]: note: the arguments /x are passed as Parameters; the shortcut's "
+          "program is bin\\A.EXE",
+          "File3 in [Files]: warning: the program $(WinPath)\\C.EXE is not among the files that "
+          "the list installs in {app}, so the shortcut points to nothing"}},
     };
     for (const Case& c : cases) {
         Conversion conversion;

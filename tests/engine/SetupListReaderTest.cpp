@@ -17,7 +17,11 @@ ScriptModel read(const std::string& list) {
     fileSystem.files["SETUP.LST"] = list;
     tembrix::ConversionInputs inputs;
     inputs.SetupListPath = "SETUP.LST";
-    return tembrix::readScriptModel(inputs, fileSystem);
+    ScriptModel model;
+    tembrix::ConversionFailure failure;
+    const tembrix::Status read = tembrix::readScriptModel(inputs, fileSystem, model, failure);
+    EXPECT_TRUE(read.ok()) << read.reason();
+    return model;
 }
 
 std::vector<std::string> names(const ScriptModel& model, const tembrix::FileSection& files) {

@@ -493,6 +493,29 @@ TEST_F(Wizard, AScriptThatCannotBeWrittenIsReportedAndThePageStays) {
     EXPECT_FALSE(std::filesystem::exists(missing.toStdString()));
 }
 
+// A list that cannot be read, or that is no setup list, is said on Finish,
+// and nothing is written.
+TEST_F(Wizard, AListThatCannotBeConvertedIsReportedAndNothingIsWritten) {
+    walkToPage3();
+    const std::string list = listPath.toStdString();
+    const QString cannot = "Impossible de convertir la liste d'installation :\r\n" + listPath;
+    for (const bool folder : {false, true}) {
+        std::filesystem::remove(list);
+        folder ? void(std::filesystem::create_directory(list))
+               : void(h.folder.write("My Proj/Support/SETUP.LST", "[Setup]\r\n[Files]\r\n"));
+        h.messages.shown.clear();
+        click("BTend");
+        ASSERT_EQ(h.messages.shown.size(), 1u);
+        EXPECT_EQ(h.messages.shown[0].style, kMessageStop);
+        EXPECT_TRUE(h.messages.shown[0].text.startsWith(
+            cannot +
+            (folder ? ": cannot be read: Is a directory" : ": not a setup list: it has no")))
+            << h.messages.shown[0].text.toStdString();
+        expectState(3, 3, {false, true, true}, "after a refused list");
+        EXPECT_FALSE(std::filesystem::exists(h.folder.file("My Proj/Support/Setup.iss")));
+    }
+}
+
 TEST_F(Wizard, FinishAsksBeforeReplacingAFileItDidNotWrite) {
     walkToPage3();
     const QString script = text("txtISS")->text();
@@ -532,7 +555,8 @@ TEST(Form1FileSystem, OneServiceFromStartUpToUnload) {
     h.find<ImageButton>("BTnext")->click();
     h.find<ImageButton>("BTnext")->click();
     EXPECT_EQ(service->existenceTests, 1);
-    h.find<QLineEdit>("txtLST")->setText(h.programFile("Francais.lng"));
+    std::filesystem::copy_file(kWorkedList, h.folder.file("SETUP.LST"));
+    h.find<QLineEdit>("txtLST")->setText(h.programFile("SETUP.LST"));
     h.find<ImageButton>("BTnext")->click();
     h.find<ImageButton>("BTnext")->click();
     h.find<ImageButton>("BTend")->click();

@@ -266,9 +266,15 @@ void Form1::finishClicked() {
     if (!confirmReplace())
         return;
     Diagnostics diagnostics;
-    const Status written = m_fileSystem ? GenerateScript(m_inputs, *m_fileSystem, diagnostics)
-                                        : Status::failure(m_inputs.ScriptPath);
+    ConversionFailure failure = ConversionFailure::ScriptNotWritten;
+    const Status written = m_fileSystem
+                               ? GenerateScript(m_inputs, *m_fileSystem, diagnostics, failure)
+                               : Status::failure(m_inputs.ScriptPath);
     processPendingEvents();
+    if (failure == ConversionFailure::ListUnreadable || failure == ConversionFailure::NotAList) {
+        reportListFailure(written);
+        return;
+    }
     if (!written) {
         // The final page says the script exists, so it is shown only when it does.
         reportWriteFailure();
@@ -298,6 +304,14 @@ void Form1::reportWriteFailure() {
                                       QStringLiteral("\r\n") +
                                       messageText(folderExists ? "msg10" : "msg9"),
                                   kMessageStop);
+}
+
+// The list's path and why it cannot be converted, in the engine's words,
+// which name the system's reason.
+void Form1::reportListFailure(const Status& read) {
+    m_services.messageBoxes->show(
+        this, messageText("msg18") + QStringLiteral("\r\n") + QString::fromStdString(read.reason()),
+        kMessageStop);
 }
 
 void Form1::restartClicked() {

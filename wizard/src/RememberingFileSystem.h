@@ -22,6 +22,10 @@ public:
     std::optional<std::string> readAll(const std::string& path) const override {
         return m_inner->readAll(path);
     }
+    std::optional<std::string> readAllExplained(const std::string& path,
+                                                std::string& reason) const override {
+        return m_inner->readAllExplained(path, reason);
+    }
     Status createTextFile(const std::string& path,
                           std::unique_ptr<TextFileWriter>& writer) override {
         m_written.erase(path);

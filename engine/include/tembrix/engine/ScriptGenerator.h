@@ -10,10 +10,19 @@ namespace tembrix {
 class ArchiveReader;
 class FileSystem;
 
+/// What a conversion that failed could not do.
+enum class ConversionFailure {
+    None,
+    ListUnreadable, ///< the setup list is missing or cannot be read
+    NotAList,       ///< the file has neither layout of a setup list
+    ScriptNotWritten,
+};
+
 /// Converts the setup list into an Inno Setup script at `inputs.ScriptPath`.
 ///
-/// The setup list is read once; a missing or unreadable list reads as empty and
-/// still gives a script with its header and empty sections. Missing extra-line
+/// The setup list is read once, before anything is written. A list that is
+/// missing or cannot be read, and a file that is no setup list, fail with the
+/// list's path and the reason, and nothing is written. Missing extra-line
 /// files add nothing. The script is written atomically: on failure any earlier
 /// file at ScriptPath is untouched and no temporary file is left behind, and
 /// the result names the path and the system's reason. Never throws.
@@ -24,6 +33,11 @@ Status GenerateScript(const ConversionInputs& inputs, FileSystem& fileSystem);
 /// what was found before the failure.
 Status GenerateScript(const ConversionInputs& inputs, FileSystem& fileSystem,
                       Diagnostics& diagnostics);
+
+/// The same, and `failure` says what could not be done, so that a front end
+/// can tell a list it cannot convert from a script it cannot write.
+Status GenerateScript(const ConversionInputs& inputs, FileSystem& fileSystem,
+                      Diagnostics& diagnostics, ConversionFailure& failure);
 
 /// The same, and each file that the script installs is looked for in the
 /// package: the source folder, its Support folder, the cabinets, the

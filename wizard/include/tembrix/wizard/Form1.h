@@ -16,6 +16,7 @@
 #include "tembrix/engine/ConversionInputs.h"
 #include "tembrix/engine/Diagnostics.h"
 #include "tembrix/localisation/MODTranslate.h"
+#include "tembrix/platform/Status.h"
 #include "tembrix/platformqt/DesktopServices.h"
 #include "tembrix/platformqt/UserFiles.h"
 
@@ -107,6 +108,7 @@ private:
     void setDerived(QLineEdit* box, const QString& text);
     bool confirmReplace();
     void reportWriteFailure();
+    void reportListFailure(const Status& read);
     QString linesFilter() const;
     void splitInstallerPath(const QString& installerPath);
     void fillConversionInputs();

@@ -48,6 +48,12 @@ public:
     /// missing, is not a regular file or cannot be read.
     virtual std::optional<std::string> readAll(const std::string& path) const = 0;
 
+    /// The same, and when nothing is read, `reason` says why, in the system's
+    /// words ("Permission denied"). The default knows only whether the file is
+    /// there; the machine's file system tells the system's reason.
+    virtual std::optional<std::string> readAllExplained(const std::string& path,
+                                                        std::string& reason) const;
+
     /// Starts writing the file at `path`, replacing any earlier one on commit.
     /// Fails, with the path and the system's reason, when the folder is
     /// missing or not writable, or the path is empty or names a folder.
