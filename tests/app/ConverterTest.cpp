@@ -145,6 +145,11 @@ TEST(Converter, UsageErrorsExitWithTwo) {
                                                {"SETUP.LST", "-o"},
                                                {"SETUP.LST", "--app-version"},
                                                {"SETUP.LST", "-o", ""},
+                                               {"SETUP.LST", "--report", "r.txt"},
+                                               {"SETUP.LST", "--report", "-", "-o", "-"},
+                                               {"SETUP.LST", "--jobs", "0"},
+                                               {"SETUP.LST", "--jobs=2x"},
+                                               {"SETUP.LST", "--jobs"},
                                                {""}}) {
         const Result result = converter.run(args);
         EXPECT_EQ(result.exitCode, 2) << result.err;
