@@ -446,7 +446,8 @@ int convertBatch(Options options, FileSystem& fileSystem, const Report& report,
                                          std::to_string(written - compiled) + " did not compile"
                                    : std::string()));
     for (std::size_t i = 0; i < count; ++i)
-        run.lists.push_back({shownAs[lists[i]], std::move(slots[i].outcome)});
+        run.lists.push_back(
+            {shownAs[lists[i]], std::move(slots[i].outcome), folderOf(absolutePath(lists[i]))});
     return withReport(options, run, fileSystem, report, highest);
 }
 
@@ -469,7 +470,7 @@ int runConversions(Options options, FileSystem& fileSystem, const Report& report
     else if (outcome.exitCode != kWritten)
         reportError(report, outcome.reason);
     RunReport run = startedRun(options);
-    run.lists.push_back({list, outcome});
+    run.lists.push_back({list, outcome, folderOf(absolutePath(list))});
     return withReport(options, run, fileSystem, report, outcome.exitCode);
 }
 

@@ -30,8 +30,8 @@ std::string plural(std::size_t count, std::string_view one, std::string_view man
 }
 
 std::size_t countOf(const Diagnostics& diagnostics, DiagnosticKind kind) {
-    return static_cast<std::size_t>(std::ranges::count_if(
-        diagnostics, [kind](const Diagnostic& d) { return d.kind == kind; }));
+    return static_cast<std::size_t>(
+        std::ranges::count_if(diagnostics, [kind](const Diagnostic& d) { return d.kind == kind; }));
 }
 
 bool wasWritten(const Outcome& outcome) {
@@ -39,9 +39,8 @@ bool wasWritten(const Outcome& outcome) {
 }
 
 std::size_t compileWarnings(const CompileResult& result) {
-    return static_cast<std::size_t>(std::ranges::count_if(result.messages, [](const auto& m) {
-        return m.kind == CompilerMessage::Kind::Warning;
-    }));
+    return static_cast<std::size_t>(std::ranges::count_if(
+        result.messages, [](const auto& m) { return m.kind == CompilerMessage::Kind::Warning; }));
 }
 
 std::vector<const CompilerMessage*> compileErrors(const CompileResult& result) {
@@ -60,9 +59,9 @@ std::string sourcesText(const FileSources& sources) {
     if (sources.inSourceFolder > 0)
         parts.push_back(std::to_string(sources.inSourceFolder) + " beside the list");
     if (sources.inSupport > 0)
-        parts.push_back(std::to_string(sources.inSupport) + " from " +
-                        fromSystem(sources.supportFolder.empty() ? "Support"
-                                                                 : sources.supportFolder));
+        parts.push_back(
+            std::to_string(sources.inSupport) + " from " +
+            fromSystem(sources.supportFolder.empty() ? "Support" : sources.supportFolder));
     if (sources.extracted > 0) {
         std::string archives;
         for (const std::string& archive : sources.archives)
@@ -79,6 +78,21 @@ std::string sourcesText(const FileSources& sources) {
     for (std::size_t i = 0; i < parts.size(); ++i)
         text += (i == 0 ? ": " : ", ") + parts[i];
     return text;
+}
+
+bool anySources(const RunReport& run) {
+    return std::ranges::any_of(run.lists, [](const ReportedList& list) {
+        return !sourcesText(list.outcome.sources).empty();
+    });
+}
+
+// In the table, a script beside its list is named alone; the list's own
+// section names it whole.
+std::string scriptShown(const ReportedList& list) {
+    const std::string& script = list.outcome.script;
+    if (list.folder.empty() || !script.starts_with(list.folder))
+        return script;
+    return script.substr(list.folder.size());
 }
 
 std::string secondsText(double seconds) {
@@ -101,23 +115,62 @@ std::string compileSummary(const Outcome& outcome) {
            plural(compileErrors(result).size(), "error", "errors");
 }
 
+std::string compileOutcome(const CompileResult& result) {
+    return result.compiled       ? "compiled"
+           : result.exitCode < 0 ? "did not run: " + fromSystem(result.failure)
+                                 : "failed";
+}
+
+// The rest of what a list's own section says of its compile.
+std::string compileDetails(const Outcome& outcome) {
+    const CompileResult& result = *outcome.compile;
+    const std::string version = fromSystem(compilerVersion(result.lines));
+    std::string text = "compiler version " + (version.empty() ? "unknown" : version) +
+                       "; exit code " + std::to_string(result.exitCode) + "; " +
+                       plural(compileWarnings(result), "warning", "warnings") + "; " +
+                       secondsText(outcome.compileSeconds) + " s";
+    if (!result.installerPath.empty())
+        text += "; installer " + fromSystem(result.installerPath) +
+                (outcome.installerSize ? " (" + std::to_string(*outcome.installerSize) + " bytes)"
+                                       : std::string());
+    return text;
+}
+
 std::string kindName(DiagnosticKind kind) {
     return kind == DiagnosticKind::Warning ? "warning" : "note";
 }
 
 // ---- HTML
 
+// "2026-12-09T05:40:12Z" as "2026-12-09 05:40:12 UTC".
+std::string readableTime(std::string when) {
+    if (when.size() == 20 && when[10] == 'T' && when.back() == 'Z')
+        return when.substr(0, 10) + " " + when.substr(11, 8) + " UTC";
+    return when;
+}
+
 std::string html(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (const char c : text) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        case '\'': out += "&#39;"; break;
-        default: out += c;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\'':
+            out += "&#39;";
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -130,8 +183,10 @@ h3{font-size:15px;margin:22px 0 6px}.meta{color:#56606b;margin:0 0 14px}code{fon
 .counts{display:flex;flex-wrap:wrap;gap:10px;margin:8px 0;padding:0;list-style:none}
 .counts li{border:1px solid #d5dbe1;border-radius:6px;padding:6px 12px;min-width:110px}
 .counts b{display:block;font-size:20px}.counts .bad b{color:#b3261e}
-table{border-collapse:collapse;width:100%;margin:6px 0}th,td{border:1px solid #d5dbe1;padding:4px 7px;text-align:left;vertical-align:top;overflow-wrap:anywhere}
-th{background:#eef1f4;font-weight:600}td.n{text-align:right;white-space:nowrap}
+table{border-collapse:collapse;width:100%;margin:6px 0}th,td{border:1px solid #d5dbe1;padding:4px 7px;text-align:left;vertical-align:top}
+td{overflow-wrap:anywhere}th{background:#eef1f4;font-weight:600;white-space:nowrap}td.n{text-align:right;white-space:nowrap}
+table.remarks{table-layout:fixed}.remarks th:nth-child(1){width:78px}.remarks th:nth-child(2){width:230px}
+.remarks th:nth-child(3){width:150px}.remarks th:nth-child(4){width:80px}.errors th:nth-child(1){width:50px}
 tr.warn td:first-child{border-left:3px solid #c77700}tr.fail td:first-child{border-left:3px solid #b3261e}
 .warning{color:#8a5200;font-weight:600}.error{color:#b3261e;font-weight:600}.ok{color:#1b6e2a}
 #tools{margin:6px 0}#tools input[type=search]{width:260px}th[data-sort]{cursor:pointer}
@@ -158,7 +213,7 @@ std::string htmlReport(const RunReport& run) {
                       html(run.when) + "</title>\n<style>" + std::string(kStyle) +
                       "</style>\n</head>\n<body>\n<h1>Tembrix conversion report</h1>\n"
                       "<p class=\"meta\">" +
-                      html(run.when) + " &middot; Tembrix " + html(run.version) +
+                      html(readableTime(run.when)) + " &middot; Tembrix " + html(run.version) +
                       " &middot; options: <code>";
     for (std::size_t i = 0; i < run.options.size(); ++i)
         out += (i ? " " : "") + html(fromSystem(run.options[i]));
@@ -200,7 +255,8 @@ std::string htmlReport(const RunReport& run) {
            "placeholder=\"Filter the lists\" aria-label=\"Filter the lists\"> <label><input "
            "type=\"checkbox\" id=\"warned\"> only lists with warnings or failures</label></p>\n"
            "<table id=\"lists\">\n<thead><tr><th data-sort=\"n\">#</th><th data-sort>List</th>"
-           "<th data-sort>Title</th><th data-sort>Script or error</th><th data-sort>Files</th>"
+           "<th data-sort>Title</th><th data-sort>Script or error</th>" +
+           std::string(anySources(run) ? "<th data-sort>Files</th>" : "") +
            "<th data-sort=\"n\">Notes</th><th data-sort=\"n\">Warnings</th>";
     if (run.check)
         out += "<th data-sort>Compile</th>";
@@ -211,20 +267,25 @@ std::string htmlReport(const RunReport& run) {
         const bool failed = outcome.exitCode != kWritten;
         const std::string id = "list-" + std::to_string(i + 1);
         out += std::string("<tr") +
-               (failed ? " class=\"fail\"" : warnings > 0 ? " class=\"warn\"" : "") +
+               (failed         ? " class=\"fail\""
+                : warnings > 0 ? " class=\"warn\""
+                               : "") +
                "><td class=\"n\">" + std::to_string(i + 1) + "</td><td><a href=\"#" + id + "\">" +
                html(fromSystem(run.lists[i].shown)) + "</a></td><td>" +
                html(fromList(outcome.title)) + "</td><td>" +
-               (wasWritten(outcome) ? html(fromSystem(outcome.script))
-                                    : "<span class=\"error\">" +
-                                          html(fromSystem(outcome.reason)) + "</span>") +
-               "</td><td>" + html(sourcesText(outcome.sources)) + "</td><td class=\"n\">" +
+               (wasWritten(outcome)
+                    ? html(fromSystem(scriptShown(run.lists[i])))
+                    : "<span class=\"error\">" + html(fromSystem(outcome.reason)) + "</span>") +
+               "</td>" +
+               (anySources(run) ? "<td>" + html(sourcesText(outcome.sources)) + "</td>"
+                                : std::string()) +
+               "<td class=\"n\">" +
                std::to_string(countOf(outcome.diagnostics, DiagnosticKind::Note)) +
                "</td><td class=\"n\">" + std::to_string(warnings) + "</td>";
         if (run.check)
             out += std::string("<td") +
-                   (outcome.compile && !outcome.compile->compiled ? " class=\"error\"" : "") +
-                   ">" + html(compileSummary(outcome)) + "</td>";
+                   (outcome.compile && !outcome.compile->compiled ? " class=\"error\"" : "") + ">" +
+                   html(compileSummary(outcome)) + "</td>";
         out += "</tr>\n";
     }
     out += "</tbody>\n</table>\n";
@@ -232,8 +293,8 @@ std::string htmlReport(const RunReport& run) {
     out += "<h2>Each list</h2>\n";
     for (std::size_t i = 0; i < run.lists.size(); ++i) {
         const Outcome& outcome = run.lists[i].outcome;
-        out += "<section id=\"list-" + std::to_string(i + 1) + "\">\n<h3>" +
-               std::to_string(i + 1) + ". " + html(fromSystem(run.lists[i].shown)) +
+        out += "<section id=\"list-" + std::to_string(i + 1) + "\">\n<h3>" + std::to_string(i + 1) +
+               ". " + html(fromSystem(run.lists[i].shown)) +
                (outcome.title.empty() ? "" : " &middot; " + html(fromList(outcome.title))) +
                "</h3>\n";
         out += wasWritten(outcome)
@@ -242,7 +303,9 @@ std::string htmlReport(const RunReport& run) {
         if (const std::string sources = sourcesText(outcome.sources); !sources.empty())
             out += "<p>Files: " + html(sources) + "</p>\n";
         if (!outcome.diagnostics.empty()) {
-            out += "<table>\n<thead><tr><th>Kind</th><th>Remark</th><th>Section</th><th>Key</th>"
+            out += "<table "
+                   "class=\"remarks\">\n<thead><tr><th>Kind</th><th>Remark</th><th>Section</"
+                   "th><th>Key</th>"
                    "<th>Text</th></tr></thead>\n<tbody>\n";
             for (const Diagnostic& d : outcome.diagnostics)
                 out += "<tr><td class=\"" + kindName(d.kind) + "\">" + kindName(d.kind) +
@@ -253,26 +316,20 @@ std::string htmlReport(const RunReport& run) {
         }
         if (outcome.compile) {
             const CompileResult& result = *outcome.compile;
-            out += "<p>Compile: <span class=\"" +
-                   std::string(result.compiled ? "ok" : "error") + "\">" +
-                   html(compileSummary(outcome)) + "</span>; version " +
-                   html(fromSystem(compilerVersion(result.lines))) + ", exit code " +
-                   std::to_string(result.exitCode) + ", " + secondsText(outcome.compileSeconds) +
-                   " s";
-            if (!result.installerPath.empty())
-                out += "; installer <code>" + html(fromSystem(result.installerPath)) + "</code>" +
-                       (outcome.installerSize
-                            ? " (" + std::to_string(*outcome.installerSize) + " bytes)"
-                            : std::string());
+            out += "<p>Compile: <span class=\"" + std::string(result.compiled ? "ok" : "error") +
+                   "\">" + html(compileOutcome(result)) + "</span>; " +
+                   html(compileDetails(outcome));
             out += "</p>\n";
             const auto errors = compileErrors(result);
             if (!errors.empty()) {
-                out += "<table>\n<thead><tr><th>Line</th><th>Compiler's error</th></tr></thead>"
+                out += "<table class=\"errors\">\n<thead><tr><th>Line</th><th>Compiler's "
+                       "error</th></tr></thead>"
                        "\n<tbody>\n";
                 for (const CompilerMessage* error : errors)
                     out += "<tr><td class=\"n\">" +
                            (error->line > 0 ? std::to_string(error->line) : std::string()) +
-                           "</td><td><code>" + html(fromSystem(error->text)) + "</code></td></tr>\n";
+                           "</td><td><code>" + html(fromSystem(error->text)) +
+                           "</code></td></tr>\n";
                 out += "</tbody>\n</table>\n";
             }
         }
@@ -305,8 +362,8 @@ std::string markdownReport(const RunReport& run) {
     for (const std::string& option : run.options)
         options += (options.empty() ? "" : " ") + fromSystem(option);
     std::string out = "# Tembrix conversion report\n\n- When: " + markdown(run.when) +
-                      "\n- Tembrix: " + markdown(run.version) + "\n- Options: " +
-                      markdown(options) + "\n";
+                      "\n- Tembrix: " + markdown(run.version) +
+                      "\n- Options: " + markdown(options) + "\n";
     if (run.check)
         out += "- Compiler: " + markdown(fromSystem(run.compiler)) + "\n";
     out += "\n| Lists found | Scripts written | Lists with warnings |";
@@ -334,17 +391,19 @@ std::string markdownReport(const RunReport& run) {
             out += "| " + markdown(code) + " | " + std::to_string(lists) + " |\n";
     }
 
-    out += "\n## Lists\n\n| # | List | Title | Script or error | Files | Notes | Warnings |";
-    out += run.check ? " Compile |\n|---:|---|---|---|---|---:|---:|---|\n"
-                     : "\n|---:|---|---|---|---|---:|---:|\n";
+    out += "\n## Lists\n\n| # | List | Title | Script or error |" +
+           std::string(anySources(run) ? " Files |" : "") + " Notes | Warnings |" +
+           (run.check ? " Compile |" : "") + "\n|---:|---|---|---|" +
+           (anySources(run) ? "---|" : "") + "---:|---:|" + (run.check ? "---|" : "") + "\n";
     for (std::size_t i = 0; i < run.lists.size(); ++i) {
         const Outcome& outcome = run.lists[i].outcome;
-        out += "| " + std::to_string(i + 1) + " | " + markdown(fromSystem(run.lists[i].shown)) +
-               " | " + markdown(fromList(outcome.title)) + " | " +
-               markdown(fromSystem(wasWritten(outcome) ? outcome.script : outcome.reason)) +
-               " | " + markdown(sourcesText(outcome.sources)) + " | " +
-               std::to_string(countOf(outcome.diagnostics, DiagnosticKind::Note)) + " | " +
-               std::to_string(countOf(outcome.diagnostics, DiagnosticKind::Warning)) + " |";
+        out +=
+            "| " + std::to_string(i + 1) + " | " + markdown(fromSystem(run.lists[i].shown)) +
+            " | " + markdown(fromList(outcome.title)) + " | " +
+            markdown(fromSystem(wasWritten(outcome) ? scriptShown(run.lists[i]) : outcome.reason)) +
+            " | " + (anySources(run) ? markdown(sourcesText(outcome.sources)) + " | " : "") +
+            std::to_string(countOf(outcome.diagnostics, DiagnosticKind::Note)) + " | " +
+            std::to_string(countOf(outcome.diagnostics, DiagnosticKind::Warning)) + " |";
         if (run.check)
             out += " " + markdown(compileSummary(outcome)) + " |";
         out += "\n";
@@ -365,15 +424,8 @@ std::string markdownReport(const RunReport& run) {
         }
         if (outcome.compile) {
             const CompileResult& result = *outcome.compile;
-            out += "\nCompile: " + markdown(compileSummary(outcome)) + "; version " +
-                   markdown(fromSystem(compilerVersion(result.lines))) + ", exit code " +
-                   std::to_string(result.exitCode) + ", " + secondsText(outcome.compileSeconds) +
-                   " s";
-            if (!result.installerPath.empty())
-                out += "; installer " + markdown(fromSystem(result.installerPath)) +
-                       (outcome.installerSize
-                            ? " (" + std::to_string(*outcome.installerSize) + " bytes)"
-                            : std::string());
+            out +=
+                "\nCompile: " + markdown(compileOutcome(result) + "; " + compileDetails(outcome));
             out += "\n";
             const auto errors = compileErrors(result);
             if (!errors.empty()) {
@@ -438,21 +490,20 @@ std::string jsonReport(const RunReport& run) {
     for (std::size_t i = 0; i < run.lists.size(); ++i) {
         const Outcome& outcome = run.lists[i].outcome;
         const FileSources& sources = outcome.sources;
-        out += std::string(i ? "," : "") + "\n    {\n      \"path\": " +
-               json(fromSystem(run.lists[i].shown)) + ",\n      \"title\": " +
-               json(fromList(outcome.title)) +
-               ",\n      \"exitCode\": " + std::to_string(outcome.exitCode) +
-               ",\n      \"script\": " +
-               (wasWritten(outcome) ? json(fromSystem(outcome.script)) : "null") +
-               ",\n      \"error\": " +
-               (outcome.exitCode == kWritten ? "null" : json(fromSystem(outcome.reason))) +
-               ",\n      \"sources\": {\"installed\": " + std::to_string(sources.installed) +
-               ", \"inSourceFolder\": " + std::to_string(sources.inSourceFolder) +
-               ", \"inSupport\": " + std::to_string(sources.inSupport) +
-               ", \"extracted\": " + std::to_string(sources.extracted) +
-               ", \"missing\": " + std::to_string(sources.missing) +
-               ", \"supportFolder\": " + json(fromSystem(sources.supportFolder)) +
-               ", \"archives\": [";
+        out +=
+            std::string(i ? "," : "") +
+            "\n    {\n      \"path\": " + json(fromSystem(run.lists[i].shown)) +
+            ",\n      \"title\": " + json(fromList(outcome.title)) +
+            ",\n      \"exitCode\": " + std::to_string(outcome.exitCode) + ",\n      \"script\": " +
+            (wasWritten(outcome) ? json(fromSystem(outcome.script)) : "null") +
+            ",\n      \"error\": " +
+            (outcome.exitCode == kWritten ? "null" : json(fromSystem(outcome.reason))) +
+            ",\n      \"sources\": {\"installed\": " + std::to_string(sources.installed) +
+            ", \"inSourceFolder\": " + std::to_string(sources.inSourceFolder) +
+            ", \"inSupport\": " + std::to_string(sources.inSupport) +
+            ", \"extracted\": " + std::to_string(sources.extracted) +
+            ", \"missing\": " + std::to_string(sources.missing) +
+            ", \"supportFolder\": " + json(fromSystem(sources.supportFolder)) + ", \"archives\": [";
         for (std::size_t a = 0; a < sources.archives.size(); ++a)
             out += (a ? ", " : "") + json(fromSystem(sources.archives[a]));
         out += "], \"extractFolder\": " + json(fromSystem(sources.extractFolder)) +
@@ -463,14 +514,15 @@ std::string jsonReport(const RunReport& run) {
                ",\n      \"remarks\": [";
         for (std::size_t r = 0; r < outcome.diagnostics.size(); ++r) {
             const Diagnostic& d = outcome.diagnostics[r];
-            out += std::string(r ? "," : "") + "\n        {\"code\": " +
-                   json(diagnosticName(d.code)) + ", \"kind\": " + json(kindName(d.kind)) +
+            out += std::string(r ? "," : "") +
+                   "\n        {\"code\": " + json(diagnosticName(d.code)) +
+                   ", \"kind\": " + json(kindName(d.kind)) +
                    ", \"section\": " + json(fromList(d.section)) +
                    ", \"key\": " + json(fromList(d.key)) +
                    ", \"text\": " + json(fromList(diagnosticText(d))) + "}";
         }
-        out += std::string(outcome.diagnostics.empty() ? "" : "\n      ") +
-               "],\n      \"compile\": ";
+        out +=
+            std::string(outcome.diagnostics.empty() ? "" : "\n      ") + "],\n      \"compile\": ";
         if (!outcome.compile) {
             out += "null\n    }";
             continue;
@@ -492,8 +544,7 @@ std::string jsonReport(const RunReport& run) {
                (result.installerPath.empty() ? "null" : json(fromSystem(result.installerPath))) +
                ",\n        \"installerSize\": " +
                (outcome.installerSize ? std::to_string(*outcome.installerSize) : "null") +
-               ",\n        \"seconds\": " + jsonNumber(outcome.compileSeconds) +
-               "\n      }\n    }";
+               ",\n        \"seconds\": " + jsonNumber(outcome.compileSeconds) + "\n      }\n    }";
     }
     out += std::string(run.lists.empty() ? "" : "\n  ") + "]\n}\n";
     return out;
@@ -525,9 +576,8 @@ std::vector<std::pair<std::string_view, std::size_t>> frequentRemarks(const RunR
             ++listsOf[code];
     }
     std::vector<std::pair<std::string_view, std::size_t>> frequent(listsOf.begin(), listsOf.end());
-    std::ranges::stable_sort(frequent, [](const auto& a, const auto& b) {
-        return a.second > b.second;
-    });
+    std::ranges::stable_sort(frequent,
+                             [](const auto& a, const auto& b) { return a.second > b.second; });
     return frequent;
 }
 
@@ -545,9 +595,12 @@ std::optional<ReportForm> reportFormOf(std::string_view path) {
 
 std::string renderReport(const RunReport& run, ReportForm form) {
     switch (form) {
-    case ReportForm::Html: return htmlReport(run);
-    case ReportForm::Markdown: return markdownReport(run);
-    case ReportForm::Json: break;
+    case ReportForm::Html:
+        return htmlReport(run);
+    case ReportForm::Markdown:
+        return markdownReport(run);
+    case ReportForm::Json:
+        break;
     }
     return jsonReport(run);
 }

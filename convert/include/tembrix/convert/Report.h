@@ -21,6 +21,7 @@ namespace tembrix::convert {
 struct ReportedList {
     std::string shown; ///< relative to the --recursive folder it was found in, else as given
     Outcome outcome;
+    std::string folder; ///< the list's folder, absolute, with its separator
 };
 
 /// A whole run, in the batch's order. Paths are UTF-8; the outcomes' texts
