@@ -1,6 +1,7 @@
 #include "tembrix/convert/TerminalLine.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <utility>
 
 #ifdef _WIN32
