@@ -413,6 +413,7 @@ int convertBatch(Options options, FileSystem& fileSystem, const Report& report,
     // Two lists in one folder would write one Setup.iss: the second would
     // silently replace the first one's script.
     std::map<std::string, std::string> listOfScript;
+    std::vector<std::size_t> toCompile;
     for (std::size_t i = 0; i < count; ++i) {
         const std::string& list = lists[i];
         show("Converting " + std::to_string(i + 1) + "/" + std::to_string(count) + ": " +
@@ -426,11 +427,16 @@ int convertBatch(Options options, FileSystem& fileSystem, const Report& report,
                            : Outcome{kNotWritten, "not converted: its script " + script +
                                                       " is the one written for " + earlier->second};
         if (options.check && slot.outcome.exitCode == kWritten)
-            pool.add(i);
+            toCompile.push_back(i);
         else
             pool.markFinished(i);
         putOut();
     }
+    // The compiles start once every script is written: a compiler started
+    // while a script is being written could inherit its open file (Windows
+    // hands a child every inheritable handle) and keep it from its place.
+    for (const std::size_t i : toCompile)
+        pool.add(i);
     while (next < count) {
         show("Compiling " + std::to_string(pool.compiled() + 1) + "/" +
              std::to_string(pool.queued()) + ": " + shownAs[lists[next]]);

@@ -184,8 +184,8 @@ h3{font-size:15px;margin:22px 0 6px}.meta{color:#56606b;margin:0 0 14px}code{fon
 .counts b{display:block;font-size:20px}.counts .bad b{color:#b3261e}
 table{border-collapse:collapse;width:100%;margin:6px 0}th,td{border:1px solid #d5dbe1;padding:4px 7px;text-align:left;vertical-align:top}
 td{overflow-wrap:anywhere}th{background:#eef1f4;font-weight:600;white-space:nowrap}td.n{text-align:right;white-space:nowrap}
-table.remarks{table-layout:fixed}.remarks th:nth-child(1){width:78px}.remarks th:nth-child(2){width:230px}
-.remarks th:nth-child(3){width:150px}.remarks th:nth-child(4){width:80px}.errors th:nth-child(1){width:50px}
+table.remarks{table-layout:fixed}.remarks th:nth-child(1){width:7%}.remarks th:nth-child(2){width:19%}
+.remarks th:nth-child(3){width:13%}.remarks th:nth-child(4){width:8%}.errors th:nth-child(1){width:50px}
 tr.warn td:first-child{border-left:3px solid #c77700}tr.fail td:first-child{border-left:3px solid #b3261e}
 .warning{color:#8a5200;font-weight:600}.error{color:#b3261e;font-weight:600}.ok{color:#1b6e2a}
 #tools{margin:6px 0}#tools input[type=search]{width:260px}th[data-sort]{cursor:pointer}
