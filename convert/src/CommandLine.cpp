@@ -44,9 +44,8 @@ const std::string_view kUsage =
     "  -h, --help            usage;  --version  the program's version\n"
     "\n"
     "Exit status: 0 written, 1 the setup list is missing or not a file, or the report could not\n"
-    "be written, 2 usage error,\n"
-    "3 the script could not be written, 4 written but it did not compile (--check);\n"
-    "with several lists, the highest of theirs.\n";
+    "be written, 2 usage error, 3 the script could not be written, 4 written but it did not\n"
+    "compile (--check); with several lists, the highest of theirs.\n";
 
 std::optional<std::string> parseArguments(const std::vector<std::string>& arguments,
                                           Options& options) {
