@@ -470,12 +470,12 @@ int runConversions(Options options, FileSystem& fileSystem, const Report& report
     if (options.setupLists.size() > 1 || !options.recursive.empty())
         return convertBatch(std::move(options), fileSystem, report, progress);
     const std::string& list = options.setupLists.front();
+    RunReport run = startedRun(options);
     const Outcome outcome = convertList(options, list, fileSystem, report);
     if (outcome.exitCode == kNoSetupList || outcome.exitCode == kNotCompiled)
         reportError(report, list + ": " + outcome.reason);
     else if (outcome.exitCode != kWritten)
         reportError(report, outcome.reason);
-    RunReport run = startedRun(options);
     run.lists.push_back({list, outcome, folderOf(absolutePath(list))});
     return withReport(options, run, fileSystem, report, outcome.exitCode);
 }
