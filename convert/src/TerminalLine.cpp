@@ -28,24 +28,24 @@ std::size_t columnsOf(std::string_view text) {
 }
 
 // A line longer than the terminal would wrap, and the next update would
-// rewrite only its last row: the path loses its middle instead, since its
-// end names the list.
+// rewrite only its last row: the path loses its start instead, since its end
+// names the list. Three dots, which every console's code page has.
 std::string fitted(std::string_view text, std::size_t width) {
     const std::size_t room = width > 1 ? width - 1 : 1;
     if (columnsOf(text) <= room)
         return std::string(text);
     const std::size_t colon = text.find(": ");
     std::string head(text.substr(0, colon == std::string_view::npos ? 0 : colon + 2));
-    if (columnsOf(head) + 2 > room)
+    if (columnsOf(head) + 4 > room)
         head.clear();
-    std::size_t keep = room - columnsOf(head) - 1;
+    std::size_t keep = room > columnsOf(head) + 3 ? room - columnsOf(head) - 3 : 0;
     std::size_t from = text.size();
     while (from > head.size() && keep > 0) {
         --from;
         if (startsCharacter(text[from]))
             --keep;
     }
-    return head + "\xE2\x80\xA6" + std::string(text.substr(from));
+    return head + "..." + std::string(text.substr(from));
 }
 
 } // namespace
