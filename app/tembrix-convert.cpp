@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tembrix/convert/Converter.h"
+#include "tembrix/convert/TerminalLine.h"
 #include "tembrix/platform/ProgramFolder.h"
 #include "tembrix/platform/ProgramIdentity.h"
 
@@ -77,5 +78,12 @@ int main(int argc, char** argv) {
     }
     options.programFolder = tembrix::programFolder();
     const auto fileSystem = convert::createConverterFileSystem();
-    return convert::runConversions(std::move(options), *fileSystem, toStandardError);
+    // The progress line only where a person watches: never into a pipe or a log.
+    convert::TerminalLine standardError(toStandardError,
+                                        !options.quiet && convert::standardErrorIsTerminal(),
+                                        convert::standardErrorWidth());
+    return convert::runConversions(
+        std::move(options), *fileSystem,
+        [&standardError](std::string_view lines) { standardError.lines(lines); },
+        [&standardError](std::string_view line) { standardError.progress(line); });
 }

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "tembrix/convert/Converter.h"
+#include "tembrix/convert/Report.h"
 
 namespace tembrix::convert {
 
@@ -34,12 +35,17 @@ const std::string_view kUsage =
     "modes\n"
     "  --check               compile each script that was written with Inno Setup's ISCC\n"
     "  --iscc COMMAND        that compiler (default: $ISCC, else ISCC or iscc on PATH)\n"
-    "  -q, --quiet           do not report on standard error what was mended or looks wrong\n"
+    "  --jobs N              run N compiles at once (default: one per core); the lines and the\n"
+    "                        report keep the order of the lists\n"
+    "  --report FILE         write a report of the whole run: FILE.html (a page), FILE.md\n"
+    "                        (Markdown) or FILE.json; \"-\" = JSON on standard output\n"
+    "  -q, --quiet           do not report on standard error what was mended or looks wrong,\n"
+    "                        nor show the progress line that a terminal gets\n"
     "  -h, --help            usage;  --version  the program's version\n"
     "\n"
     "Exit status: 0 written, 1 the setup list is missing, cannot be read or is no setup list,\n"
-    "2 usage error, 3 the script could not be written, 4 written but it did not compile\n"
-    "(--check); with several lists, the highest of theirs.\n";
+    "or the report could not be written, 2 usage error, 3 the script could not be written,\n"
+    "4 written but it did not compile (--check); with several lists, the highest of theirs.\n";
 
 std::optional<std::string> parseArguments(const std::vector<std::string>& arguments,
                                           Options& options) {
@@ -57,6 +63,7 @@ std::optional<std::string> parseArguments(const std::vector<std::string>& argume
         {"--add-lines", "", &Options::addLines},
         {"--iscc", "", &Options::iscc},
         {"--installer-name", "", &Options::installerName},
+        {"--report", "", &Options::reportPath},
     };
     struct Switch {
         std::string_view longName;
@@ -74,11 +81,14 @@ std::optional<std::string> parseArguments(const std::vector<std::string>& argume
     };
     const std::size_t count = arguments.size();
     std::vector<std::string> positional;
+    std::vector<bool> isPositional(count, false);
+    std::optional<std::string> jobs;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < count; ++i) {
         const std::string& arg = arguments[i];
         if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
             positional.push_back(arg);
+            isPositional[i] = true;
             continue;
         }
         if (arg == "--") {
@@ -106,6 +116,15 @@ std::optional<std::string> parseArguments(const std::vector<std::string>& argume
                 return std::string("the folder given with --recursive is empty");
             continue;
         }
+        if (name == "--jobs") {
+            if (equals != std::string::npos)
+                jobs = arg.substr(equals + 1);
+            else if (i + 1 < count)
+                jobs = arguments[++i];
+            else
+                return "option '" + arg + "' needs a value";
+            continue;
+        }
         const Valued* match = nullptr;
         for (const Valued& candidate : valued)
             if (name == candidate.longName ||
@@ -123,6 +142,25 @@ std::optional<std::string> parseArguments(const std::vector<std::string>& argume
     }
     if (options.help || options.showVersion)
         return std::nullopt;
+    for (std::size_t i = 0; i < count; ++i)
+        if (!isPositional[i])
+            options.given.push_back(arguments[i]);
+    if (jobs) {
+        const bool digits = !jobs->empty() && jobs->size() <= 4 &&
+                            std::ranges::all_of(*jobs, [](char c) { return c >= '0' && c <= '9'; });
+        options.jobs = digits ? static_cast<unsigned>(std::stoul(*jobs)) : 0;
+        if (options.jobs == 0)
+            return "--jobs needs a number of compiles from 1 to 9999, not '" + *jobs + "'";
+    }
+    if (options.reportPath) {
+        const std::string& report = *options.reportPath;
+        if (!reportFormOf(report))
+            return "--report names its form by its extension: .html, .md or .json, or \"-\" "
+                   "for JSON on standard output; not '" +
+                   report + "'";
+        if (report == kStandardOutput && options.output == std::string(kStandardOutput))
+            return std::string("the script and the report cannot both go to standard output");
+    }
     if (positional.empty() && options.recursive.empty())
         return std::string("no setup list given");
     if (options.output && (positional.size() > 1 || !options.recursive.empty()))

@@ -349,6 +349,20 @@ std::string installerOf(const std::vector<std::string>& lines) {
     return {};
 }
 
+std::string compilerVersion(const std::vector<std::string>& lines) {
+    constexpr std::string_view kEngine = "Compiler engine version:";
+    for (const std::string& line : lines)
+        if (const std::size_t at = line.find(kEngine); at != std::string::npos) {
+            std::string rest = line.substr(at + kEngine.size());
+            rest.erase(0, rest.find_first_not_of(' '));
+            return rest;
+        }
+    for (const std::string& line : lines)
+        if (line.find("Command-Line Compiler") != std::string::npos)
+            return line;
+    return {};
+}
+
 CompileResult compileScript(const std::string& compiler, const std::string& scriptPath,
                             std::chrono::milliseconds timeAllowed) {
     CompileResult result;

@@ -2,16 +2,24 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <cstring>
+#include <deque>
 #include <filesystem>
 #include <map>
+#include <mutex>
+#include <thread>
 
 #include "tembrix/convert/Compiler.h"
+#include "tembrix/convert/Report.h"
 #include "tembrix/convert/SetupListSearch.h"
 #include "tembrix/engine/ScriptGenerator.h"
 #include "tembrix/platform/Cp1252.h"
 #include "tembrix/platform/NativePath.h"
+#include "tembrix/platform/ProfileFile.h"
+#include "tembrix/platform/ProgramIdentity.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -48,6 +56,13 @@ void reportDiagnostics(const std::string& setupList, const Diagnostics& diagnost
                        const Report& report) {
     for (const Diagnostic& diagnostic : diagnostics)
         report(setupList + ": " + utf8FromCp1252(describeDiagnostic(diagnostic)) + "\n");
+}
+
+// The list's title for the report; the generator keeps its own reading.
+std::string titleOf(const std::string& setupList, const FileSystem& fileSystem) {
+    auto bytes = fileSystem.readAll(setupList);
+    return bytes ? ProfileIndex::parse(std::move(*bytes)).read("Setup", "Title", "")
+                 : std::string();
 }
 
 void reportError(const Report& report, const std::string& message) {
@@ -112,11 +127,14 @@ private:
     std::unique_ptr<FileSystem> m_local;
 };
 
-// Compiles the written script; the compiler's warnings and errors go to the
-// report under the list's name.
-Outcome compile(const Options& options, const std::string& setupList, const std::string& scriptPath,
-                const Report& report) {
-    const CompileResult result = compileScript(options.compiler, scriptPath);
+// Compiles the written script into `outcome`; the compiler's warnings and
+// errors go to the report under the list's name. Safe on a worker thread.
+void compile(const Options& options, const std::string& setupList, Outcome& outcome,
+             const Report& report) {
+    const auto started = std::chrono::steady_clock::now();
+    CompileResult result = compileScript(options.compiler, outcome.script);
+    outcome.compileSeconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     std::vector<std::string> passedOn;
     for (const CompilerMessage& message : result.messages)
         passedOn.push_back(message.text);
@@ -124,17 +142,168 @@ Outcome compile(const Options& options, const std::string& setupList, const std:
         passedOn = result.lines; // a failure the filter does not know: all of it
     for (const std::string& message : passedOn)
         report(setupList + ": iscc: " + message + "\n");
-    if (result.compiled)
-        return {};
-    if (result.exitCode < 0)
-        return {kNotCompiled,
-                "written, but the compiler " + options.compiler + " " + result.failure};
-    return {kNotCompiled, "written, but " + scriptPath +
-                              " did not compile (the compiler's exit status " +
-                              std::to_string(result.exitCode) + ")"};
+    if (!result.installerPath.empty()) {
+        std::error_code ec;
+        const std::uintmax_t size =
+            std::filesystem::file_size(nativePath(result.installerPath), ec);
+        if (!ec)
+            outcome.installerSize = size;
+    }
+    if (!result.compiled) {
+        outcome.exitCode = kNotCompiled;
+        outcome.reason = result.exitCode < 0 ? "written, but the compiler " + options.compiler +
+                                                   " " + result.failure
+                                             : "written, but " + outcome.script +
+                                                   " did not compile (the compiler's exit status " +
+                                                   std::to_string(result.exitCode) + ")";
+    }
+    outcome.compile = std::move(result);
 }
 
+bool wasWritten(const Outcome& outcome) {
+    return outcome.exitCode == kWritten || outcome.exitCode == kNotCompiled;
+}
+
+RunReport startedRun(const Options& options) {
+    RunReport run;
+    run.when = utcNow();
+    run.version = std::string(kProgramVersion);
+    run.options = options.given;
+    run.check = options.check;
+    run.compiler = options.compiler;
+    return run;
+}
+
+// Writes the --report, if one was asked for; the exit code, at least 1 when
+// the report could not be written.
+int withReport(const Options& options, const RunReport& run, FileSystem& fileSystem,
+               const Report& report, int exitCode) {
+    if (!options.reportPath)
+        return exitCode;
+    if (const Status written = writeReport(run, *options.reportPath, fileSystem); !written) {
+        reportError(report, "cannot write the report " + written.reason());
+        return std::max<int>(exitCode, kNoSetupList);
+    }
+    return exitCode;
+}
+
+// A path found below `folder`, as the report shows it: without the folder.
+std::string relativeTo(const std::string& folder, const std::string& path) {
+    if (!path.starts_with(folder))
+        return path;
+    std::string rest = path.substr(folder.size());
+    while (!rest.empty() && (rest.front() == '/' || rest.front() == '\\'))
+        rest.erase(0, 1);
+    return rest.empty() ? path : rest;
+}
+
+// The compiles of a batch on worker threads; each list's outcome and lines
+// are handed back to the batch's own thread, which puts them out in order.
+class CompilePool {
+public:
+    struct Slot {
+        Outcome outcome;
+        std::string lines; ///< what the list reported, its own line not yet among them
+        bool finished = false;
+    };
+
+    CompilePool(const Options& options, const std::vector<std::string>& lists,
+                std::vector<Slot>& slots, unsigned jobs)
+        : m_options(options), m_lists(lists), m_slots(slots) {
+        for (unsigned i = 0; i < jobs; ++i) {
+            try {
+                m_workers.emplace_back([this] { work(); });
+            } catch (const std::exception&) {
+                break; // fewer threads than asked for; with none, compiles run here
+            }
+        }
+    }
+    ~CompilePool() {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_closed = true;
+        }
+        m_changed.notify_all();
+        for (std::thread& worker : m_workers)
+            worker.join();
+    }
+    CompilePool(const CompilePool&) = delete;
+    CompilePool& operator=(const CompilePool&) = delete;
+
+    void add(std::size_t index) {
+        ++m_queued;
+        if (m_workers.empty()) {
+            run(index);
+            return;
+        }
+        {
+            const std::lock_guard lock(m_mutex);
+            m_waiting.push_back(index);
+        }
+        m_changed.notify_all();
+    }
+    std::size_t queued() const { return m_queued; }
+    std::size_t compiled() {
+        const std::lock_guard lock(m_mutex);
+        return m_compiled;
+    }
+    bool finished(std::size_t index) {
+        const std::lock_guard lock(m_mutex);
+        return m_slots[index].finished;
+    }
+    void markFinished(std::size_t index) {
+        const std::lock_guard lock(m_mutex);
+        m_slots[index].finished = true;
+    }
+    void waitFor(std::size_t index) {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [&] { return m_slots[index].finished; });
+    }
+
+private:
+    void run(std::size_t index) {
+        Slot& slot = m_slots[index];
+        compile(m_options, m_lists[index], slot.outcome,
+                [&slot](std::string_view lines) { slot.lines += lines; });
+        {
+            const std::lock_guard lock(m_mutex);
+            slot.finished = true;
+            ++m_compiled;
+        }
+        m_changed.notify_all();
+    }
+    void work() {
+        for (;;) {
+            std::size_t index = 0;
+            {
+                std::unique_lock lock(m_mutex);
+                m_changed.wait(lock, [this] { return m_closed || !m_waiting.empty(); });
+                if (m_waiting.empty())
+                    return;
+                index = m_waiting.front();
+                m_waiting.pop_front();
+            }
+            run(index);
+        }
+    }
+
+    const Options& m_options;
+    const std::vector<std::string>& m_lists;
+    std::vector<Slot>& m_slots;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<std::size_t> m_waiting;
+    std::size_t m_queued = 0;
+    std::size_t m_compiled = 0;
+    bool m_closed = false;
+    std::vector<std::thread> m_workers;
+};
+
 } // namespace
+
+unsigned jobCount(const Options& options) {
+    return options.jobs > 0 ? options.jobs : std::max(1u, std::thread::hardware_concurrency());
+}
 
 std::unique_ptr<FileSystem> createConverterFileSystem() {
     return std::make_unique<ConverterFileSystem>();
@@ -182,61 +351,126 @@ Outcome convertList(const Options& options, const std::string& setupList, FileSy
         return {kNoSetupList, std::string(reason)};
     }
     if (!written)
-        return {kNotWritten, "cannot write the script " + written.reason()};
+        return {kNotWritten,
+                "cannot write the script " + written.reason(),
+                {},
+                titleOf(setupList, fileSystem)};
     if (!options.quiet)
         reportDiagnostics(setupList, diagnostics, report);
-    return options.check ? compile(options, setupList, inputs.ScriptPath, report) : Outcome{};
+    Outcome outcome;
+    outcome.title = titleOf(setupList, fileSystem);
+    outcome.script = inputs.ScriptPath;
+    outcome.diagnostics = std::move(diagnostics);
+    if (options.check)
+        compile(options, setupList, outcome, report);
+    return outcome;
 }
 
-int convertBatch(Options options, FileSystem& fileSystem, const Report& report) {
+int convertBatch(Options options, FileSystem& fileSystem, const Report& report,
+                 const Progress& progress) {
     int highest = kWritten;
+    RunReport run = startedRun(options);
+    std::map<std::string, std::string> shownAs; // the given lists as given
+    for (const std::string& list : options.setupLists)
+        shownAs.try_emplace(list, list);
     for (const std::string& folder : options.recursive) {
         std::vector<std::string> found;
-        if (!findSetupLists(folder, found)) {
-            reportError(report, folder + (found.empty() ? ": not a folder that can be searched"
-                                                        : ": could not be searched to the end"));
-            highest = std::max<int>(highest, kNoSetupList);
-        } else if (found.empty()) {
-            reportError(report, folder + ": no setup list (SETUP.LST) below this folder");
+        std::string problem;
+        if (!findSetupLists(folder, found))
+            problem = folder + (found.empty() ? ": not a folder that can be searched"
+                                              : ": could not be searched to the end");
+        else if (found.empty())
+            problem = folder + ": no setup list (SETUP.LST) below this folder";
+        if (!problem.empty()) {
+            reportError(report, problem);
+            run.problems.push_back(problem);
             highest = std::max<int>(highest, kNoSetupList);
         }
+        for (const std::string& list : found)
+            shownAs.try_emplace(list, relativeTo(folder, list));
         options.setupLists.insert(options.setupLists.end(), found.begin(), found.end());
     }
     const std::vector<std::string> lists = withoutRepeats(options.setupLists);
+    const std::size_t count = lists.size();
     std::size_t written = 0, compiled = 0;
+    const auto show = [&progress](const std::string& line) {
+        if (progress)
+            progress(line);
+    };
+
+    std::vector<CompilePool::Slot> slots(count);
+    std::size_t next = 0; // the first list whose lines are not out yet
+    Options conversionOnly = options;
+    conversionOnly.check = false;
+    CompilePool pool(
+        options, lists, slots,
+        options.check ? std::min<unsigned>(jobCount(options), static_cast<unsigned>(count)) : 0);
+    // Each list's lines in the batch's order, whatever finished first.
+    const auto putOut = [&] {
+        for (; next < count && pool.finished(next); ++next) {
+            const Outcome& outcome = slots[next].outcome;
+            report(slots[next].lines + lists[next] + ": " +
+                   (outcome.exitCode != kWritten ? outcome.reason
+                    : options.check              ? "written and compiled"
+                                                 : "written") +
+                   "\n");
+            if (wasWritten(outcome))
+                ++written;
+            if (outcome.exitCode == kWritten && options.check)
+                ++compiled;
+            highest = std::max(highest, outcome.exitCode);
+        }
+    };
+
     // Two lists in one folder would write one Setup.iss: the second would
     // silently replace the first one's script.
     std::map<std::string, std::string> listOfScript;
-    for (const std::string& list : lists) {
+    std::vector<std::size_t> toCompile;
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string& list = lists[i];
+        show("Converting " + std::to_string(i + 1) + "/" + std::to_string(count) + ": " +
+             shownAs[list]);
         const std::string script = deriveInputPaths(absolutePath(list), {}).scriptPath;
         const auto [earlier, isFirst] = listOfScript.try_emplace(identityOf(script), list);
-        const Outcome outcome =
-            isFirst ? convertList(options, list, fileSystem, report)
-                    : Outcome{kNotWritten, "not converted: its script " + script +
-                                               " is the one written for " + earlier->second};
-        report(list + ": " +
-               (outcome.exitCode != kWritten ? outcome.reason
-                : options.check              ? "written and compiled"
-                                             : "written") +
-               "\n");
-        if (outcome.exitCode == kWritten || outcome.exitCode == kNotCompiled)
-            ++written;
-        if (outcome.exitCode == kWritten && options.check)
-            ++compiled;
-        highest = std::max(highest, outcome.exitCode);
+        CompilePool::Slot& slot = slots[i];
+        slot.outcome = isFirst
+                           ? convertList(conversionOnly, list, fileSystem,
+                                         [&slot](std::string_view lines) { slot.lines += lines; })
+                           : Outcome{kNotWritten, "not converted: its script " + script +
+                                                      " is the one written for " + earlier->second};
+        if (options.check && slot.outcome.exitCode == kWritten)
+            toCompile.push_back(i);
+        else
+            pool.markFinished(i);
+        putOut();
     }
+    // The compiles start once every script is written: a compiler started
+    // while a script is being written could inherit its open file (Windows
+    // hands a child every inheritable handle) and keep it from its place.
+    for (const std::size_t i : toCompile)
+        pool.add(i);
+    while (next < count) {
+        show("Compiling " + std::to_string(pool.compiled() + 1) + "/" +
+             std::to_string(pool.queued()) + ": " + shownAs[lists[next]]);
+        pool.waitFor(next);
+        putOut();
+    }
+    show("");
     reportError(report,
-                std::to_string(lists.size()) +
-                    (lists.size() == 1 ? " setup list: " : " setup lists: ") +
-                    std::to_string(written) + " written, " +
-                    std::to_string(lists.size() - written) + " failed" +
+                std::to_string(count) + (count == 1 ? " setup list: " : " setup lists: ") +
+                    std::to_string(written) + " written, " + std::to_string(count - written) +
+                    " failed" +
                     (options.check ? "; " + std::to_string(compiled) + " compiled, " +
                                          std::to_string(written - compiled) + " did not compile"
                                    : std::string()));
-    return highest;
+    for (std::size_t i = 0; i < count; ++i)
+        run.lists.push_back(
+            {shownAs[lists[i]], std::move(slots[i].outcome), folderOf(absolutePath(lists[i]))});
+    return withReport(options, run, fileSystem, report, highest);
 }
 
-int runConversions(Options options, FileSystem& fileSystem, const Report& report) {
+int runConversions(Options options, FileSystem& fileSystem, const Report& report,
+                   const Progress& progress) {
     if (options.check) {
         std::string tried;
         options.compiler = findCompiler(options.iscc, tried);
@@ -246,14 +480,16 @@ int runConversions(Options options, FileSystem& fileSystem, const Report& report
         }
     }
     if (options.setupLists.size() > 1 || !options.recursive.empty())
-        return convertBatch(std::move(options), fileSystem, report);
+        return convertBatch(std::move(options), fileSystem, report, progress);
     const std::string& list = options.setupLists.front();
+    RunReport run = startedRun(options);
     const Outcome outcome = convertList(options, list, fileSystem, report);
     if (outcome.exitCode == kNoSetupList || outcome.exitCode == kNotCompiled)
         reportError(report, list + ": " + outcome.reason);
     else if (outcome.exitCode != kWritten)
         reportError(report, outcome.reason);
-    return outcome.exitCode;
+    run.lists.push_back({list, outcome, folderOf(absolutePath(list))});
+    return withReport(options, run, fileSystem, report, outcome.exitCode);
 }
 
 } // namespace tembrix::convert

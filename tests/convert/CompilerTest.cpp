@@ -45,6 +45,9 @@ TEST(Compiler, MessagesAndInstallerFromTheOutput) {
     EXPECT_EQ(installerOf({named + " C:\\Out\\a.exe"}), "C:\\Out\\a.exe");
     EXPECT_EQ(installerOf({named}), "");
     EXPECT_EQ(installerOf({"Successful compile (1.2 sec)."}), "");
+    EXPECT_EQ(compilerVersion({"Inno Setup 5 Command-Line Compiler", "Copyright"}),
+              "Inno Setup 5 Command-Line Compiler");
+    EXPECT_EQ(compilerVersion({"Compile aborted."}), "");
 }
 
 TEST(Compiler, CompilesInTheScriptsFolderEvenWhenItsNameIsNotAscii) {
@@ -62,14 +65,15 @@ TEST(Compiler, CompilesInTheScriptsFolderEvenWhenItsNameIsNotAscii) {
     CompileResult result = compileScript(TEMBRIX_STANDIN_COMPILER, script);
     EXPECT_TRUE(result.compiled) << result.failure;
     EXPECT_EQ(result.exitCode, 0);
-    ASSERT_EQ(result.lines.size(), 4u);
+    ASSERT_EQ(result.lines.size(), 5u);
     EXPECT_TRUE(result.lines[0].starts_with("Stand-in in ")) << result.lines[0];
     EXPECT_TRUE(result.lines[0].ends_with(separator + std::string("Donn\xC3\xA9"
                                                                   "es|Setup.iss")))
         << result.lines[0];
     ASSERT_EQ(result.messages.size(), 1u);
     EXPECT_EQ(result.messages[0].line, 3);
-    EXPECT_EQ(result.installerPath, result.lines[3]);
+    EXPECT_EQ(result.installerPath, result.lines[4]);
+    EXPECT_EQ(compilerVersion(result.lines), "Stand-in 6.4");
     EXPECT_TRUE(result.installerPath.ends_with("es" + std::string(1, separator) + "Output" +
                                                separator + "setup.exe"))
         << result.installerPath;
@@ -92,7 +96,7 @@ TEST(Compiler, CompilesInTheScriptsFolderEvenWhenItsNameIsNotAscii) {
     EXPECT_FALSE(result.compiled);
     EXPECT_EQ(result.exitCode, -1);
     EXPECT_EQ(result.failure, "did not finish within 2 s");
-    EXPECT_EQ(result.lines.size(), 1u); // what it wrote before it hung
+    EXPECT_EQ(result.lines.size(), 2u); // what it wrote before it hung
 
     result = compileScript(work.file("no-such-compiler"), script);
     EXPECT_FALSE(result.compiled);

@@ -12,6 +12,7 @@
 #include "OrdinaryUser.h"
 #include "TempFolder.h"
 #include "tembrix/convert/Converter.h"
+#include "tembrix/convert/TerminalLine.h"
 
 namespace fs = std::filesystem;
 using namespace tembrix::convert;
@@ -26,7 +27,7 @@ struct Result {
 
 // As the program runs, with a program folder that holds no SetupLine.txt;
 // what it writes to standard output ("-") goes to a file here.
-Result convert(std::vector<std::string> args) {
+Result convert(std::vector<std::string> args, const Progress& progress = {}) {
     Result result;
     const TempFolder scratch;
     std::replace(args.begin(), args.end(), std::string(kStandardOutput), scratch.file("out"));
@@ -34,8 +35,9 @@ Result convert(std::vector<std::string> args) {
     const auto error = parseArguments(args, options);
     EXPECT_FALSE(error) << *error;
     options.programFolder = scratch.path().string();
-    result.exitCode = runConversions(options, *createConverterFileSystem(),
-                                     [&result](std::string_view lines) { result.err += lines; });
+    result.exitCode = runConversions(
+        options, *createConverterFileSystem(),
+        [&result](std::string_view lines) { result.err += lines; }, progress);
     result.out = TempFolder::read(scratch.file("out"));
     return result;
 }
@@ -170,4 +172,119 @@ TEST(Converter, UnreadableOrForeignListExitsWithOneAndWritesNothing) {
         expectRefused("[Setup]\r\nTitle=App\r\n", true, "cannot be read: Permission denied");
     });
 #endif
+}
+
+// Without the parts that change from run to run: the time and the seconds.
+std::string stable(std::string report) {
+    for (const std::string key : {"\"generated\": \"", "\"seconds\": "})
+        for (std::size_t at = report.find(key); at != std::string::npos;
+             at = report.find(key, at + 1)) {
+            const std::size_t from = at + key.size();
+            report.erase(from, report.find_first_of("\",\n", from) - from);
+        }
+    return report;
+}
+
+TEST(Converter, ReportOfABatchInEachFormWithCompilesInParallel) {
+    TempFolder shelf;
+    std::vector<std::string> lists;
+    const auto add = [&](const std::string& folder, const std::string& bytes) {
+        fs::create_directories(shelf.file(folder));
+        lists.push_back(shelf.write(folder + "/SETUP.LST", bytes));
+    };
+    add("0-slow/Package", "[Setup]\r\nTitle=Slow\r\n"); // finishes last with several jobs
+    add("1-broken", "[Setup]\r\nTitle=Broken\r\n");
+    add("2-hostile", "[Setup]\r\nTitle=<script>alert(1)</script> & \"\xC9t\xE9\"\r\n");
+    for (const auto& entry : fs::directory_iterator(std::string(TEMBRIX_TEST_DATA_DIR) + "/corpus"))
+        if (entry.path().extension() == ".lst" && !entry.path().stem().string().starts_with("vb5-"))
+            add("corpus/" + entry.path().stem().string(),
+                data("corpus/" + entry.path().filename().string()));
+    std::sort(lists.begin() + 3, lists.end()); // as the search gives them
+    const std::string root = shelf.path().string();
+    std::vector<std::string> progress;
+    const auto record = [&progress](std::string_view line) { progress.emplace_back(line); };
+    const auto run = [&](const std::string& report, const std::string& jobs) {
+        return convert({"--recursive", root, "--check", "--iscc", TEMBRIX_STANDIN_COMPILER,
+                        "--jobs", jobs, "--report", shelf.file(report)},
+                       record);
+    };
+
+    const Result one = run("one.json", "1");
+    EXPECT_EQ(one.exitCode, 4) << one.err;
+    EXPECT_TRUE(one.err.starts_with(lists[0] + ": iscc: Warning: Line 3: stand-in warning\n" +
+                                    lists[0] + ": written and compiled\n" + lists[1] +
+                                    ": iscc: Error on line 6 in Setup.iss: broken.\n"))
+        << one.err;
+    EXPECT_EQ(progress.front(), "Converting 1/11: 0-slow" +
+                                    std::string(1, fs::path::preferred_separator) + "Package" +
+                                    std::string(1, fs::path::preferred_separator) + "SETUP.LST");
+    EXPECT_EQ(progress.back(), "");
+    EXPECT_NE(std::ranges::find(progress, "Compiling 1/11: " + lists[0].substr(root.size() + 1)),
+              progress.end());
+    // The order, the lines and the exit status do not depend on the jobs.
+    const Result many = run("many.json", "4");
+    EXPECT_EQ(many.exitCode, one.exitCode);
+    EXPECT_EQ(many.err, one.err);
+    const std::string json = TempFolder::read(shelf.file("one.json"));
+    std::string other = TempFolder::read(shelf.file("many.json"));
+    other.replace(other.find("\"4\""), 3, "\"1\"");
+    other.replace(other.find("many.json"), 9, "one.json");
+    EXPECT_EQ(stable(other), stable(json));
+
+    EXPECT_NE(json.find("\"summary\": {\"lists\": 11, \"written\": 11, \"withWarnings\": 1, "
+                        "\"compiled\": 10, \"notCompiled\": 1, \"missingFiles\": 0}"),
+              std::string::npos)
+        << json;
+    for (const std::string part :
+         {"\"title\": \"<script>alert(1)</script> & \\\"\xC3\x89t\xC3\xA9\\\"\"",
+          "\"errors\": [{\"line\": 6, \"text\": \"Error on line 6 in Setup.iss: broken.\"}, "
+          "{\"line\": 0, \"text\": \"Compile aborted.\"}]",
+          "\"version\": \"Stand-in 6.4\"", "\"code\": \"ProtectedSystemFile\", \"lists\": ",
+          "\"title\": \"Ordem de Servi\xC3\xA7o\""})
+        EXPECT_NE(json.find(part), std::string::npos) << part;
+    std::size_t at = 0;
+    for (const std::string& list : lists) { // in the batch's order
+        at = json.find("\"path\": \"" + list.substr(root.size() + 1) + "\"", at);
+        EXPECT_NE(at, std::string::npos) << list;
+    }
+
+    ASSERT_EQ(run("r.html", "2").exitCode, 4);
+    const std::string page = TempFolder::read(shelf.file("r.html"));
+    EXPECT_NE(page.find("<meta charset=\"utf-8\">"), std::string::npos);
+    EXPECT_NE(
+        page.find("&lt;script&gt;alert(1)&lt;/script&gt; &amp; &quot;\xC3\x89t\xC3\xA9&quot;"),
+        std::string::npos);
+    EXPECT_EQ(page.find("<script>alert"), std::string::npos);
+    EXPECT_EQ(page.find("http"), std::string::npos); // nothing from the network
+    ASSERT_EQ(run("r.md", "2").exitCode, 4);
+    const std::string markdown = TempFolder::read(shelf.file("r.md"));
+    EXPECT_TRUE(markdown.starts_with("# Tembrix conversion report\n")) << markdown;
+    EXPECT_NE(markdown.find("| 11 | 11 | 1 | 10 | 1 | 0 |"), std::string::npos) << markdown;
+    EXPECT_NE(markdown.find("\\<script\\>alert(1)\\</script\\> \\& \""), std::string::npos);
+
+    // A report that cannot be written fails the run; the scripts stay.
+    fs::remove(shelf.file("0-slow/Package/Setup.iss"));
+    const Result unwritten = convert({lists[0], "--report", shelf.file("no/such/folder/r.json")});
+    EXPECT_EQ(unwritten.exitCode, 1);
+    EXPECT_TRUE(unwritten.err.starts_with("tembrix-convert: cannot write the report " +
+                                          shelf.file("no/such/folder/r.json")))
+        << unwritten.err;
+    EXPECT_TRUE(fs::exists(shelf.file("0-slow/Package/Setup.iss")));
+}
+
+TEST(Converter, ProgressLineOnlyOnATerminalAndNeverAcrossALine) {
+    std::string terminal, pipe;
+    TerminalLine shown([&terminal](std::string_view bytes) { terminal += bytes; }, true, 24);
+    TerminalLine hidden([&pipe](std::string_view bytes) { pipe += bytes; }, false, 24);
+    for (TerminalLine* line : {&shown, &hidden}) {
+        line->progress("Converting 1/2: A/SETUP.LST");
+        line->lines("A/SETUP.LST: written\n");
+        line->progress("Converting 2/2: B");
+        line->progress("");
+    }
+    EXPECT_EQ(pipe, "A/SETUP.LST: written\n");
+    const std::string cut = "Converting 1/2: ....LST"; // 23 columns
+    const std::string blank = "\r" + std::string(23, ' ') + "\r";
+    EXPECT_EQ(terminal, "\r" + cut + blank + "A/SETUP.LST: written\n\r" + cut +
+                            "\rConverting 2/2: B      " + blank);
 }

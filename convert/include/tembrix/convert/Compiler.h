@@ -54,4 +54,9 @@ std::vector<CompilerMessage> compilerMessages(const std::vector<std::string>& li
 /// program filename is:"; empty when the output does not say.
 std::string installerOf(const std::vector<std::string>& lines);
 
+/// The compiler's version as its banner gives it: what follows "Compiler
+/// engine version:", else the banner's "... Command-Line Compiler" line; empty
+/// when the output says neither.
+std::string compilerVersion(const std::vector<std::string>& lines);
+
 } // namespace tembrix::convert
