@@ -244,7 +244,10 @@ TEST(Converter, ReportOfABatchInEachFormWithCompilesInParallel) {
         EXPECT_NE(json.find(part), std::string::npos) << part;
     std::size_t at = 0;
     for (const std::string& list : lists) { // in the batch's order
-        at = json.find("\"path\": \"" + list.substr(root.size() + 1) + "\"", at);
+        std::string path;                   // as JSON writes it, with Windows' separators escaped
+        for (const char c : list.substr(root.size() + 1))
+            path.append(c == '\\' ? "\\\\" : std::string(1, c));
+        at = json.find("\"path\": \"" + path + "\"", at);
         EXPECT_NE(at, std::string::npos) << list;
     }
 
