@@ -11,6 +11,7 @@
 #include "ConverterArguments.h"
 #include "TempFolder.h"
 #include "tembrix/convert/Converter.h"
+#include "tembrix/platform/CodePage.h"
 
 namespace fs = std::filesystem;
 using namespace tembrix::convert;
@@ -69,6 +70,28 @@ TEST(Converter, OptionsReachTheScript) {
     const std::string texts = TempFolder::read(folder.file("out.iss"));
     EXPECT_NE(texts.find("AppVersion=1.0 \xE9t\xE9\r\n"), std::string::npos);
     EXPECT_NE(texts.find("\r\nOutputBaseFilename=Mon \xE9t\xE9\r\n"), std::string::npos);
+
+    // A folder that the script's code page cannot spell is refused, not written as "?".
+    const std::string korean = "D:\\\xED\x95\x9C\\";
+    const std::string notHeld = korean + " has a character that the code page " +
+                                std::to_string(tembrix::systemCodePage()) + " cannot hold\n";
+    struct Row {
+        std::vector<std::string> args;
+        std::string err;
+    };
+    for (const Row& row : std::vector<Row>{
+             {{"--output-dir", korean}, "the output folder (--output-dir) " + notHeld},
+             {{"--absolute-source", "--source-folder", korean},
+              "the source folder (--source-folder) " + notHeld},
+         }) {
+        std::vector<std::string> args = {list, "-o", folder.file("refused.iss")};
+        args.insert(args.end(), row.args.begin(), row.args.end());
+        const Result refused = convert(args);
+        EXPECT_EQ(refused.exitCode, 3);
+        EXPECT_EQ(refused.err, "tembrix-convert: not converted: " + row.err);
+        EXPECT_FALSE(fs::exists(folder.file("refused.iss")));
+    }
+    EXPECT_EQ(convert({list, "-o", "-", "--source-folder", korean}).exitCode, 0); // not written
 }
 
 TEST(Converter, ReportsEachMendUnlessQuiet) {
