@@ -6,7 +6,9 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <stop_token>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "TempFolder.h"
@@ -83,16 +85,34 @@ TEST(Compiler, CompilesInTheScriptsFolderEvenWhenItsNameIsNotAscii) {
     EXPECT_EQ(result.messages[0].line, 6);
     EXPECT_TRUE(result.installerPath.empty());
 
-    // A compiler that hangs is stopped, and the call comes back.
+    // A compiler that hangs is stopped, with what it started, when its time is
+    // up or when asked to stop, and the call comes back.
     writeScript("Sleepy");
-    const auto start = std::chrono::steady_clock::now();
-    result = compileScript(TEMBRIX_STANDIN_COMPILER, script, std::chrono::seconds(2));
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
-    EXPECT_TRUE(result.timedOut);
-    EXPECT_FALSE(result.compiled);
-    EXPECT_EQ(result.exitCode, -1);
-    EXPECT_EQ(result.failure, "did not finish within 2 s");
-    EXPECT_EQ(result.lines.size(), 1u); // what it wrote before it hung
+    struct Stop {
+        std::chrono::seconds allowed;
+        bool asked;
+        std::string failure;
+    };
+    for (const Stop& row : {Stop{std::chrono::seconds(2), false, "did not finish within 2 s"},
+                            Stop{std::chrono::seconds(60), true, "was stopped"}}) {
+        std::stop_source stop;
+        const auto start = std::chrono::steady_clock::now();
+        std::jthread asker([&] {
+            std::this_thread::sleep_for(std::chrono::seconds(1));
+            if (row.asked)
+                stop.request_stop();
+        });
+        result = compileScript(TEMBRIX_STANDIN_COMPILER, script, row.allowed, stop.get_token());
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
+        EXPECT_EQ(result.timedOut, !row.asked);
+        EXPECT_EQ(result.stopped, row.asked);
+        EXPECT_FALSE(result.compiled);
+        EXPECT_EQ(result.exitCode, -1);
+        EXPECT_EQ(result.failure, row.failure);
+        EXPECT_EQ(result.lines.size(), 1u); // what it wrote before it hung
+        std::this_thread::sleep_for(std::chrono::milliseconds(3500));
+        EXPECT_FALSE(std::filesystem::exists(tembrix::nativePath(folder + "/outlived")));
+    }
 
     result = compileScript(work.file("no-such-compiler"), script);
     EXPECT_FALSE(result.compiled);

@@ -1,6 +1,8 @@
 // A stand-in for Inno Setup's compiler: it names the folder it runs in and its
 // argument, warns and names an installer; it fails for a script whose
-// application is named Broken, and hangs for one named Sleepy.
+// application is named Broken, and hangs for one named Sleepy, after starting a
+// program of its own that, unless it is stopped too, leaves the file
+// "outlived" in the folder three seconds later.
 
 #include <chrono>
 #include <cstdio>
@@ -10,10 +12,50 @@
 #include <string>
 #include <thread>
 
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
 #include "tembrix/platform/NativePath.h"
+
+namespace {
+
+void outlive() {
+    std::this_thread::sleep_for(std::chrono::seconds(3));
+    std::ofstream("outlived") << "still running\n";
+}
+
+void startOwnProgram() {
+#ifdef _WIN32
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring command = L"\"" + std::wstring(self) + L"\" --outlive";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (CreateProcessW(self, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                       nullptr, &startup, &process)) {
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+#else
+    if (fork() == 0) {
+        outlive();
+        _exit(0);
+    }
+#endif
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     const std::string name = argc > 1 ? argv[1] : "";
+    if (name == "--outlive") {
+        outlive();
+        return 0;
+    }
     std::stringstream script;
     script << std::ifstream(name, std::ios::binary).rdbuf();
     const std::string folder = tembrix::utf8Path(std::filesystem::current_path());
@@ -24,6 +66,7 @@ int main(int argc, char** argv) {
     }
     if (script.str().find("AppName=Sleepy") != std::string::npos) {
         std::fflush(stdout);
+        startOwnProgram();
         std::this_thread::sleep_for(std::chrono::seconds(60));
     }
     std::printf("Warning: Line 3: stand-in warning\r\nSuccessful compile (0.1 sec). Resulting "
