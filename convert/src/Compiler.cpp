@@ -377,6 +377,28 @@ std::vector<CompilerMessage> compilerMessages(const std::vector<std::string>& li
     return messages;
 }
 
+int compilerMajorVersion(const std::vector<std::string>& lines) {
+    constexpr std::string_view kName = "Inno Setup ";
+    for (const std::string& line : lines)
+        if (line.starts_with(kName) && line.size() > kName.size() && line[kName.size()] >= '1' &&
+            line[kName.size()] <= '9') {
+            const std::size_t end = line.find_first_not_of("0123456789", kName.size());
+            if (end != std::string::npos && end - kName.size() < 3 && line[end] == ' ')
+                return std::stoi(line.substr(kName.size(), end - kName.size()));
+        }
+    return 0;
+}
+
+int compilerMajorVersion(const std::string& compiler, std::stop_token stop) {
+    // The banner comes before the usage that "/?" asks for.
+    CompileResult result;
+    std::string output;
+    runCompiler(compiler, ".", "/?", std::chrono::seconds(30), stop, output, result);
+    std::vector<std::string> lines;
+    splitLines(output, lines);
+    return compilerMajorVersion(lines);
+}
+
 std::string installerOf(const std::vector<std::string>& lines) {
     constexpr std::string_view kNamed = "Resulting Setup program filename is:";
     for (std::size_t i = 0; i < lines.size(); ++i)

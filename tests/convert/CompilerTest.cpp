@@ -43,6 +43,12 @@ TEST(Compiler, MessagesAndInstallerFromTheOutput) {
         }
     }
     const std::string named = "Successful compile (1.2 sec). Resulting Setup program filename is:";
+    for (const auto& [banner, major] :
+         std::vector<std::pair<std::string, int>>{{"Inno Setup 6 Command-Line Compiler", 6},
+                                                  {"Inno Setup 5 Command-Line Compiler", 5},
+                                                  {"Inno Setup Preprocessor", 0},
+                                                  {"Compiler engine version: Inno Setup 6.4.1", 0}})
+        EXPECT_EQ(compilerMajorVersion({"", banner, "Usage: iscc"}), major) << banner;
     EXPECT_EQ(installerOf({named, "C:\\Out\\setup.exe"}), "C:\\Out\\setup.exe");
     EXPECT_EQ(installerOf({named + " C:\\Out\\a.exe"}), "C:\\Out\\a.exe");
     EXPECT_EQ(installerOf({named}), "");
@@ -60,6 +66,8 @@ TEST(Compiler, CompilesInTheScriptsFolderEvenWhenItsNameIsNotAscii) {
     };
     const char separator = char(std::filesystem::path::preferred_separator);
 
+    EXPECT_EQ(compilerMajorVersion(std::string(TEMBRIX_STANDIN_COMPILER)), 6);
+    EXPECT_EQ(compilerMajorVersion(work.file("no-such-compiler")), 0);
     writeScript("App");
     CompileResult result = compileScript(TEMBRIX_STANDIN_COMPILER, script);
     EXPECT_TRUE(result.compiled) << result.failure;
@@ -81,7 +89,7 @@ TEST(Compiler, CompilesInTheScriptsFolderEvenWhenItsNameIsNotAscii) {
     EXPECT_FALSE(result.compiled);
     EXPECT_EQ(result.exitCode, 2);
     ASSERT_EQ(result.messages.size(), 2u);
-    EXPECT_EQ(result.messages[0].text, "Error on line 6 in Setup.iss: broken.");
+    EXPECT_EQ(result.messages[0].text, "Error on line 6 in Setup.iss: broken \u00E9.");
     EXPECT_EQ(result.messages[0].line, 6);
     EXPECT_TRUE(result.installerPath.empty());
 

@@ -2,7 +2,7 @@
 // argument, warns and names an installer; it fails for a script whose
 // application is named Broken, and hangs for one named Sleepy, after starting a
 // program of its own that, unless it is stopped too, leaves the file
-// "outlived" in the folder three seconds later.
+// "outlived" in the folder three seconds later. Asked "/?", it shows its banner.
 
 #include <chrono>
 #include <cstdio>
@@ -56,12 +56,18 @@ int main(int argc, char** argv) {
         outlive();
         return 0;
     }
+    if (name == "/?") {
+        std::printf("\r\nInno Setup 6 Command-Line Compiler\r\nUsage: iscc [options] "
+                    "scriptfile.iss\r\n");
+        return 1;
+    }
     std::stringstream script;
     script << std::ifstream(name, std::ios::binary).rdbuf();
     const std::string folder = tembrix::utf8Path(std::filesystem::current_path());
     std::printf("Stand-in in %s|%s\r\n", folder.c_str(), name.c_str());
     if (script.str().find("AppName=Broken") != std::string::npos) {
-        std::printf("Error on line 6 in %s: broken.\r\nCompile aborted.\r\n", name.c_str());
+        // In the system's code page, as the compiler writes: an "é" of Windows-1252.
+        std::printf("Error on line 6 in %s: broken \xE9.\r\nCompile aborted.\r\n", name.c_str());
         return 2;
     }
     if (script.str().find("AppName=Sleepy") != std::string::npos) {

@@ -51,6 +51,14 @@ CompileResult compileScript(const std::string& compiler, const std::string& scri
                             std::chrono::milliseconds timeAllowed = kCompileTimeAllowed,
                             std::stop_token stop = {});
 
+/// The major version of Inno Setup that the compiler's banner names ("Inno
+/// Setup 6 Command-Line Compiler"); 0 when its lines name none.
+int compilerMajorVersion(const std::vector<std::string>& lines);
+
+/// Runs the compiler without a script for its banner: its major version, 0
+/// when it names none or does not run. Stops when `stop` is requested.
+int compilerMajorVersion(const std::string& compiler, std::stop_token stop = {});
+
 /// The warnings and errors among the compiler's output lines, with the line
 /// of the script each names ("Error on line 6 in ...", "Warning: Line 12: ...").
 std::vector<CompilerMessage> compilerMessages(const std::vector<std::string>& lines);
