@@ -28,8 +28,9 @@ std::wstring wideFrom(std::string_view bytes, unsigned codePage, DWORD flags) {
 std::string bytesFrom(const std::wstring& wide, unsigned codePage, DWORD flags, BOOL* usedDefault) {
     if (wide.empty())
         return {};
-    const int size = WideCharToMultiByte(codePage, flags, wide.data(), static_cast<int>(wide.size()),
-                                         nullptr, 0, nullptr, usedDefault);
+    const int size =
+        WideCharToMultiByte(codePage, flags, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                            nullptr, usedDefault);
     std::string bytes(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
     if (size > 0)
         WideCharToMultiByte(codePage, flags, wide.data(), static_cast<int>(wide.size()),
