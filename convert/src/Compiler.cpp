@@ -19,6 +19,7 @@
 #endif
 
 #include "tembrix/engine/ConversionInputs.h"
+#include "tembrix/platform/CodePage.h"
 #include "tembrix/platform/Cp1252.h"
 #include "tembrix/platform/NativePath.h"
 
@@ -103,6 +104,12 @@ std::string resolve(const std::string& command) {
     }
 }
 
+// A compiler of the system's code page writes in it; a newer one, or a
+// stand-in, may write UTF-8, which is then taken as such.
+std::string compilerText(std::string&& bytes) {
+    return isUtf8(bytes) ? std::move(bytes) : utf8FromSystemCodePage(bytes);
+}
+
 void splitLines(const std::string& text, std::vector<std::string>& lines) {
     std::size_t begin = 0;
     while (begin < text.size()) {
@@ -113,7 +120,7 @@ void splitLines(const std::string& text, std::vector<std::string>& lines) {
         while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
             line.pop_back();
         if (!line.empty())
-            lines.push_back(std::move(line));
+            lines.push_back(compilerText(std::move(line)));
         begin = end + 1;
     }
 }
@@ -135,10 +142,11 @@ int lineNumberIn(const std::string& message) {
 }
 
 // The compile in a child process; `output` gets what it wrote to either
-// stream. Stops it once `timeAllowed` has passed.
+// stream. Stops it, and what it started, once `timeAllowed` has passed or
+// `stop` is requested.
 void runCompiler(const std::string& compiler, const std::string& folder, const std::string& name,
-                 std::chrono::milliseconds timeAllowed, std::string& output,
-                 CompileResult& result) {
+                 std::chrono::milliseconds timeAllowed, const std::stop_token& stop,
+                 std::string& output, CompileResult& result) {
     using Clock = std::chrono::steady_clock;
     const Clock::time_point deadline = Clock::now() + timeAllowed;
     const auto timeLeft = [deadline] {
@@ -148,6 +156,14 @@ void runCompiler(const std::string& compiler, const std::string& folder, const s
     };
     const std::string timeOutReason =
         "did not finish within " + std::to_string(timeAllowed.count() / 1000) + " s";
+    // Whether it must be stopped now (its time is up, or stop was asked), noting which.
+    const auto mustStop = [&] {
+        if (stop.stop_requested())
+            result.stopped = true;
+        else if (timeLeft() == 0)
+            result.timedOut = true;
+        return result.stopped || result.timedOut;
+    };
 #ifdef _WIN32
     // The wide forms of every name: a folder such as "Données" is lost in the
     // ANSI code page, and CreateProcessA then fails with ERROR_DIRECTORY.
@@ -168,16 +184,34 @@ void runCompiler(const std::string& compiler, const std::string& folder, const s
     const std::wstring program = nativePath(compiler).native();
     std::wstring commandLine = L"\"" + program + L"\" \"" + nativePath(name).native() + L"\"";
     const std::wstring workFolder = nativePath(folder).native();
-    const BOOL started =
-        CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
-                       CREATE_NO_WINDOW, nullptr, workFolder.c_str(), &startup, &process);
+    // Every program the compiler starts joins its job, and ends with it: the
+    // job ends when it is stopped, and when its handle closes. It is started
+    // suspended and joins the job before it runs, so that nothing escapes.
+    HANDLE job = CreateJobObjectW(nullptr, nullptr);
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    if (job &&
+        !SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof(limits))) {
+        CloseHandle(job);
+        job = nullptr;
+    }
+    const BOOL started = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
+                                        CREATE_NO_WINDOW | CREATE_SUSPENDED, nullptr,
+                                        workFolder.c_str(), &startup, &process);
     CloseHandle(writeEnd);
     if (!started) {
+        const DWORD error = GetLastError();
         CloseHandle(readEnd);
-        result.failure =
-            "could not be started (Windows error " + std::to_string(GetLastError()) + ")";
+        if (job)
+            CloseHandle(job);
+        result.failure = "could not be started (Windows error " + std::to_string(error) + ")";
         return;
     }
+    if (job && !AssignProcessToJobObject(job, process.hProcess)) {
+        CloseHandle(job);
+        job = nullptr; // then only the compiler itself can be stopped
+    }
+    ResumeThread(process.hThread);
     // Read what is there, without blocking, until the compiler has ended and
     // its output is drained (a program it started may hold the pipe open).
     char buffer[4096];
@@ -195,23 +229,27 @@ void runCompiler(const std::string& compiler, const std::string& folder, const s
         }
         if (ended)
             break;
-        const long long left = timeLeft();
-        if (left == 0) {
-            TerminateProcess(process.hProcess, 1);
-            result.timedOut = true;
+        if (mustStop()) {
+            if (!job || !TerminateJobObject(job, 1))
+                TerminateProcess(process.hProcess, 1);
             break;
         }
-        ended = WaitForSingleObject(process.hProcess, static_cast<DWORD>(std::min(left, 50LL))) ==
-                WAIT_OBJECT_0;
+        ended =
+            WaitForSingleObject(process.hProcess, static_cast<DWORD>(std::min(timeLeft(), 50LL))) ==
+            WAIT_OBJECT_0;
     }
     CloseHandle(readEnd);
     WaitForSingleObject(process.hProcess, INFINITE);
+    if (job)
+        CloseHandle(job);
     DWORD code = 1;
     GetExitCodeProcess(process.hProcess, &code);
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
     if (result.timedOut)
         result.failure = timeOutReason;
+    else if (result.stopped)
+        result.failure = "was stopped";
     else
         result.exitCode = static_cast<int>(code);
 #else
@@ -256,16 +294,15 @@ void runCompiler(const std::string& compiler, const std::string& folder, const s
     bool reaped = false;
     int status = 0;
     for (;;) {
-        const long long left = timeLeft();
-        if (left == 0) {
+        if (reaped ? timeLeft() == 0 || stop.stop_requested() : mustStop()) {
             if (!reaped) {
                 kill(-child, SIGKILL);
                 kill(child, SIGKILL);
-                result.timedOut = true;
             }
             break;
         }
-        const int ready = poll(&readable, 1, reaped ? 0 : static_cast<int>(std::min(left, 100LL)));
+        const int ready =
+            poll(&readable, 1, reaped ? 0 : static_cast<int>(std::min(timeLeft(), 100LL)));
         if (ready < 0 && errno != EINTR)
             break;
         if (ready > 0) {
@@ -293,6 +330,8 @@ void runCompiler(const std::string& compiler, const std::string& folder, const s
     }
     if (result.timedOut)
         result.failure = timeOutReason;
+    else if (result.stopped)
+        result.failure = "was stopped";
     else
         result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 #endif
@@ -338,6 +377,28 @@ std::vector<CompilerMessage> compilerMessages(const std::vector<std::string>& li
     return messages;
 }
 
+int compilerMajorVersion(const std::vector<std::string>& lines) {
+    constexpr std::string_view kName = "Inno Setup ";
+    for (const std::string& line : lines)
+        if (line.starts_with(kName) && line.size() > kName.size() && line[kName.size()] >= '1' &&
+            line[kName.size()] <= '9') {
+            const std::size_t end = line.find_first_not_of("0123456789", kName.size());
+            if (end != std::string::npos && end - kName.size() < 3 && line[end] == ' ')
+                return std::stoi(line.substr(kName.size(), end - kName.size()));
+        }
+    return 0;
+}
+
+int compilerMajorVersion(const std::string& compiler, std::stop_token stop) {
+    // The banner comes before the usage that "/?" asks for.
+    CompileResult result;
+    std::string output;
+    runCompiler(compiler, ".", "/?", std::chrono::seconds(30), stop, output, result);
+    std::vector<std::string> lines;
+    splitLines(output, lines);
+    return compilerMajorVersion(lines);
+}
+
 std::string installerOf(const std::vector<std::string>& lines) {
     constexpr std::string_view kNamed = "Resulting Setup program filename is:";
     for (std::size_t i = 0; i < lines.size(); ++i)
@@ -364,14 +425,14 @@ std::string compilerVersion(const std::vector<std::string>& lines) {
 }
 
 CompileResult compileScript(const std::string& compiler, const std::string& scriptPath,
-                            std::chrono::milliseconds timeAllowed) {
+                            std::chrono::milliseconds timeAllowed, std::stop_token stop) {
     CompileResult result;
     std::string folder = tembrix::folderOf(scriptPath);
     const std::string name = scriptPath.substr(folder.size());
     if (folder.empty())
         folder = ".";
     std::string output;
-    runCompiler(compiler, folder, name, timeAllowed, output, result);
+    runCompiler(compiler, folder, name, timeAllowed, stop, output, result);
     splitLines(output, result.lines);
     result.messages = compilerMessages(result.lines);
     result.compiled = result.exitCode == 0;

@@ -16,6 +16,7 @@
 #include "tembrix/convert/Report.h"
 #include "tembrix/convert/SetupListSearch.h"
 #include "tembrix/engine/ScriptGenerator.h"
+#include "tembrix/platform/CodePage.h"
 #include "tembrix/platform/Cp1252.h"
 #include "tembrix/platform/NativePath.h"
 #include "tembrix/platform/ProfileFile.h"
@@ -310,15 +311,28 @@ std::unique_ptr<FileSystem> createConverterFileSystem() {
 }
 
 ConversionInputs conversionInputs(const Options& options, const std::string& setupList,
-                                  const FileSystem& fileSystem) {
+                                  const FileSystem& fileSystem, std::string* notHeld) {
     const DerivedInputs derived = deriveInputPaths(absolutePath(setupList), options.programFolder);
     ConversionInputs inputs;
     inputs.SetupListPath = setupList;
     inputs.ScriptPath = options.output.value_or(derived.scriptPath);
     inputs.Version = options.version ? scriptText(*options.version) : derived.version;
-    inputs.OutputDir = scriptText(options.outputDir.value_or(derived.outputDir));
+    // A folder goes into the script in the system's code page, so that the
+    // compiler there finds it; one that the page cannot spell is not written.
+    const auto folderText = [&](const char* field, const std::string& folder, bool used) {
+        const std::optional<std::string> text =
+            isUtf8(folder) ? systemCodePageFromUtf8(folder) : folder;
+        if (!text && used && notHeld && notHeld->empty())
+            *notHeld = std::string(field) + " " + folder + " has a character that the code page " +
+                       std::to_string(systemCodePage()) + " cannot hold";
+        return text.value_or(scriptText(folder));
+    };
+    inputs.OutputDir = folderText("the output folder (--output-dir)",
+                                  options.outputDir.value_or(derived.outputDir), true);
     inputs.UseAbsoluteSource = options.absoluteSource;
-    inputs.SourceFolder = scriptText(options.sourceFolder.value_or(derived.sourceFolder));
+    inputs.SourceFolder =
+        folderText("the source folder (--source-folder)",
+                   options.sourceFolder.value_or(derived.sourceFolder), options.absoluteSource);
     inputs.IncludeRuntimeFiles = !options.noRuntime;
     inputs.installerName =
         options.installerName ? scriptText(*options.installerName) : std::string();
@@ -339,7 +353,10 @@ Outcome convertList(const Options& options, const std::string& setupList, FileSy
         const bool exists = std::filesystem::exists(nativePath(setupList), ec);
         return {kNoSetupList, exists ? "not a file (a folder or a device)" : "no such setup list"};
     }
-    const ConversionInputs inputs = conversionInputs(options, setupList, fileSystem);
+    std::string notHeld;
+    const ConversionInputs inputs = conversionInputs(options, setupList, fileSystem, &notHeld);
+    if (!notHeld.empty())
+        return {kNotWritten, "not converted: " + notHeld};
     Diagnostics diagnostics;
     ConversionFailure failure = ConversionFailure::None;
     const Status written = GenerateScript(inputs, fileSystem, diagnostics, failure);

@@ -24,7 +24,7 @@ constexpr std::string_view kCaptionProperty = "Caption";
 constexpr std::string_view kToolTipProperty = "ToolTipText";
 
 // UTF-8 here; the table and every lookup hold Windows-1252.
-constexpr std::array<std::string_view, 18> kBuiltinMessages{
+constexpr std::array<std::string_view, 19> kBuiltinMessages{
     "Fichier ISS cible",
     "Selectionner un LST",
     "Fichier exécutable final",
@@ -43,6 +43,8 @@ constexpr std::array<std::string_view, 18> kBuiltinMessages{
     "La compilation a échoué (code de sortie %1).",
     "Ligne %1 : %2",
     "Impossible de convertir la liste d'installation :",
+    "Ce dossier ne peut pas être écrit dans le script (%1) : un de ses caractères manque à la "
+    "page de codes %2 du système.",
 };
 
 // Language files made before a message existed lack its key, and an empty

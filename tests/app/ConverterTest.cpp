@@ -135,30 +135,53 @@ void expectOneErrorLine(const Result& result, const std::string& mentioned) {
 
 TEST(Converter, UsageErrorsExitWithTwo) {
     const Converter converter;
-    for (const auto& args :
-         std::vector<std::vector<std::string>>{{},
-                                               {"--bogus", "SETUP.LST"},
-                                               {"a.lst", "b.lst", "-o", "x.iss"},
-                                               {"--recursive", ".", "-o", "x.iss"},
-                                               {"--recursive"},
-                                               {"--recursive="},
-                                               {"SETUP.LST", "-o"},
-                                               {"SETUP.LST", "--app-version"},
-                                               {"SETUP.LST", "-o", ""},
-                                               {"SETUP.LST", "--report", "r.txt"},
-                                               {"SETUP.LST", "--report", "-", "-o", "-"},
-                                               {"SETUP.LST", "--jobs", "0"},
-                                               {"SETUP.LST", "--jobs=2x"},
-                                               {"SETUP.LST", "--jobs"},
-                                               {""}}) {
-        const Result result = converter.run(args);
+    // The converter's own messages, whole: other tools match them.
+    const std::string several = "-o names one script, but several setup lists are given; each "
+                                "script is written beside its list";
+    struct Row {
+        std::vector<std::string> args;
+        std::string message;
+    };
+    for (const Row& row : std::vector<Row>{
+             {{}, "no setup list given"},
+             {{"--bogus", "SETUP.LST"}, "unknown option '--bogus'"},
+             {{"a.lst", "b.lst", "-o", "x.iss"}, several},
+             {{"--recursive", ".", "-o", "x.iss"}, several},
+             {{"--recursive"}, "option '--recursive' needs a value"},
+             {{"--recursive="}, "the folder given with --recursive is empty"},
+             {{"SETUP.LST", "-o"}, "option '-o' needs a value"},
+             {{"SETUP.LST", "--app-version"}, "option '--app-version' needs a value"},
+             {{"SETUP.LST", "-o", ""}, "the script's name given with -o is empty"},
+             {{""}, "the setup list's name is empty"},
+             {{"SETUP.LST", "--report", "r.txt"},
+              "--report names its form by its extension: .html, .md or .json, or \"-\" for JSON on "
+              "standard output; not 'r.txt'"},
+             {{"SETUP.LST", "--report", "-", "-o", "-"},
+              "the script and the report cannot both go to standard output"},
+             {{"SETUP.LST", "--jobs", "0"},
+              "--jobs needs a number of compiles from 1 to 9999, not '0'"},
+             {{"SETUP.LST", "--jobs=2x"},
+              "--jobs needs a number of compiles from 1 to 9999, not '2x'"},
+             {{"SETUP.LST", "--jobs"}, "option '--jobs' needs a value"},
+             {{"SETUP.LST", "--check", "-o", "-"},
+              "--check cannot compile a script written to standard output"},
+         }) {
+        const Result result = converter.run(row.args);
         EXPECT_EQ(result.exitCode, 2) << result.err;
         expectOneErrorLine(result, "--help");
+        EXPECT_EQ(result.err, "tembrix-convert: " + row.message + " (try --help)\n");
     }
     const Result help = converter.run({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.starts_with("Usage: tembrix-convert [options] SETUP.LST...\n"));
     EXPECT_NE(help.out.find("--absolute-source"), std::string::npos);
+    // Each option's line of its own, as the manual page is made from them.
+    for (const char* option :
+         {"--recursive FOLDER", "-o, --output PATH", "--app-version TEXT", "--output-dir TEXT",
+          "--absolute-source", "--source-folder TEXT", "--no-runtime", "--setup-lines PATH",
+          "--add-lines PATH", "--installer-name NAME", "--inno6", "--check", "--iscc COMMAND",
+          "-q, --quiet", "-h, --help"})
+        EXPECT_NE(help.out.find("\n  " + std::string(option) + " "), std::string::npos) << option;
     EXPECT_EQ(converter.run({"-h"}).out, help.out);
     const Result version = converter.run({"--version"});
     EXPECT_EQ(version.exitCode, 0);
@@ -257,20 +280,41 @@ TEST(Converter, CheckCompilesEachScriptInItsFolderWithTheCompilerFound) {
     const std::string good = work.write("good/SETUP.LST", "[Setup]\r\nTitle=App\r\n");
     const std::string bad = work.write("bad/SETUP.LST", "[Setup]\r\nTitle=Broken\r\n");
     const std::string noCompilerOnPath = "ISCC= PATH=/usr/bin:/bin ";
+    const std::string noProgram = work.write("no-program", "not a program\n");
+    fs::permissions(noProgram, fs::perms::owner_all);
     struct Case {
         std::vector<std::string> args;
         std::string environment;
         int exitCode;
+        std::string message; ///< the whole of standard error, after the prefix
     };
+    const std::string notFound = "--check: cannot find the compiler ";
     for (const Case& c : std::vector<Case>{
-             {{"--iscc", iscc.path()}, noCompilerOnPath, 0},
-             {{}, "ISCC='" + iscc.path() + "' PATH=/usr/bin:/bin ", 0},
-             {{}, "ISCC= PATH='" + iscc.folder() + "':/usr/bin:/bin ", 0},
-             {{"--iscc", "ISCC"}, "PATH='" + iscc.folder() + "':/usr/bin:/bin ", 0},
-             {{"--iscc", work.file("none")}, "ISCC='" + iscc.path() + "' ", 2},
-             {{}, "ISCC='" + work.file("none") + "' PATH='" + iscc.folder() + "' ", 2},
-             {{}, noCompilerOnPath, 2},
-             {{"-o", "-"}, "ISCC='" + iscc.path() + "' ", 2},
+             {{"--iscc", iscc.path()}, noCompilerOnPath, 0, ""},
+             {{}, "ISCC='" + iscc.path() + "' PATH=/usr/bin:/bin ", 0, ""},
+             {{}, "ISCC= PATH='" + iscc.folder() + "':/usr/bin:/bin ", 0, ""},
+             {{"--iscc", "ISCC"}, "PATH='" + iscc.folder() + "':/usr/bin:/bin ", 0, ""},
+             {{"--iscc", work.file("none")},
+              "ISCC='" + iscc.path() + "' ",
+              2,
+              notFound + "given with --iscc, '" + work.file("none") + "' (try --help)"},
+             {{},
+              "ISCC='" + work.file("none") + "' PATH='" + iscc.folder() + "' ",
+              2,
+              notFound + "named by $ISCC, '" + work.file("none") + "' (try --help)"},
+             {{},
+              noCompilerOnPath,
+              2,
+              notFound + "ISCC (on PATH; give it with --iscc or $ISCC) (try --help)"},
+             {{"-o", "-"},
+              "ISCC='" + iscc.path() + "' ",
+              2,
+              "--check cannot compile a script written to standard output (try --help)"},
+             {{"--iscc", noProgram},
+              noCompilerOnPath,
+              4,
+              good + ": written, but the compiler " + noProgram + " could not be started in " +
+                  work.file("good") + "/: Exec format error"},
          }) {
         std::vector<std::string> args = c.args;
         args.insert(args.end(), {good, "--check"});
@@ -280,7 +324,7 @@ TEST(Converter, CheckCompilesEachScriptInItsFolderWithTheCompilerFound) {
             EXPECT_EQ(result.err, good + ": iscc: Warning: stand-in warning\n");
             EXPECT_EQ(iscc.calls(), work.file("good") + "|Setup.iss\n");
         } else {
-            expectOneErrorLine(result, "--help");
+            EXPECT_EQ(result.err, "tembrix-convert: " + c.message + "\n");
         }
     }
 

@@ -6,7 +6,9 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <stop_token>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "TempFolder.h"
@@ -41,6 +43,12 @@ TEST(Compiler, MessagesAndInstallerFromTheOutput) {
         }
     }
     const std::string named = "Successful compile (1.2 sec). Resulting Setup program filename is:";
+    for (const auto& [banner, major] :
+         std::vector<std::pair<std::string, int>>{{"Inno Setup 6 Command-Line Compiler", 6},
+                                                  {"Inno Setup 5 Command-Line Compiler", 5},
+                                                  {"Inno Setup Preprocessor", 0},
+                                                  {"Compiler engine version: Inno Setup 6.4.1", 0}})
+        EXPECT_EQ(compilerMajorVersion({"", banner, "Usage: iscc"}), major) << banner;
     EXPECT_EQ(installerOf({named, "C:\\Out\\setup.exe"}), "C:\\Out\\setup.exe");
     EXPECT_EQ(installerOf({named + " C:\\Out\\a.exe"}), "C:\\Out\\a.exe");
     EXPECT_EQ(installerOf({named}), "");
@@ -61,6 +69,8 @@ TEST(Compiler, CompilesInTheScriptsFolderEvenWhenItsNameIsNotAscii) {
     };
     const char separator = char(std::filesystem::path::preferred_separator);
 
+    EXPECT_EQ(compilerMajorVersion(std::string(TEMBRIX_STANDIN_COMPILER)), 6);
+    EXPECT_EQ(compilerMajorVersion(work.file("no-such-compiler")), 0);
     writeScript("App");
     CompileResult result = compileScript(TEMBRIX_STANDIN_COMPILER, script);
     EXPECT_TRUE(result.compiled) << result.failure;
@@ -83,20 +93,38 @@ TEST(Compiler, CompilesInTheScriptsFolderEvenWhenItsNameIsNotAscii) {
     EXPECT_FALSE(result.compiled);
     EXPECT_EQ(result.exitCode, 2);
     ASSERT_EQ(result.messages.size(), 2u);
-    EXPECT_EQ(result.messages[0].text, "Error on line 6 in Setup.iss: broken.");
+    EXPECT_EQ(result.messages[0].text, "Error on line 6 in Setup.iss: broken \u00E9.");
     EXPECT_EQ(result.messages[0].line, 6);
     EXPECT_TRUE(result.installerPath.empty());
 
-    // A compiler that hangs is stopped, and the call comes back.
+    // A compiler that hangs is stopped, with what it started, when its time is
+    // up or when asked to stop, and the call comes back.
     writeScript("Sleepy");
-    const auto start = std::chrono::steady_clock::now();
-    result = compileScript(TEMBRIX_STANDIN_COMPILER, script, std::chrono::seconds(2));
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
-    EXPECT_TRUE(result.timedOut);
-    EXPECT_FALSE(result.compiled);
-    EXPECT_EQ(result.exitCode, -1);
-    EXPECT_EQ(result.failure, "did not finish within 2 s");
-    EXPECT_EQ(result.lines.size(), 2u); // what it wrote before it hung
+    struct Stop {
+        std::chrono::seconds allowed;
+        bool asked;
+        std::string failure;
+    };
+    for (const Stop& row : {Stop{std::chrono::seconds(2), false, "did not finish within 2 s"},
+                            Stop{std::chrono::seconds(60), true, "was stopped"}}) {
+        std::stop_source stop;
+        const auto start = std::chrono::steady_clock::now();
+        std::jthread asker([&] {
+            std::this_thread::sleep_for(std::chrono::seconds(1));
+            if (row.asked)
+                stop.request_stop();
+        });
+        result = compileScript(TEMBRIX_STANDIN_COMPILER, script, row.allowed, stop.get_token());
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
+        EXPECT_EQ(result.timedOut, !row.asked);
+        EXPECT_EQ(result.stopped, row.asked);
+        EXPECT_FALSE(result.compiled);
+        EXPECT_EQ(result.exitCode, -1);
+        EXPECT_EQ(result.failure, row.failure);
+        EXPECT_EQ(result.lines.size(), 2u); // what it wrote before it hung
+        std::this_thread::sleep_for(std::chrono::milliseconds(3500));
+        EXPECT_FALSE(std::filesystem::exists(tembrix::nativePath(folder + "/outlived")));
+    }
 
     result = compileScript(work.file("no-such-compiler"), script);
     EXPECT_FALSE(result.compiled);

@@ -13,6 +13,7 @@
 #include "TempFolder.h"
 #include "tembrix/convert/Converter.h"
 #include "tembrix/convert/TerminalLine.h"
+#include "tembrix/platform/CodePage.h"
 
 namespace fs = std::filesystem;
 using namespace tembrix::convert;
@@ -72,6 +73,28 @@ TEST(Converter, OptionsReachTheScript) {
     const std::string texts = TempFolder::read(folder.file("out.iss"));
     EXPECT_NE(texts.find("AppVersion=1.0 \xE9t\xE9\r\n"), std::string::npos);
     EXPECT_NE(texts.find("\r\nOutputBaseFilename=Mon \xE9t\xE9\r\n"), std::string::npos);
+
+    // A folder that the script's code page cannot spell is refused, not written as "?".
+    const std::string korean = "D:\\\xED\x95\x9C\\";
+    const std::string notHeld = korean + " has a character that the code page " +
+                                std::to_string(tembrix::systemCodePage()) + " cannot hold\n";
+    struct Row {
+        std::vector<std::string> args;
+        std::string err;
+    };
+    for (const Row& row : std::vector<Row>{
+             {{"--output-dir", korean}, "the output folder (--output-dir) " + notHeld},
+             {{"--absolute-source", "--source-folder", korean},
+              "the source folder (--source-folder) " + notHeld},
+         }) {
+        std::vector<std::string> args = {list, "-o", folder.file("refused.iss")};
+        args.insert(args.end(), row.args.begin(), row.args.end());
+        const Result refused = convert(args);
+        EXPECT_EQ(refused.exitCode, 3);
+        EXPECT_EQ(refused.err, "tembrix-convert: not converted: " + row.err);
+        EXPECT_FALSE(fs::exists(folder.file("refused.iss")));
+    }
+    EXPECT_EQ(convert({list, "-o", "-", "--source-folder", korean}).exitCode, 0); // not written
 }
 
 TEST(Converter, ReportsEachMendUnlessQuiet) {
@@ -213,7 +236,7 @@ TEST(Converter, ReportOfABatchInEachFormWithCompilesInParallel) {
     EXPECT_EQ(one.exitCode, 4) << one.err;
     EXPECT_TRUE(one.err.starts_with(lists[0] + ": iscc: Warning: Line 3: stand-in warning\n" +
                                     lists[0] + ": written and compiled\n" + lists[1] +
-                                    ": iscc: Error on line 6 in Setup.iss: broken.\n"))
+                                    ": iscc: Error on line 6 in Setup.iss: broken \xC3\xA9.\n"))
         << one.err;
     EXPECT_EQ(progress.front(), "Converting 1/11: 0-slow" +
                                     std::string(1, fs::path::preferred_separator) + "Package" +
@@ -237,7 +260,8 @@ TEST(Converter, ReportOfABatchInEachFormWithCompilesInParallel) {
         << json;
     for (const std::string part :
          {"\"title\": \"<script>alert(1)</script> & \\\"\xC3\x89t\xC3\xA9\\\"\"",
-          "\"errors\": [{\"line\": 6, \"text\": \"Error on line 6 in Setup.iss: broken.\"}, "
+          "\"errors\": [{\"line\": 6, \"text\": \"Error on line 6 in Setup.iss: broken "
+          "\xC3\xA9.\"}, "
           "{\"line\": 0, \"text\": \"Compile aborted.\"}]",
           "\"version\": \"Stand-in 6.4\"", "\"code\": \"ProtectedSystemFile\", \"lists\": ",
           "\"title\": \"Ordem de Servi\xC3\xA7o\""})

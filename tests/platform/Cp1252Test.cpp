@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <vector>
+
+#include "tembrix/platform/CodePage.h"
 #include "tembrix/platform/ProfileFile.h"
 
 using tembrix::cp1252FromUtf8;
@@ -55,4 +59,33 @@ TEST(Cp1252, LetterCaseFoldsForEveryLetterPairOfThePageAndNothingElse) {
     // The profile reader folds alike: a group "Zoo Tools" finds its section "[zoo tools]".
     const auto index = tembrix::ProfileIndex::parse("[" + smalls + "]\n" + smalls + "=found\n");
     EXPECT_EQ(index.read(capitals, capitals, "missing"), "found");
+}
+
+// Paths go into a script in the system's code page, whole or not at all: the
+// table holds for the two pages it knows (under Wine LC_ALL=ru_RU.UTF-8 gives 1251).
+TEST(Cp1252, PathsInTheSystemsCodePageOrNotAtAll) {
+    const unsigned page = tembrix::systemCodePage();
+    if (page != 1252 && page != 1251)
+        GTEST_SKIP() << "no column for code page " << page;
+    using Bytes = std::optional<std::string>;
+    struct Row {
+        std::string utf8;
+        Bytes in1252, in1251;
+    };
+    for (const Row& row : std::vector<Row>{
+             {"C:\\Setup\\ ?", "C:\\Setup\\ ?", "C:\\Setup\\ ?"},
+             {"D:\\Caf\u00E9\\", "D:\\Caf\xE9\\", std::nullopt},
+             {"D:\\\u0414\u0430\u043D\u043D\u044B\u0435\\", std::nullopt,
+              "D:\\\xC4\xE0\xED\xED\xFB\xE5\\"},
+             {"\u0153 \u20AC", "\x9C \x80", std::nullopt},
+             {"\u0101", std::nullopt, std::nullopt}, // no best fit "a"
+             {"\U0001F600", std::nullopt, std::nullopt},
+             {"a\xC0\xBF", std::nullopt, std::nullopt}, // an overlong "?"
+         }) {
+        const Bytes& expected = page == 1252 ? row.in1252 : row.in1251;
+        EXPECT_EQ(tembrix::systemCodePageFromUtf8(row.utf8), expected) << row.utf8;
+        if (expected) {
+            EXPECT_EQ(tembrix::utf8FromSystemCodePage(*expected), row.utf8);
+        }
+    }
 }

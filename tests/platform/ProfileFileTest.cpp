@@ -190,6 +190,10 @@ TEST(ProfileStore, ForeignLayoutsAreKept) {
     ASSERT_TRUE(StoreProfileString(path, "B", "y", "2"));
     ASSERT_TRUE(StoreProfileString(path, "A", "k", "\xE9"));
     EXPECT_EQ(TempFolder::read(path), "; comment\n[A]\nk=\xE9\n[B]\nz=9\r\ny=2\r\n");
+    // A new section after a last line without its line end: that line ends, then a blank line.
+    const auto open = folder.write("open.ini", "[A]\nk=1");
+    ASSERT_TRUE(StoreProfileString(open, "C", "x", "2"));
+    EXPECT_EQ(TempFolder::read(open), "[A]\nk=1\r\n\r\n[C]\r\nx=2\r\n");
     // Sections of the same name: the write goes where the read looks first.
     const auto twice = folder.write("twice.ini", "[S]\r\na=1\r\n[T]\r\n[S]\r\nb=2\r\n");
     ASSERT_TRUE(StoreProfileString(twice, "S", "b", "3"));

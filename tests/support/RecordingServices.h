@@ -4,7 +4,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
+#include <chrono>
 #include <optional>
+#include <stop_token>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -75,14 +79,26 @@ struct RecordingSettings : tembrix::SettingsStore {
     }
 };
 
-/// A compiler found at `found` (none when empty) that gives `outcome` at once.
+/// A compiler found at `found` (none when empty), of version `major`, that
+/// gives `outcome` at once, or once stopped when it `hangs`.
 struct RecordingCompiler : tembrix::ScriptCompiler {
     QString found;
+    int major = 0;
     tembrix::CompileOutcome outcome;
+    bool hangs = false;           ///< each compile waits for its stop
     mutable QStringList compiled; ///< the scripts, written on the worker thread
+    mutable std::atomic<int> versionsAsked = 0, stopped = 0;
     QString find() const override { return found; }
-    tembrix::CompileOutcome compile(const QString&, const QString& script) const override {
+    int majorVersion(const QString&, std::stop_token) const override {
+        ++versionsAsked;
+        return major;
+    }
+    tembrix::CompileOutcome compile(const QString&, const QString& script,
+                                    std::stop_token stop) const override {
         compiled << script;
+        for (int wait = 0; hangs && wait < 1000 && !stop.stop_requested(); ++wait)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        stopped += stop.stop_requested();
         return outcome;
     }
 };

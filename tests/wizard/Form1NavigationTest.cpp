@@ -12,9 +12,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <optional>
 
 #include "WizardHarness.h"
+#include "tembrix/platform/CodePage.h"
 #include "tembrix/platform/FileSystem.h"
 #include "tembrix/platformqt/ImageButton.h"
 
@@ -405,7 +408,7 @@ TEST_F(Wizard, FinishWritesTheEnginesScript) {
 // A note leaves the page's claim that the script compiles as it is; a warning
 // replaces it until Restart. Without a compiler no compile is offered.
 TEST_F(Wizard, TheFinalPageReportsTheConversionsRemarks) {
-    h.folder.write("SetupLine.txt", ""); // as shipped: no warning that it cannot be read
+    // No SetupLine.txt beside the program: not read, and no word of it.
     walkToPage3();
     click("BTend");
     auto* report = h.find<QPlainTextEdit>("txtReport");
@@ -434,6 +437,13 @@ TEST_F(Wizard, TheFinalPageReportsTheConversionsRemarks) {
     EXPECT_LE(first->fontMetrics().horizontalAdvance(first->text()), first->width());
     click("abRestart");
     EXPECT_EQ(first->text(), compilable);
+
+    // A lines file that the user names and that is not there is said.
+    text("txtOption")->setText(h.programFile("Mine.txt"));
+    for (const char* button : {"BTnext", "BTnext", "BTend"})
+        click(button);
+    EXPECT_TRUE(report->toPlainText().contains("Mine.txt ne peut pas être lu"))
+        << report->toPlainText().toStdString();
 }
 
 // The compile runs off the window's thread and its result leads the report.
@@ -469,6 +479,43 @@ TEST_F(Wizard, TheFinalPageCompilesWithTheCompilerFound) {
         EXPECT_TRUE(lines.last().startsWith("Note : ")); // the remarks follow
     }
     EXPECT_EQ(h.compiler.compiled, QStringList(2, text("txtISS")->text()));
+
+    // Closing the window stops a compile under way rather than waiting for it.
+    h.compiler.hangs = true;
+    click("abCompile");
+    const auto closed = std::chrono::steady_clock::now();
+    h.form->close();
+    h.form.reset();
+    EXPECT_LT(std::chrono::steady_clock::now() - closed, std::chrono::seconds(5));
+    EXPECT_EQ(h.compiler.stopped, 1);
+}
+
+// Until the user chooses, the Inno Setup 6 box follows the compiler found;
+// what it proposes is not saved as a choice.
+TEST(Form1Dialect, TheInno6BoxFollowsTheCompilerFoundUntilTheUserChooses) {
+    struct Row {
+        std::optional<QString> saved;
+        int major;
+        bool ticked;
+    };
+    for (const Row& row : {Row{std::nullopt, 6, true}, Row{std::nullopt, 5, false},
+                           Row{"0", 6, false}, Row{"1", 5, true}}) {
+        WizardHarness h;
+        h.compiler.found = "/usr/bin/ISCC";
+        h.compiler.major = row.major;
+        if (row.saved)
+            h.settings.values.insert("OPTIONS/INNO6", *row.saved);
+        h.start();
+        const auto* box = h.find<QCheckBox>("chkInno6");
+        for (int wait = 0; wait < 500 && h.compiler.versionsAsked < !row.saved; ++wait)
+            QTest::qWait(10);
+        for (int wait = 0; wait < 100 && box->isChecked() != row.ticked; ++wait)
+            QTest::qWait(10);
+        QTest::qWait(50);
+        EXPECT_EQ(box->isChecked(), row.ticked);
+        EXPECT_EQ(h.form->conversionInputs().dialect == ScriptDialect::Inno6, row.ticked);
+        EXPECT_EQ(h.settings.values.value("OPTIONS/INNO6"), row.saved.value_or(QString()));
+    }
 }
 
 TEST_F(Wizard, AScriptThatCannotBeWrittenIsReportedAndThePageStays) {
@@ -491,6 +538,21 @@ TEST_F(Wizard, AScriptThatCannotBeWrittenIsReportedAndThePageStays) {
         expectState(3, 3, {false, true, true}, "after a failed Finish");
     }
     EXPECT_FALSE(std::filesystem::exists(missing.toStdString()));
+
+    // A folder that the script's code page cannot spell is refused by its line's name.
+    const QString korean = QString::fromUtf8("D:\\\xED\x95\x9C\\");
+    const QString refused = h.programFile("My Proj/Refused.iss");
+    text("txtISS")->setText(refused);
+    text("txtOutputDir")->setText(korean);
+    h.messages.shown.clear();
+    click("BTend");
+    ASSERT_EQ(h.messages.shown.size(), 1u);
+    EXPECT_EQ(h.messages.shown[0].text,
+              "Ce dossier ne peut pas être écrit dans le script (OutputDir) : un de ses caractères "
+              "manque à la page de codes " +
+                  QString::number(systemCodePage()) + " du système.\r\n" + korean);
+    expectState(3, 3, {false, true, true}, "after a folder refused");
+    EXPECT_FALSE(std::filesystem::exists(refused.toStdString()));
 }
 
 // A list that cannot be read, or that is no setup list, is said on Finish,
@@ -559,6 +621,10 @@ TEST(Form1FileSystem, OneServiceFromStartUpToUnload) {
     h.find<QLineEdit>("txtLST")->setText(h.programFile("SETUP.LST"));
     h.find<ImageButton>("BTnext")->click();
     h.find<ImageButton>("BTnext")->click();
+    // A second Finish that arrives while the first converts is ignored.
+    QMetaObject::invokeMethod(
+        h.find<ImageButton>("BTend"), [&] { h.find<ImageButton>("BTend")->click(); },
+        Qt::QueuedConnection);
     h.find<ImageButton>("BTend")->click();
     EXPECT_EQ(service->scriptsCreated, 1);
     EXPECT_EQ(created, 1);

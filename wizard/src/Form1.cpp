@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPixmap>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -77,11 +78,13 @@ Form1::Form1(const DesktopServices& services, AboutLauncher& about,
         move(screen->availableGeometry().center() - rect().center());
 }
 
-// A compile still running ends first: its result has nowhere to go, but the
-// compiler must not outlive the program that started it unawares.
+// A compile still running is stopped, and ends first: its result has nowhere
+// to go, and the compiler must not outlive the program that started it.
 Form1::~Form1() {
-    if (m_compileThread)
-        m_compileThread->wait();
+    m_stopWork.request_stop();
+    for (QThread* worker : {m_compileThread.data(), m_versionThread.data()})
+        if (worker)
+            worker->wait();
 }
 
 void Form1::connectHandlers() {
@@ -181,6 +184,7 @@ void Form1::formLoad() {
             setupLines = own;
         extraLines = folderFile(m_places.ownFolder, QStringLiteral("AddLine.txt"));
     }
+    m_defaultSetupLines = setupLines;
     m_ui->txtOption->setText(setupLines);
     m_ui->txtFileAdd->setText(extraLines);
     BuildLanguageMenu();
@@ -188,10 +192,38 @@ void Form1::formLoad() {
     m_ui->abSite->setMouseIcon(m_ui->LBLmail->mouseIcon());
     m_fileSystem = std::make_unique<RememberingFileSystem>(
         m_fileSystemFactory ? m_fileSystemFactory() : createLocalFileSystem());
+    proposeDialect();
     processPendingEvents();
 }
 
+// Until the user chooses, the script is written for the compiler that is
+// there: Inno Setup 6 warns at every folder constant of the classic form.
+// Asking the compiler takes a while, so it is asked off the window's thread.
+void Form1::proposeDialect() {
+    if (!m_services.compiler ||
+        m_services.settings->read(QStringLiteral("OPTIONS"), QStringLiteral("INNO6")))
+        return;
+    auto major = std::make_shared<int>(0);
+    m_versionThread =
+        QThread::create([compiler = m_services.compiler, major, stop = m_stopWork.get_token()] {
+            if (const QString found = compiler->find(); !found.isEmpty())
+                *major = compiler->majorVersion(found, stop);
+        });
+    connect(m_versionThread, &QThread::finished, this, [this, major] {
+        if (*major != 6 ||
+            m_services.settings->read(QStringLiteral("OPTIONS"), QStringLiteral("INNO6")))
+            return;                                 // not 6, or the user has chosen meanwhile
+        const QSignalBlocker quiet(m_ui->chkInno6); // a proposal, not the user's choice
+        m_ui->chkInno6->setChecked(true);
+        m_inputs.dialect = ScriptDialect::Inno6;
+    });
+    connect(m_versionThread, &QThread::finished, m_versionThread, &QObject::deleteLater);
+    m_versionThread->start();
+}
+
+// The window goes at once: a compile under way is stopped rather than awaited.
 void Form1::closeEvent(QCloseEvent* event) {
+    m_stopWork.request_stop();
     m_fileSystem.reset();
     event->accept();
 }
@@ -256,9 +288,16 @@ void Form1::backClicked() {
 }
 
 void Form1::finishClicked() {
-    fillConversionInputs();
+    // The pending events below may hold a second press of Finish.
+    if (m_finishing)
+        return;
+    m_finishing = true;
+    const auto finished = qScopeGuard([this] { m_finishing = false; });
+    const bool filled = fillConversionInputs();
     processPendingEvents();
     m_ui->BTend->ResetLook();
+    if (!filled)
+        return;
     if (m_inputs.ScriptPath.empty()) {
         m_services.messageBoxes->show(this, messageText("msg8"), kMessageStop);
         return;

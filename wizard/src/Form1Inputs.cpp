@@ -11,6 +11,7 @@
 
 #include "Form1Layout.h"
 #include "RememberingFileSystem.h"
+#include "tembrix/platform/CodePage.h"
 #include "tembrix/platform/FileSystem.h"
 #include "tembrix/platformqt/FileDialogs.h"
 #include "tembrix/platformqt/ImageButton.h"
@@ -180,13 +181,44 @@ bool Form1::CanLeaveStep() {
     return false;
 }
 
-void Form1::fillConversionInputs() {
+// A folder goes into the script in the system's code page, so that the
+// compiler there finds it; one that the page cannot spell is refused by the
+// name of its line in the script, never written with "?".
+std::optional<std::string> Form1::scriptFolder(const QLineEdit* box, const char* field) {
+    if (auto text = scriptTextFromQt(box->text()))
+        return text;
+    m_services.messageBoxes->show(
+        this,
+        messageText("msg19").arg(QLatin1String(field), QString::number(systemCodePage())) +
+            QStringLiteral("\r\n") + box->text(),
+        kMessageStop);
+    return std::nullopt;
+}
+
+bool Form1::fillConversionInputs() {
     m_inputs.SetupListPath = pathFromQt(m_ui->txtLST->text());
     m_inputs.ScriptPath = pathFromQt(m_ui->txtISS->text());
     m_inputs.UseAbsoluteSource = m_ui->chkAbsPath->isChecked();
-    m_inputs.SourceFolder = cp1252FromQt(m_ui->txtPath->text());
-    m_inputs.OutputDir = cp1252FromQt(m_ui->txtOutputDir->text());
     m_inputs.installerName = cp1252FromQt(m_ui->txtOuputExe->text());
+    // The program's own lines file is read when it is there, as the converter
+    // does; only a file that the user named is missed aloud.
+    const QString setupLines = m_ui->txtOption->text();
+    m_inputs.SetupLinesPath = setupLines == m_defaultSetupLines && m_fileSystem &&
+                                      !m_fileSystem->fileExists(pathFromQt(setupLines))
+                                  ? std::string()
+                                  : pathFromQt(setupLines);
+    const auto outputDir = scriptFolder(m_ui->txtOutputDir, "OutputDir");
+    if (!outputDir)
+        return false;
+    m_inputs.OutputDir = *outputDir;
+    if (!m_inputs.UseAbsoluteSource) {
+        m_inputs.SourceFolder = cp1252FromQt(m_ui->txtPath->text()); // not written
+        return true;
+    }
+    const auto sourceFolder = scriptFolder(m_ui->txtPath, "Source");
+    if (sourceFolder)
+        m_inputs.SourceFolder = *sourceFolder;
+    return sourceFolder.has_value();
 }
 
 } // namespace tembrix

@@ -81,9 +81,11 @@ void Form1::compileScript() {
     setCursor(Qt::BusyCursor);
 
     auto outcome = std::make_shared<CompileOutcome>();
-    m_compileThread = QThread::create(
-        [compiler = m_services.compiler, outcome, path = m_compilerPath,
-         script = m_ui->txtISS->text()] { *outcome = compiler->compile(path, script); });
+    m_compileThread =
+        QThread::create([compiler = m_services.compiler, outcome, path = m_compilerPath,
+                         script = m_ui->txtISS->text(), stop = m_stopWork.get_token()] {
+            *outcome = compiler->compile(path, script, stop);
+        });
     connect(m_compileThread, &QThread::finished, this,
             [this, outcome] { compileFinished(*outcome); });
     connect(m_compileThread, &QThread::finished, m_compileThread, &QObject::deleteLater);

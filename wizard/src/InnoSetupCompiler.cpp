@@ -3,18 +3,15 @@
 #include <string>
 
 #include "tembrix/convert/Compiler.h"
-#include "tembrix/platform/Cp1252.h"
 #include "tembrix/platformqt/TextBridge.h"
 
 namespace tembrix {
 
 namespace {
 
-// The compiler writes in the system's code page under Windows; a stand-in or
-// a wrapper elsewhere may write UTF-8, which is then taken as such.
-QString compilerText(const std::string& bytes) {
-    return isUtf8(bytes) ? QString::fromUtf8(bytes.data(), qsizetype(bytes.size()))
-                         : qtFromCp1252(bytes);
+// The compile's texts come decoded from the compiler's code page.
+QString compilerText(const std::string& utf8) {
+    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
 }
 
 constexpr std::size_t kLastLinesKept = 6;
@@ -26,10 +23,15 @@ QString InnoSetupCompiler::find() const {
     return qtFromPath(convert::findCompiler(std::nullopt, tried));
 }
 
-CompileOutcome InnoSetupCompiler::compile(const QString& compiler,
-                                          const QString& scriptPath) const {
+int InnoSetupCompiler::majorVersion(const QString& compiler, std::stop_token stop) const {
+    return convert::compilerMajorVersion(pathFromQt(compiler), std::move(stop));
+}
+
+CompileOutcome InnoSetupCompiler::compile(const QString& compiler, const QString& scriptPath,
+                                          std::stop_token stop) const {
     const convert::CompileResult result =
-        convert::compileScript(pathFromQt(compiler), pathFromQt(scriptPath));
+        convert::compileScript(pathFromQt(compiler), pathFromQt(scriptPath),
+                               convert::kCompileTimeAllowed, std::move(stop));
     CompileOutcome outcome;
     outcome.compiled = result.compiled;
     outcome.exitCode = result.exitCode;

@@ -96,6 +96,22 @@ std::string cp1252FromUtf8(std::string_view utf8) {
     return out;
 }
 
+std::optional<std::string> cp1252FromUtf8Exactly(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        char32_t cp = 0;
+        bool valid = false;
+        const std::size_t length = decodeUtf8(utf8, i, cp, valid);
+        const char byte = valid ? cp1252FromCodePoint(cp) : '?';
+        if (!valid || (byte == '?' && cp != U'?'))
+            return std::nullopt;
+        out.push_back(byte);
+        i += length;
+    }
+    return out;
+}
+
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     return equalsFolded(a, b);
 }

@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "tembrix/platform/CodePage.h"
 #include "tembrix/platform/Cp1252.h"
 
 namespace tembrix {
@@ -13,6 +14,10 @@ QString qtFromCp1252(std::string_view bytes) {
 std::string cp1252FromQt(const QString& text) {
     // toStdString() gives UTF-8; an unpaired surrogate arrives as U+FFFD and so becomes '?'.
     return cp1252FromUtf8(text.toStdString());
+}
+
+std::optional<std::string> scriptTextFromQt(const QString& text) {
+    return systemCodePageFromUtf8(text.toStdString());
 }
 
 // Paths are UTF-8 in the core on every system (NativePath.h); on Windows the

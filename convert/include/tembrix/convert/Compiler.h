@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -25,11 +26,13 @@ struct CompilerMessage {
     std::string text; ///< the whole line, as the compiler wrote it
 };
 
-/// What one compile gave. The texts are the compiler's bytes as it wrote them.
+/// What one compile gave. The texts are UTF-8, decoded from the code page
+/// that the compiler writes in (the system's, or UTF-8).
 struct CompileResult {
     bool compiled = false;                 ///< the compiler ran and reported success
     int exitCode = -1;                     ///< its exit status; -1 when it did not run to its end
     bool timedOut = false;                 ///< it was stopped after the time allowed
+    bool stopped = false;                  ///< it was stopped because `stop` asked for it
     std::vector<std::string> lines;        ///< its output, line by line, without line ends
     std::vector<CompilerMessage> messages; ///< its warnings and errors, in their order
     std::string installerPath;             ///< the installer written, when the output names it
@@ -42,9 +45,19 @@ inline constexpr std::chrono::milliseconds kCompileTimeAllowed = std::chrono::mi
 /// Runs `compiler` with the script's file name as its one argument, in the
 /// script's folder, so that the script's relative OutputDir and Source names
 /// mean what they mean to the person who compiles it by hand. A compiler that
-/// still runs after `timeAllowed` is stopped (with what it started).
+/// still runs after `timeAllowed`, or when `stop` is requested, is stopped
+/// with every program that it started, and the call comes back at once.
 CompileResult compileScript(const std::string& compiler, const std::string& scriptPath,
-                            std::chrono::milliseconds timeAllowed = kCompileTimeAllowed);
+                            std::chrono::milliseconds timeAllowed = kCompileTimeAllowed,
+                            std::stop_token stop = {});
+
+/// The major version of Inno Setup that the compiler's banner names ("Inno
+/// Setup 6 Command-Line Compiler"); 0 when its lines name none.
+int compilerMajorVersion(const std::vector<std::string>& lines);
+
+/// Runs the compiler without a script for its banner: its major version, 0
+/// when it names none or does not run. Stops when `stop` is requested.
+int compilerMajorVersion(const std::string& compiler, std::stop_token stop = {});
 
 /// The warnings and errors among the compiler's output lines, with the line
 /// of the script each names ("Error on line 6 in ...", "Warning: Line 12: ...").

@@ -78,9 +78,11 @@ std::unique_ptr<FileSystem> createConverterFileSystem();
 
 /// What the engine is given for `setupList`: the options, else the proposals
 /// that follow from the list's place and the program's folder. The program's
-/// own lines file is proposed only when `fileSystem` has it.
+/// own lines file is proposed only when `fileSystem` has it. A folder written
+/// into the script that the system's code page cannot spell is named in
+/// `notHeld`, when given.
 ConversionInputs conversionInputs(const Options& options, const std::string& setupList,
-                                  const FileSystem& fileSystem);
+                                  const FileSystem& fileSystem, std::string* notHeld = nullptr);
 
 /// How one setup list went: its exit code, and for a failure the reason, which
 /// names the script where it is about the script. What follows `sources` is

@@ -36,7 +36,7 @@ public:
     /// keys that match no control are ignored.
     void ApplyLanguage(TranslatableWindow& window, const std::string& filePath);
 
-    /// Fills the message table with the built-in texts msg1 to msg18.
+    /// Fills the message table with the built-in texts msg1 to msg19.
     void LoadDefaultMessages();
 
     /// Writes the message table into [MSG] of the file as msg1, msg2, ...;

@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -111,7 +112,10 @@ private:
     void reportListFailure(const Status& read);
     QString linesFilter() const;
     void splitInstallerPath(const QString& installerPath);
-    void fillConversionInputs();
+    /// False, after saying why, when a folder cannot be written into the script.
+    bool fillConversionInputs();
+    std::optional<std::string> scriptFolder(const QLineEdit* box, const char* field);
+    void proposeDialect();
     std::optional<QString> openDialog(const char* titleKey, const QString& filter,
                                       const QString& initialDirectory);
     std::optional<QString> saveDialog(const char* titleKey, const QString& filter);
@@ -165,6 +169,14 @@ private:
     /// The language's "compiles as it is" text while the warnings' text stands in for it.
     QString m_compilableCaption;
     QPointer<QThread> m_compileThread;
+    /// Finds the compiler's version at start-up, for the Inno Setup 6 box's default.
+    QPointer<QThread> m_versionThread;
+    /// Asked when the window closes: its workers end, and the compiler with what it started.
+    std::stop_source m_stopWork;
+    /// A conversion is under way: a second Finish meanwhile is ignored.
+    bool m_finishing = false;
+    /// What start-up put into the box of [Setup] lines: read only when it is there.
+    QString m_defaultSetupLines;
 };
 
 /// Gives the application the classic look the window is designed for: the

@@ -9,7 +9,9 @@ namespace tembrix {
 class InnoSetupCompiler : public ScriptCompiler {
 public:
     QString find() const override;
-    CompileOutcome compile(const QString& compiler, const QString& scriptPath) const override;
+    int majorVersion(const QString& compiler, std::stop_token stop) const override;
+    CompileOutcome compile(const QString& compiler, const QString& scriptPath,
+                           std::stop_token stop) const override;
 };
 
 } // namespace tembrix

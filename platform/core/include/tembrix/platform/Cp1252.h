@@ -3,6 +3,7 @@
 // Conversion between Windows-1252 bytes, which every file of the program
 // holds, and UTF-8, which the sources and the windowing layer use.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,9 @@ std::string utf8FromCp1252(std::string_view bytes);
 /// Each UTF-8 character becomes its Windows-1252 byte; a character that the
 /// code page lacks, and any malformed byte, becomes '?'.
 std::string cp1252FromUtf8(std::string_view utf8);
+/// `cp1252FromUtf8` for a text that must arrive whole: nothing when a
+/// character is not in the page or a byte is malformed.
+std::optional<std::string> cp1252FromUtf8Exactly(std::string_view utf8);
 
 /// Compares without letter case, as Windows does for profile names and file
 /// names: ASCII letters and the Windows-1252 letters such as é/É.

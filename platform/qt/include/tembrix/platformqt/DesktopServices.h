@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <stop_token>
 #include <utility>
 #include <vector>
 
@@ -115,9 +116,14 @@ public:
     virtual ~ScriptCompiler() = default;
     /// The compiler's path, or the empty text when none is found.
     virtual QString find() const = 0;
-    /// Compiles the script and returns when the compiler has ended (or was
-    /// stopped). Called on a worker thread: it touches no widget.
-    virtual CompileOutcome compile(const QString& compiler, const QString& scriptPath) const = 0;
+    /// The major version of Inno Setup that the compiler is (5, 6); 0 when
+    /// it does not say. Called on a worker thread; comes back when `stop` is requested.
+    virtual int majorVersion(const QString& compiler, std::stop_token stop) const = 0;
+    /// Compiles the script and returns when the compiler has ended, or was
+    /// stopped with everything it started: after its time or when `stop` is
+    /// requested. Called on a worker thread: it touches no widget.
+    virtual CompileOutcome compile(const QString& compiler, const QString& scriptPath,
+                                   std::stop_token stop) const = 0;
 };
 
 /// What the running program knows about itself.
