@@ -103,6 +103,33 @@ constexpr std::array kDiagnostics{
                   "the file of [Setup] lines %1 cannot be read, so nothing is inserted"},
     DiagnosticRow{ExtraLinesUnreadable, Warning, "ExtraLinesUnreadable",
                   "the file of lines to append %1 cannot be read, so nothing is appended"},
+    // Branch package: finding the package's files.
+    DiagnosticRow{FileNotFound, Warning, "FileNotFound",
+                  "%1 is not in the source folder: the compile will fail"},
+    DiagnosticRow{FileNotFoundInOne, Warning, "FileNotFoundInOne",
+                  "%1 is neither in the source folder, nor in %2: the compile will fail"},
+    DiagnosticRow{FileNotFoundInTwo, Warning, "FileNotFoundInTwo",
+                  "%1 is neither in the source folder, nor in %2, nor in %3: the compile will "
+                  "fail"},
+    DiagnosticRow{NoFileFound, Warning, "NoFileFound",
+                  "none of the %1 files that the script installs is in the source folder or in "
+                  "the package: the compile will fail until they are put there"},
+    DiagnosticRow{FilesTakenFromSupport, Note, "FilesTakenFromSupport", "%1 files taken from %2"},
+    DiagnosticRow{FilesExtracted, Note, "FilesExtracted", "%1 files extracted from %2 into %3"},
+    DiagnosticRow{FilesExpanded, Note, "FilesExpanded",
+                  "%1 files expanded from their compressed copies into %2"},
+    DiagnosticRow{ArchiveUnreadable, Warning, "ArchiveUnreadable",
+                  "%1, so nothing more is taken out of it"},
+    DiagnosticRow{ExtractedFileDiffers, Warning, "ExtractedFileDiffers",
+                  "%1 is there already and differs from the copy in %2: it is kept as it is, and "
+                  "the script installs it"},
+    DiagnosticRow{UnsafeArchiveName, Warning, "UnsafeArchiveName",
+                  "%2 names the file %1, which would lie outside the folder it is extracted "
+                  "into, so it is not taken out"},
+    DiagnosticRow{ExtractWriteFailed, Warning, "ExtractWriteFailed", "cannot be taken out: %1"},
+    DiagnosticRow{SourceNotInCodePage, Warning, "SourceNotInCodePage",
+                  "the folder %1 has characters that the script's code page cannot hold, so its "
+                  "Source names are wrong and the compile will fail"},
 };
 
 constexpr bool rowsFollowTheCodes() {

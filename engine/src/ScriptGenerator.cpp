@@ -4,6 +4,7 @@
 #include <new>
 
 #include "Mends.h"
+#include "PackageFiles.h"
 #include "ScriptWriters.h"
 #include "SetupListReader.h"
 #include "tembrix/platform/FileSystem.h"
@@ -15,11 +16,16 @@ Status GenerateScript(const ConversionInputs& inputs, FileSystem& fileSystem) {
     return GenerateScript(inputs, fileSystem, ignored);
 }
 
-// Reader, steps, writer: the list is read once into the model, the steps
-// decide everything there, and the dialect's writer prints it.
-Status GenerateScript(const ConversionInputs& inputs, FileSystem& fileSystem,
-                      Diagnostics& diagnostics) {
+namespace {
+
+// Reader, steps, files, writer: the list is read once into the model, the
+// steps decide everything there, the package's files are looked for (when an
+// archive reader is given) for the lines that the steps kept, and the
+// dialect's writer prints it.
+Status generate(const ConversionInputs& inputs, FileSystem& fileSystem,
+                const ArchiveReader* archives, Diagnostics& diagnostics, FileSources& sources) {
     diagnostics.clear();
+    sources = {};
     try {
         std::unique_ptr<TextFileWriter> out;
         Status created = fileSystem.createTextFile(inputs.ScriptPath, out);
@@ -30,6 +36,8 @@ Status GenerateScript(const ConversionInputs& inputs, FileSystem& fileSystem,
 
         ScriptModel model = readScriptModel(inputs, fileSystem);
         applyMends(model);
+        if (archives)
+            sources = resolvePackageFiles(model, inputs, fileSystem, *archives);
         writeScript(model, *out);
         diagnostics = takeSortedDiagnostics(model);
         return out->commit();
@@ -39,6 +47,20 @@ Status GenerateScript(const ConversionInputs& inputs, FileSystem& fileSystem,
     } catch (const std::exception& error) {
         return Status::failure(inputs.ScriptPath + ": " + error.what());
     }
+}
+
+} // namespace
+
+// The list alone, as it always was: no file of the package is looked for.
+Status GenerateScript(const ConversionInputs& inputs, FileSystem& fileSystem,
+                      Diagnostics& diagnostics) {
+    FileSources ignored;
+    return generate(inputs, fileSystem, nullptr, diagnostics, ignored);
+}
+
+Status GenerateScript(const ConversionInputs& inputs, FileSystem& fileSystem,
+                      const ArchiveReader& archives, ConversionReport& report) {
+    return generate(inputs, fileSystem, &archives, report.diagnostics, report.sources);
 }
 
 } // namespace tembrix

@@ -95,13 +95,36 @@ constexpr std::array kFrench{
                "le fichier de lignes [Setup] %1 ne peut pas être lu : rien n'est inséré"},
     FrenchText{ExtraLinesUnreadable,
                "le fichier de lignes à ajouter %1 ne peut pas être lu : rien n'est ajouté"},
+    // Branch package: finding the package's files.
+    FrenchText{FileNotFound, "%1 n'est pas dans le dossier source : la compilation échouera"},
+    FrenchText{FileNotFoundInOne,
+               "%1 n'est ni dans le dossier source, ni dans %2 : la compilation échouera"},
+    FrenchText{FileNotFoundInTwo, "%1 n'est ni dans le dossier source, ni dans %2, ni dans %3 : "
+                                  "la compilation échouera"},
+    FrenchText{NoFileFound,
+               "aucun des %1 fichiers que le script installe n'est dans le dossier source ni dans "
+               "le paquet : la compilation échouera tant qu'ils n'y seront pas"},
+    FrenchText{FilesTakenFromSupport, "%1 fichiers pris dans %2"},
+    FrenchText{FilesExtracted, "%1 fichiers extraits de %2 dans %3"},
+    FrenchText{FilesExpanded, "%1 fichiers décompressés de leurs copies compressées dans %2"},
+    FrenchText{ArchiveUnreadable, "%1 : rien de plus n'en est extrait"},
+    FrenchText{ExtractedFileDiffers,
+               "%1 existe déjà et diffère de la copie de %2 : il est gardé tel quel, et le script "
+               "l'installe"},
+    FrenchText{UnsafeArchiveName,
+               "%2 nomme le fichier %1, qui serait hors du dossier d'extraction : il n'est pas "
+               "extrait"},
+    FrenchText{ExtractWriteFailed, "ne peut pas être extrait : %1"},
+    FrenchText{SourceNotInCodePage,
+               "le dossier %1 a des caractères que la page de code du script ne peut pas "
+               "contenir : ses noms Source sont faux et la compilation échouera"},
 };
 
 constexpr bool textsFollowTheCodes() {
     for (std::size_t i = 0; i < kFrench.size(); ++i)
         if (static_cast<std::size_t>(kFrench[i].code) != i)
             return false;
-    return kFrench.back().code == ExtraLinesUnreadable;
+    return kFrench.back().code == SourceNotInCodePage;
 }
 static_assert(textsFollowTheCodes(), "one French text per code, in the order of the codes");
 

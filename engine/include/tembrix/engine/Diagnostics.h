@@ -47,6 +47,19 @@ enum class DiagnosticCode {
     LicenceNotCarried,            ///< a [Licenses] entry, which is not carried over
     SetupLinesUnreadable,         ///< %1: the file of [Setup] lines, which cannot be read
     ExtraLinesUnreadable,         ///< %1: the file of lines to append, which cannot be read
+    // Branch package: finding the package's files.
+    FileNotFound,          ///< %1: a file found nowhere, where only the source folder was looked in
+    FileNotFoundInOne,     ///< %1: a file found nowhere, %2: the other place looked in
+    FileNotFoundInTwo,     ///< %1: a file found nowhere, %2 and %3: the other places looked in
+    NoFileFound,           ///< %1: how many files the script installs, none of them found
+    FilesTakenFromSupport, ///< %1: how many files, %2: the Support folder as the script names it
+    FilesExtracted,        ///< %1: how many files, %2: the cabinets, %3: the folder written into
+    FilesExpanded,         ///< %1: how many files, %2: the folder written into
+    ArchiveUnreadable,     ///< %1: why, naming the cabinet or compressed file
+    ExtractedFileDiffers,  ///< %1: the file kept as it was, %2: the archive it differs from
+    UnsafeArchiveName,     ///< %1: a name that points outside the folder, %2: its archive
+    ExtractWriteFailed,    ///< %1: why, naming the file that could not be written
+    SourceNotInCodePage,   ///< %1: a Source folder that the script's code page cannot spell
 };
 
 /// One remark of a conversion about one entry of the setup list. `section` is

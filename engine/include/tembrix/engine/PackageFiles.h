@@ -21,6 +21,9 @@ struct FileSources {
     std::string supportFolder;         ///< the Support folder, when files came from it
     std::vector<std::string> archives; ///< the file names of the cabinets or compressed files used
     std::string extractFolder;         ///< where extracted files were written, when any were
+    /// What could not be read or written (a damaged cabinet, a full disk),
+    /// each naming its file: the script is written, but the package is not whole.
+    std::vector<std::string> failures;
 };
 
 /// What a conversion tells besides the script.
