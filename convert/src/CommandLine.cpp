@@ -6,7 +6,9 @@ namespace tembrix::convert {
 
 const std::string_view kUsage =
     "Usage: tembrix-convert [options] SETUP.LST...\n"
-    "Turns Visual Basic 6 setup lists into Inno Setup scripts.\n"
+    "Turns Visual Basic 6 setup lists into Inno Setup scripts. A package's folder or its\n"
+    "setup.exe stands for its SETUP.LST (or the one in its Support folder). The files that the\n"
+    "script installs are looked for beside the list, in Support and in the package's cabinets.\n"
     "\n"
     "With several setup lists (or --recursive) each script is written beside its list, each\n"
     "list gets a line on standard error (\"written\" or the reason it failed), and a last line\n"
@@ -30,6 +32,9 @@ const std::string_view kUsage =
     "  --installer-name NAME the installer's file name, for OutputBaseFilename without its "
     "\".exe\"\n"
     "                        (default: the setup list's title + \".exe\")\n"
+    "  --extract-to DIR      write the files taken out of cabinets and compressed files into "
+    "DIR\n"
+    "                        (default: Support beside the script)\n"
     "  --inno6               write for Inno Setup 6: its folder constants and flags, no copy "
     "modes\n"
     "  --check               compile each script that was written with Inno Setup's ISCC\n"
@@ -38,7 +43,8 @@ const std::string_view kUsage =
     "  -h, --help            usage;  --version  the program's version\n"
     "\n"
     "Exit status: 0 written, 1 the setup list is missing or not a file, 2 usage error,\n"
-    "3 the script could not be written, 4 written but it did not compile (--check);\n"
+    "3 the script could not be written, 4 written but it did not compile (--check),\n"
+    "5 written but a file could not be taken out of the package (a damaged cabinet);\n"
     "with several lists, the highest of theirs.\n";
 
 std::optional<std::string> parseArguments(const std::vector<std::string>& arguments,
@@ -57,6 +63,7 @@ std::optional<std::string> parseArguments(const std::vector<std::string>& argume
         {"--add-lines", "", &Options::addLines},
         {"--iscc", "", &Options::iscc},
         {"--installer-name", "", &Options::installerName},
+        {"--extract-to", "", &Options::extractTo},
     };
     struct Switch {
         std::string_view longName;

@@ -10,6 +10,7 @@
 #include "tembrix/convert/Compiler.h"
 #include "tembrix/convert/SetupListSearch.h"
 #include "tembrix/engine/ScriptGenerator.h"
+#include "tembrix/platform/ArchiveReader.h"
 #include "tembrix/platform/Cp1252.h"
 #include "tembrix/platform/NativePath.h"
 
@@ -140,7 +141,8 @@ ConversionInputs conversionInputs(const Options& options, const std::string& set
                                   const FileSystem& fileSystem) {
     const DerivedInputs derived = deriveInputPaths(absolutePath(setupList), options.programFolder);
     ConversionInputs inputs;
-    inputs.SetupListPath = setupList;
+    // Whole, so that the package's folders compare with the script's.
+    inputs.SetupListPath = absolutePath(setupList);
     inputs.ScriptPath = options.output.value_or(derived.scriptPath);
     inputs.Version = options.version ? scriptText(*options.version) : derived.version;
     inputs.OutputDir = scriptText(options.outputDir.value_or(derived.outputDir));
@@ -156,24 +158,47 @@ ConversionInputs conversionInputs(const Options& options, const std::string& set
         fileSystem.fileExists(derived.setupLinesPath) ? derived.setupLinesPath : std::string());
     inputs.AddExtraLines = options.addLines.has_value();
     inputs.ExtraLinesPath = options.addLines.value_or(std::string());
+    if (options.extractTo)
+        inputs.ExtractFolder = absolutePath(*options.extractTo);
     return inputs;
 }
 
-Outcome convertList(const Options& options, const std::string& setupList, FileSystem& fileSystem,
+Outcome convertList(const Options& options, const std::string& given, FileSystem& fileSystem,
                     const Report& report) {
+    const std::optional<std::string> chosen = setupListOfPackage(given, fileSystem);
+    const std::string& setupList = chosen ? *chosen : given;
     if (!fileSystem.fileExists(setupList)) {
+        if (fileSystem.listFolder(setupList))
+            return {kNoSetupList,
+                    "a folder without a setup list (SETUP.LST), nor one in its Support folder"};
         std::error_code ec;
         const bool exists = std::filesystem::exists(nativePath(setupList), ec);
         return {kNoSetupList, exists ? "not a file (a folder or a device)" : "no such setup list"};
     }
     const ConversionInputs inputs = conversionInputs(options, setupList, fileSystem);
-    Diagnostics diagnostics;
-    const Status written = GenerateScript(inputs, fileSystem, diagnostics);
+    ConversionReport conversion;
+    const Status written =
+        GenerateScript(inputs, fileSystem, *createSystemArchiveReader(), conversion);
     if (!written)
         return {kNotWritten, "cannot write the script " + written.reason()};
     if (!options.quiet)
-        reportDiagnostics(setupList, diagnostics, report);
-    return options.check ? compile(options, setupList, inputs.ScriptPath, report) : Outcome{};
+        reportDiagnostics(setupList, conversion.diagnostics, report);
+    const FileSources& sources = conversion.sources;
+    // The compiler stops at the first missing file; the count says how many more.
+    if (options.check && sources.missing != 0)
+        report(setupList + ": " + std::to_string(sources.missing) +
+               (sources.missing == 1 ? " file that the script installs is missing\n"
+                                     : " files that the script installs are missing\n"));
+    Outcome outcome =
+        options.check ? compile(options, setupList, inputs.ScriptPath, report) : Outcome{};
+    if (!sources.failures.empty() && outcome.exitCode == kWritten)
+        outcome = {kPackageIncomplete,
+                   "written, but " + sources.failures.front() +
+                       (sources.failures.size() > 1
+                            ? " (and " + std::to_string(sources.failures.size() - 1) + " more)"
+                            : std::string())};
+    outcome.sources = sources;
+    return outcome;
 }
 
 int convertBatch(Options options, FileSystem& fileSystem, const Report& report) {

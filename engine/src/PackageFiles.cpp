@@ -134,8 +134,7 @@ std::string parentOf(const std::string& folder) {
 }
 
 bool isAbsolute(std::string_view path) {
-    return (!path.empty() && isSeparator(path.front())) ||
-           (path.size() > 1 && path[1] == ':');
+    return (!path.empty() && isSeparator(path.front())) || (path.size() > 1 && path[1] == ':');
 }
 
 bool samePathText(std::string_view a, std::string_view b) {
@@ -432,7 +431,8 @@ private:
     }
 
     void reportWhatIsMissing() {
-        const auto missing = std::ranges::count_if(m_wanted, [](const Wanted& w) { return !w.found; });
+        const auto missing =
+            std::ranges::count_if(m_wanted, [](const Wanted& w) { return !w.found; });
         m_sources.missing = static_cast<std::size_t>(missing);
         if (missing == 0)
             return;
@@ -499,6 +499,26 @@ private:
 };
 
 } // namespace
+
+std::optional<std::string> setupListOfPackage(const std::string& path,
+                                              const FileSystem& fileSystem) {
+    std::string folder;
+    if (fileSystem.fileExists(path)) {
+        if (!equalsIgnoringCase(lastName(path), "setup.exe"))
+            return std::nullopt;
+        folder = folderOf(path);
+    } else if (fileSystem.listFolder(path)) {
+        folder = withSeparator(path);
+    } else {
+        return std::nullopt;
+    }
+    const FolderIndex package(fileSystem, folder);
+    if (auto list = package.file("SETUP.LST"))
+        return list;
+    if (const auto support = package.subfolder("Support"))
+        return FolderIndex(fileSystem, package.folder() + *support).file("SETUP.LST");
+    return std::nullopt;
+}
 
 FileSources resolvePackageFiles(ScriptModel& model, const ConversionInputs& inputs,
                                 FileSystem& fileSystem, const ArchiveReader& archives) {

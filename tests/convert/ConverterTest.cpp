@@ -146,3 +146,56 @@ TEST(Converter, ScriptOverTheSetupListReadsTheListFirst) {
     EXPECT_EQ(TempFolder::read(list), data("engine/worked-example.iss"));
     EXPECT_EQ(folder.entryCount(), 1u);
 }
+
+// A package's folder or setup.exe stands for its list; its files are found in
+// Support; a cabinet that cannot be read is an error that names it.
+TEST(Converter, APackageChoosesItsListAndAccountsForItsFiles) {
+    const std::string list = "[Bootstrap]\r\nCabFile=App.CAB\r\n[Setup]\r\nTitle=App\r\n"
+                             "[Setup1 Files]\r\nFile1=@App.exe,$(AppPath),,,\r\n";
+    struct Case {
+        std::vector<std::string> files; ///< besides the list, in the package's folder
+        std::string listPath;
+        std::string argument;
+        int exitCode;
+        std::string script; ///< where the script is written
+        std::string source; ///< its Source
+        std::string remark; ///< a part of the report
+    };
+    const Case cases[] = {
+        {{"sUPPORT/app.exe"},
+         "SETUP.LST",
+         "",
+         0,
+         "Setup.iss",
+         "sUPPORT\\App.exe",
+         "SETUP.LST: note: 1 files taken from sUPPORT\n"},
+        {{"support/App.exe", "SETUP.EXE"},
+         "support/Setup.lst",
+         "SETUP.EXE",
+         0,
+         "support/Setup.iss",
+         "App.exe",
+         ""},
+        {{"App.CAB"}, "SETUP.LST", "", kPackageIncomplete, "Setup.iss", "App.exe", "App.CAB"},
+    };
+    for (const Case& c : cases) {
+        TempFolder package;
+        for (const std::string& file : c.files) {
+            fs::create_directories(fs::path(package.file(file)).parent_path());
+            package.write(file, "not a cabinet");
+        }
+        fs::create_directories(fs::path(package.file(c.listPath)).parent_path());
+        package.write(c.listPath, list);
+        const Result result = convert({package.file(c.argument), "-o", package.file(c.script)});
+        EXPECT_EQ(result.exitCode, c.exitCode) << c.listPath << result.err;
+        EXPECT_NE(TempFolder::read(package.file(c.script)).find("Source: " + c.source + ";"),
+                  std::string::npos)
+            << c.listPath;
+        EXPECT_NE(result.err.find(c.remark), std::string::npos) << result.err;
+    }
+
+    Options options;
+    ASSERT_FALSE(parseArguments({"SETUP.LST", "--extract-to", "files"}, options));
+    EXPECT_EQ(conversionInputs(options, "SETUP.LST", *createConverterFileSystem()).ExtractFolder,
+              fs::absolute("files").lexically_normal().string());
+}

@@ -46,16 +46,16 @@ public:
             return tembrix::Status::failure(path + ": a damaged cabinet");
         listing = {};
         for (const Part& part : found->second.parts)
-            listing.files.push_back({part.name, part.bytes.size(), part.fromPrevious,
-                                     part.intoNext});
+            listing.files.push_back(
+                {part.name, part.bytes.size(), part.fromPrevious, part.intoNext});
         listing.nextCabinet = found->second.next;
         return tembrix::Status::success();
     }
 
-    tembrix::Status extractFromCabinets(
-        const std::vector<std::string>& set, const std::vector<std::string>& names,
-        const std::function<tembrix::Status(std::string_view, std::string&&)>& onFile)
-        const override {
+    tembrix::Status
+    extractFromCabinets(const std::vector<std::string>& set, const std::vector<std::string>& names,
+                        const std::function<tembrix::Status(std::string_view, std::string&&)>&
+                            onFile) const override {
         extractions.push_back(set);
         std::map<std::string, std::string> pending; // a spanning file's parts so far
         for (const std::string& path : set) {

@@ -5,6 +5,7 @@
 // cabinets or compressed files, or nowhere.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,5 +32,14 @@ struct ConversionReport {
     Diagnostics diagnostics; ///< in the order of the script's lines
     FileSources sources;
 };
+
+class FileSystem;
+
+/// The setup list that a package stands for, when `path` names the package's
+/// folder or its setup.exe (in any letter case): the folder's SETUP.LST in any
+/// letter case, else the one in its Support folder. Nothing when `path` is
+/// neither, or the folder holds no list. Both front ends choose so.
+std::optional<std::string> setupListOfPackage(const std::string& path,
+                                              const FileSystem& fileSystem);
 
 } // namespace tembrix
