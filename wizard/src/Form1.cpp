@@ -28,6 +28,7 @@
 #include "tembrix/engine/ScriptGenerator.h"
 #include "tembrix/localisation/DiagnosticTexts.h"
 #include "tembrix/localisation/Form1Controls.h"
+#include "tembrix/platform/ArchiveReader.h"
 #include "tembrix/platform/FileSystem.h"
 #include "tembrix/platformqt/AuthorLinks.h"
 #include "tembrix/platformqt/ImageButton.h"
@@ -188,6 +189,7 @@ void Form1::formLoad() {
     m_ui->abSite->setMouseIcon(m_ui->LBLmail->mouseIcon());
     m_fileSystem = std::make_unique<RememberingFileSystem>(
         m_fileSystemFactory ? m_fileSystemFactory() : createLocalFileSystem());
+    m_archives = createSystemArchiveReader();
     processPendingEvents();
 }
 
@@ -265,16 +267,17 @@ void Form1::finishClicked() {
     }
     if (!confirmReplace())
         return;
-    Diagnostics diagnostics;
-    const Status written = m_fileSystem ? GenerateScript(m_inputs, *m_fileSystem, diagnostics)
-                                        : Status::failure(m_inputs.ScriptPath);
+    ConversionReport conversion;
+    const Status written = m_fileSystem && m_archives
+                               ? GenerateScript(m_inputs, *m_fileSystem, *m_archives, conversion)
+                               : Status::failure(m_inputs.ScriptPath);
     processPendingEvents();
     if (!written) {
         // The final page says the script exists, so it is shown only when it does.
         reportWriteFailure();
         return;
     }
-    showFinalPage(diagnostics);
+    showFinalPage(conversion.diagnostics);
 }
 
 // An existing script may hold the user's edits: it is replaced only when the
