@@ -7,7 +7,9 @@ namespace tembrix::convert {
 
 const std::string_view kUsage =
     "Usage: tembrix-convert [options] SETUP.LST...\n"
-    "Turns Visual Basic 6 setup lists into Inno Setup scripts.\n"
+    "Turns Visual Basic 6 setup lists into Inno Setup scripts. A package's folder or its\n"
+    "setup.exe stands for its SETUP.LST (or the one in its Support folder). The files that the\n"
+    "script installs are looked for beside the list, in Support and in the package's cabinets.\n"
     "\n"
     "With several setup lists (or --recursive) each script is written beside its list, each\n"
     "list gets a line on standard error (\"written\" or the reason it failed), and a last line\n"
@@ -31,6 +33,9 @@ const std::string_view kUsage =
     "  --installer-name NAME the installer's file name, for OutputBaseFilename without its "
     "\".exe\"\n"
     "                        (default: the setup list's title + \".exe\")\n"
+    "  --extract-to DIR      write the files taken out of cabinets and compressed files into "
+    "DIR\n"
+    "                        (default: Support beside the script)\n"
     "  --inno6               write for Inno Setup 6: its folder constants and flags, no copy "
     "modes\n"
     "  --check               compile each script that was written with Inno Setup's ISCC\n"
@@ -45,7 +50,8 @@ const std::string_view kUsage =
     "\n"
     "Exit status: 0 written, 1 the setup list is missing, cannot be read or is no setup list,\n"
     "or the report could not be written, 2 usage error, 3 the script could not be written,\n"
-    "4 written but it did not compile (--check); with several lists, the highest of theirs.\n";
+    "4 written but it did not compile (--check), 5 written but a file could not be taken out\n"
+    "of the package (a damaged cabinet); with several lists, the highest of theirs.\n";
 
 std::optional<std::string> parseArguments(const std::vector<std::string>& arguments,
                                           Options& options) {
@@ -64,6 +70,7 @@ std::optional<std::string> parseArguments(const std::vector<std::string>& argume
         {"--iscc", "", &Options::iscc},
         {"--installer-name", "", &Options::installerName},
         {"--report", "", &Options::reportPath},
+        {"--extract-to", "", &Options::extractTo},
     };
     struct Switch {
         std::string_view longName;

@@ -16,6 +16,7 @@
 #include "tembrix/convert/Report.h"
 #include "tembrix/convert/SetupListSearch.h"
 #include "tembrix/engine/ScriptGenerator.h"
+#include "tembrix/platform/ArchiveReader.h"
 #include "tembrix/platform/CodePage.h"
 #include "tembrix/platform/Cp1252.h"
 #include "tembrix/platform/NativePath.h"
@@ -141,6 +142,11 @@ void compile(const Options& options, const std::string& setupList, Outcome& outc
         passedOn.push_back(message.text);
     if (!result.compiled && passedOn.empty())
         passedOn = result.lines; // a failure the filter does not know: all of it
+    // The compiler stops at the first missing file; the count says how many more.
+    if (const std::size_t missing = outcome.sources.missing; missing != 0 && !result.compiled)
+        report(setupList + ": " + std::to_string(missing) +
+               (missing == 1 ? " file that the script installs is missing\n"
+                             : " files that the script installs are missing\n"));
     for (const std::string& message : passedOn)
         report(setupList + ": iscc: " + message + "\n");
     if (!result.installerPath.empty()) {
@@ -162,7 +168,8 @@ void compile(const Options& options, const std::string& setupList, Outcome& outc
 }
 
 bool wasWritten(const Outcome& outcome) {
-    return outcome.exitCode == kWritten || outcome.exitCode == kNotCompiled;
+    return outcome.exitCode == kWritten || outcome.exitCode == kNotCompiled ||
+           outcome.exitCode == kPackageIncomplete;
 }
 
 RunReport startedRun(const Options& options) {
@@ -314,7 +321,8 @@ ConversionInputs conversionInputs(const Options& options, const std::string& set
                                   const FileSystem& fileSystem, std::string* notHeld) {
     const DerivedInputs derived = deriveInputPaths(absolutePath(setupList), options.programFolder);
     ConversionInputs inputs;
-    inputs.SetupListPath = setupList;
+    // Whole, so that the package's folders compare with the script's.
+    inputs.SetupListPath = absolutePath(setupList);
     inputs.ScriptPath = options.output.value_or(derived.scriptPath);
     inputs.Version = options.version ? scriptText(*options.version) : derived.version;
     // A folder goes into the script in the system's code page, so that the
@@ -343,12 +351,19 @@ ConversionInputs conversionInputs(const Options& options, const std::string& set
         fileSystem.fileExists(derived.setupLinesPath) ? derived.setupLinesPath : std::string());
     inputs.AddExtraLines = options.addLines.has_value();
     inputs.ExtraLinesPath = options.addLines.value_or(std::string());
+    if (options.extractTo)
+        inputs.ExtractFolder = absolutePath(*options.extractTo);
     return inputs;
 }
 
-Outcome convertList(const Options& options, const std::string& setupList, FileSystem& fileSystem,
+Outcome convertList(const Options& options, const std::string& given, FileSystem& fileSystem,
                     const Report& report) {
+    const std::optional<std::string> chosen = setupListOfPackage(given, fileSystem);
+    const std::string& setupList = chosen ? *chosen : given;
     if (!fileSystem.fileExists(setupList)) {
+        if (fileSystem.listFolder(setupList))
+            return {kNoSetupList,
+                    "a folder without a setup list (SETUP.LST), nor one in its Support folder"};
         std::error_code ec;
         const bool exists = std::filesystem::exists(nativePath(setupList), ec);
         return {kNoSetupList, exists ? "not a file (a folder or a device)" : "no such setup list"};
@@ -357,27 +372,36 @@ Outcome convertList(const Options& options, const std::string& setupList, FileSy
     const ConversionInputs inputs = conversionInputs(options, setupList, fileSystem, &notHeld);
     if (!notHeld.empty())
         return {kNotWritten, "not converted: " + notHeld};
-    Diagnostics diagnostics;
-    ConversionFailure failure = ConversionFailure::None;
-    const Status written = GenerateScript(inputs, fileSystem, diagnostics, failure);
-    if (failure == ConversionFailure::ListUnreadable || failure == ConversionFailure::NotAList) {
+    ConversionReport conversion;
+    const Status written =
+        GenerateScript(inputs, fileSystem, *createSystemArchiveReader(), conversion);
+    if (conversion.failure == ConversionFailure::ListUnreadable ||
+        conversion.failure == ConversionFailure::NotAList) {
         // The reason names the list first, as the caller does.
         std::string_view reason = written.reason();
         if (reason.starts_with(setupList + ": "))
             reason.remove_prefix(setupList.size() + 2);
         return {kNoSetupList, std::string(reason)};
     }
-    if (!written)
-        return {kNotWritten,
-                "cannot write the script " + written.reason(),
-                {},
-                titleOf(setupList, fileSystem)};
+    if (!written) {
+        Outcome failed(kNotWritten, "cannot write the script " + written.reason());
+        failed.title = titleOf(setupList, fileSystem);
+        return failed;
+    }
     if (!options.quiet)
-        reportDiagnostics(setupList, diagnostics, report);
+        reportDiagnostics(setupList, conversion.diagnostics, report);
     Outcome outcome;
+    const FileSources& sources = conversion.sources;
+    if (!sources.failures.empty())
+        outcome = {kPackageIncomplete,
+                   "written, but " + sources.failures.front() +
+                       (sources.failures.size() > 1
+                            ? " (and " + std::to_string(sources.failures.size() - 1) + " more)"
+                            : std::string())};
     outcome.title = titleOf(setupList, fileSystem);
     outcome.script = inputs.ScriptPath;
-    outcome.diagnostics = std::move(diagnostics);
+    outcome.diagnostics = std::move(conversion.diagnostics);
+    outcome.sources = std::move(conversion.sources);
     if (options.check)
         compile(options, setupList, outcome, report);
     return outcome;
@@ -433,7 +457,7 @@ int convertBatch(Options options, FileSystem& fileSystem, const Report& report,
                    "\n");
             if (wasWritten(outcome))
                 ++written;
-            if (outcome.exitCode == kWritten && options.check)
+            if (outcome.compile && outcome.compile->compiled)
                 ++compiled;
             highest = std::max(highest, outcome.exitCode);
         }
@@ -455,7 +479,8 @@ int convertBatch(Options options, FileSystem& fileSystem, const Report& report,
                                          [&slot](std::string_view lines) { slot.lines += lines; })
                            : Outcome{kNotWritten, "not converted: its script " + script +
                                                       " is the one written for " + earlier->second};
-        if (options.check && slot.outcome.exitCode == kWritten)
+        if (options.check &&
+            (slot.outcome.exitCode == kWritten || slot.outcome.exitCode == kPackageIncomplete))
             toCompile.push_back(i);
         else
             pool.markFinished(i);

@@ -4,6 +4,7 @@
 #include <new>
 
 #include "Mends.h"
+#include "PackageFiles.h"
 #include "ScriptWriters.h"
 #include "SetupListReader.h"
 #include "tembrix/platform/FileSystem.h"
@@ -15,19 +16,19 @@ Status GenerateScript(const ConversionInputs& inputs, FileSystem& fileSystem) {
     return GenerateScript(inputs, fileSystem, ignored);
 }
 
-// Reader, mends, writer: the list is read once into the model, the mends
-// decide everything there, and the dialect's writer prints it.
-Status GenerateScript(const ConversionInputs& inputs, FileSystem& fileSystem,
-                      Diagnostics& diagnostics) {
-    ConversionFailure ignored;
-    return GenerateScript(inputs, fileSystem, diagnostics, ignored);
-}
+namespace {
 
-// The list is read before the script is begun, so that a list that cannot be
-// converted leaves nothing behind, not even a temporary file.
-Status GenerateScript(const ConversionInputs& inputs, FileSystem& fileSystem,
-                      Diagnostics& diagnostics, ConversionFailure& failure) {
+// Reader, mends, files, writer: the list is read once into the model, the
+// mends decide everything there, the package's files are looked for (when an
+// archive reader is given) for the lines that the mends kept, and the
+// dialect's writer prints it. The list is read before the script is begun, so
+// that a list that cannot be converted leaves nothing behind, not even a
+// temporary file.
+Status generate(const ConversionInputs& inputs, FileSystem& fileSystem,
+                const ArchiveReader* archives, Diagnostics& diagnostics, FileSources& sources,
+                ConversionFailure& failure) {
     diagnostics.clear();
+    sources = {};
     failure = ConversionFailure::None;
     try {
         ScriptModel model;
@@ -43,6 +44,8 @@ Status GenerateScript(const ConversionInputs& inputs, FileSystem& fileSystem,
             return Status::failure(inputs.ScriptPath + ": the file could not be created");
 
         applyMends(model);
+        if (archives)
+            sources = resolvePackageFiles(model, inputs, fileSystem, *archives);
         writeScript(model, *out);
         spellQuotedFolders(model);
         diagnostics = takeSortedDiagnostics(model);
@@ -58,6 +61,27 @@ Status GenerateScript(const ConversionInputs& inputs, FileSystem& fileSystem,
         failure = ConversionFailure::ScriptNotWritten;
         return Status::failure(inputs.ScriptPath + ": " + error.what());
     }
+}
+
+} // namespace
+
+Status GenerateScript(const ConversionInputs& inputs, FileSystem& fileSystem,
+                      Diagnostics& diagnostics) {
+    ConversionFailure ignored;
+    return GenerateScript(inputs, fileSystem, diagnostics, ignored);
+}
+
+// The list alone, as it always was: no file of the package is looked for.
+Status GenerateScript(const ConversionInputs& inputs, FileSystem& fileSystem,
+                      Diagnostics& diagnostics, ConversionFailure& failure) {
+    FileSources ignored;
+    return generate(inputs, fileSystem, nullptr, diagnostics, ignored, failure);
+}
+
+Status GenerateScript(const ConversionInputs& inputs, FileSystem& fileSystem,
+                      const ArchiveReader& archives, ConversionReport& report) {
+    return generate(inputs, fileSystem, &archives, report.diagnostics, report.sources,
+                    report.failure);
 }
 
 } // namespace tembrix

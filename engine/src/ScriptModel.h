@@ -88,6 +88,9 @@ struct FileItem {
     bool neverUninstall = false;
     bool sharedFile = false;
     bool copyAlways = false; ///< copy over any version, asking before an older one replaces it
+    /// Where the file was found: 0 beside the list (the model's sourcePrefix),
+    /// n the folder ScriptModel::sourceFolders[n - 1].
+    std::uint8_t sourceFolder = 0;
 };
 
 /// A section of files, walked as File1, File2, ... up to the first missing one.
@@ -167,7 +170,12 @@ struct ScriptModel {
     std::string setupLinesPath;
     std::optional<std::string> setupLines; ///< nothing when the file cannot be read
     std::string sourcePrefix;              ///< put in front of every Source name
-    std::size_t licenceCount = 0;          ///< License1, License2, ... of [Licenses]
+    std::string cabinetFile;               ///< [Bootstrap] CabFile, the package's first cabinet
+    std::uint32_t cabinetCount = 0;        ///< [Bootstrap] Cabs
+    /// The Source folders, as the script spells them with their trailing
+    /// "\", of files that lie elsewhere than beside the list.
+    std::vector<std::string> sourceFolders;
+    std::size_t licenceCount = 0; ///< License1, License2, ... of [Licenses]
 
     // What the mends decide for [Setup].
     TextRef defaultGroupName;
@@ -240,6 +248,12 @@ struct ScriptModel {
         folderArguments.push_back({diagnostics.size() - 1, argument, defaultFolder});
     }
 };
+
+/// What the script's Source names in front of the file's name.
+inline std::string_view sourceFolderOf(const ScriptModel& model, const FileItem& item) {
+    return item.sourceFolder == 0 ? std::string_view(model.sourcePrefix)
+                                  : std::string_view(model.sourceFolders[item.sourceFolder - 1]);
+}
 
 /// `prefix` ("File", "Icon", "Title", "StartIn") + the number of the item at
 /// `index`, counted from 1; `prefix` alone for the index npos.

@@ -113,11 +113,11 @@ private:
         if (item.role == FileRole::OldSetupProgram)
             return;
         if (item.role == FileRole::DataAccessInstaller) {
-            line("Source: ", m_model.sourcePrefix, dataAccessSource());
+            line("Source: ", sourceFolderOf(m_model, item), dataAccessSource());
             return;
         }
         m_line.assign(item.role == FileRole::CommentedOut ? "; Source: " : "Source: ")
-            .append(m_model.sourcePrefix)
+            .append(sourceFolderOf(m_model, item))
             .append(text(item.name))
             .append("; DestDir: ");
         appendFolder(item.destination, folderNames());

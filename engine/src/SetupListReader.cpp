@@ -276,6 +276,20 @@ private:
     ScriptModel& m_model;
 };
 
+// The package's first cabinet and how many there are, from the bootstrap's
+// own section, so that the files can be found in them.
+void readCabinets(const ProfileIndex& list, ScriptModel& model) {
+    model.cabinetFile = list.read("Bootstrap", "CabFile", "");
+    const std::string count = list.read("Bootstrap", "Cabs", "");
+    std::uint32_t value = 0;
+    for (const char digit : count) {
+        if (digit < '0' || digit > '9' || value > 9999)
+            break;
+        value = value * 10 + static_cast<std::uint32_t>(digit - '0');
+    }
+    model.cabinetCount = value;
+}
+
 std::optional<std::string> readLines(const FileSystem& fileSystem, const std::string& path) {
     if (path.empty())
         return std::nullopt;
@@ -321,6 +335,7 @@ Status readScriptModel(const ConversionInputs& inputs, const FileSystem& fileSys
             if (model.includeRuntimeFiles)
                 reader.readFiles(kRuntimeSection, model.runtimeFiles);
             reader.readFiles(kApplicationSection, model.applicationFiles);
+            readCabinets(list, model);
         }
         // The model keeps places in the bytes, not the index built over them.
         model.listBytes = list.releaseBytes();

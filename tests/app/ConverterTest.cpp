@@ -208,7 +208,12 @@ TEST(Converter, WritesTheExampleToStandardOutputOrBesideTheList) {
     const Result printed = converter.run(withFixed({example, "-o", "-"}));
     EXPECT_EQ(printed.exitCode, 0) << printed.err;
     EXPECT_EQ(printed.out, data("engine/worked-example.iss")); // the example is the worked one
+    // The example's list lies alone, without its files.
     EXPECT_EQ(printed.err, example +
+                               ": warning: none of the 6 files that the script installs is in "
+                               "the source folder or in the package: the compile will fail until "
+                               "they are put there\n" +
+                               example +
                                ": File3 in [Setup1 Files]: note: INVENT.EXE registers "
                                "itself: [Run] starts it with /REGSERVER, and [UninstallRun] with "
                                "/UNREGSERVER before the uninstall removes it\n");
@@ -278,7 +283,9 @@ TEST(Converter, CheckCompilesEachScriptInItsFolderWithTheCompilerFound) {
     fs::create_directories(work.file("good"));
     fs::create_directories(work.file("bad"));
     const std::string good = work.write("good/SETUP.LST", "[Setup]\r\nTitle=App\r\n");
-    const std::string bad = work.write("bad/SETUP.LST", "[Setup]\r\nTitle=Broken\r\n");
+    const std::string bad =
+        work.write("bad/SETUP.LST",
+                   "[Setup]\r\nTitle=Broken\r\n[Setup1 Files]\r\nFile1=@A.exe,$(AppPath),,,\r\n");
     const std::string noCompilerOnPath = "ISCC= PATH=/usr/bin:/bin ";
     const std::string noProgram = work.write("no-program", "not a program\n");
     fs::permissions(noProgram, fs::perms::owner_all);
@@ -330,7 +337,13 @@ TEST(Converter, CheckCompilesEachScriptInItsFolderWithTheCompilerFound) {
 
     const Result failed = converter.run({bad, "--check", "--iscc", iscc.path()});
     EXPECT_EQ(failed.exitCode, 4);
-    EXPECT_EQ(failed.err, bad + ": iscc: Error on line 6 in Setup.iss: broken.\n" + bad +
+    // How many files are missing comes before the compiler's first error.
+    EXPECT_EQ(failed.err, bad +
+                              ": warning: none of the 1 files that the script installs is in the "
+                              "source folder or in the package: the compile will fail until they "
+                              "are put there\n" +
+                              bad + ": 1 file that the script installs is missing\n" + bad +
+                              ": iscc: Error on line 6 in Setup.iss: broken.\n" + bad +
                               ": iscc: Compile aborted.\ntembrix-convert: " + bad +
                               ": written, but " + work.file("bad/Setup.iss") +
                               " did not compile (the compiler's exit status 2)\n");

@@ -15,6 +15,7 @@
 #include <chrono>
 #include <filesystem>
 #include <optional>
+#include <regex>
 
 #include "WizardHarness.h"
 #include "tembrix/platform/CodePage.h"
@@ -287,6 +288,13 @@ TEST_F(Wizard, ADroppedSetupListIsTakenAsIfChosen) {
     ASSERT_EQ(pageShown(), 2);
     EXPECT_TRUE(dropOn(h.find<QGroupBox>("frame", 2), *files({lower})));
     EXPECT_EQ(text("txtISS")->text(), h.programFile("My Proj/Setup.iss"));
+    // A package's folder, or its setup.exe, stands for its list.
+    h.folder.write("My Proj/SETUP.EXE", "MZ");
+    for (const char* dropped : {"My Proj", "My Proj/SETUP.EXE"}) {
+        text("txtLST")->clear();
+        EXPECT_TRUE(dropOn(h.find<QGroupBox>("frame", 2), *files({h.programFile(dropped)})));
+        EXPECT_EQ(text("txtLST")->text(), lower) << dropped;
+    }
 
     // Every page takes it; the welcome page moves on to the list's page.
     click("BTnext");
@@ -409,6 +417,13 @@ TEST_F(Wizard, FinishWritesTheEnginesScript) {
 // replaces it until Restart. Without a compiler no compile is offered.
 TEST_F(Wizard, TheFinalPageReportsTheConversionsRemarks) {
     // No SetupLine.txt beside the program: not read, and no word of it.
+    // The files that the lists install, beside them, as in a package.
+    for (const std::string& list : {listPath.toStdString(), kDriveList}) {
+        const std::string bytes = TempFolder::read(list);
+        const std::regex entry("File[0-9]+=@?([^,\r\n]+)");
+        for (std::sregex_iterator at(bytes.begin(), bytes.end(), entry), end; at != end; ++at)
+            h.folder.write("My Proj/Support/" + (*at)[1].str(), "");
+    }
     walkToPage3();
     click("BTend");
     auto* report = h.find<QPlainTextEdit>("txtReport");

@@ -29,6 +29,7 @@
 #include "tembrix/engine/ScriptGenerator.h"
 #include "tembrix/localisation/DiagnosticTexts.h"
 #include "tembrix/localisation/Form1Controls.h"
+#include "tembrix/platform/ArchiveReader.h"
 #include "tembrix/platform/FileSystem.h"
 #include "tembrix/platformqt/AuthorLinks.h"
 #include "tembrix/platformqt/ImageButton.h"
@@ -193,6 +194,7 @@ void Form1::formLoad() {
     m_fileSystem = std::make_unique<RememberingFileSystem>(
         m_fileSystemFactory ? m_fileSystemFactory() : createLocalFileSystem());
     proposeDialect();
+    m_archives = createSystemArchiveReader();
     processPendingEvents();
 }
 
@@ -304,13 +306,14 @@ void Form1::finishClicked() {
     }
     if (!confirmReplace())
         return;
-    Diagnostics diagnostics;
-    ConversionFailure failure = ConversionFailure::ScriptNotWritten;
-    const Status written = m_fileSystem
-                               ? GenerateScript(m_inputs, *m_fileSystem, diagnostics, failure)
+    ConversionReport conversion;
+    conversion.failure = ConversionFailure::ScriptNotWritten;
+    const Status written = m_fileSystem && m_archives
+                               ? GenerateScript(m_inputs, *m_fileSystem, *m_archives, conversion)
                                : Status::failure(m_inputs.ScriptPath);
     processPendingEvents();
-    if (failure == ConversionFailure::ListUnreadable || failure == ConversionFailure::NotAList) {
+    if (conversion.failure == ConversionFailure::ListUnreadable ||
+        conversion.failure == ConversionFailure::NotAList) {
         reportListFailure(written);
         return;
     }
@@ -319,7 +322,7 @@ void Form1::finishClicked() {
         reportWriteFailure();
         return;
     }
-    showFinalPage(diagnostics);
+    showFinalPage(conversion.diagnostics);
 }
 
 // An existing script may hold the user's edits: it is replaced only when the

@@ -1,4 +1,5 @@
-// Files dropped on the window. One setup list, dropped anywhere on the window,
+// Files dropped on the window. One setup list (or a package's folder or its
+// setup.exe, which stand for their list), dropped anywhere on the window,
 // on any page, is taken as if it had been chosen with cmdChooseLST; from the
 // welcome page or the final page the wizard moves to the setup-list page, so
 // that the user sees it. Every other drop is refused, so that the pointer
@@ -14,6 +15,9 @@
 #include <QUrl>
 
 #include "Form1Layout.h"
+#include "tembrix/engine/PackageFiles.h"
+#include "tembrix/platform/FileSystem.h"
+#include "tembrix/platformqt/TextBridge.h"
 
 namespace tembrix {
 
@@ -33,6 +37,10 @@ std::optional<QString> Form1::droppedSetupList(const QMimeData* data) const {
     if (!url.isLocalFile())
         return std::nullopt;
     const QFileInfo file(url.toLocalFile());
+    // The package's folder or its setup.exe stands for its list, as in the converter.
+    if (const auto list =
+            setupListOfPackage(pathFromQt(file.absoluteFilePath()), *createLocalFileSystem()))
+        return QDir::toNativeSeparators(qtFromPath(*list));
     if (!file.isFile() || file.suffix().compare(QLatin1String("lst"), Qt::CaseInsensitive) != 0)
         return std::nullopt;
     return QDir::toNativeSeparators(file.absoluteFilePath());

@@ -26,7 +26,8 @@ enum ExitCode {
     kNoSetupList = 1,
     kUsageError = 2,
     kNotWritten = 3,
-    kNotCompiled = 4
+    kNotCompiled = 4,
+    kPackageIncomplete = 5, ///< written, but a file could not be taken out of the package
 };
 
 /// What --help prints.
@@ -42,7 +43,7 @@ struct Options {
     std::vector<std::string> setupLists; ///< as given, then the ones found below folders
     std::vector<std::string> recursive;  ///< folders to search
     std::optional<std::string> output, version, outputDir, sourceFolder, setupLines, addLines,
-        installerName;
+        installerName, extractTo;
     bool absoluteSource = false;
     bool noRuntime = false;
     bool quiet = false;
@@ -88,9 +89,12 @@ ConversionInputs conversionInputs(const Options& options, const std::string& set
 /// names the script where it is about the script. What follows `sources` is
 /// what the run's report shows; the texts of the list are Windows-1252 bytes.
 struct Outcome {
+    Outcome() = default;
+    Outcome(int code, std::string why) : exitCode(code), reason(std::move(why)) {}
+
     int exitCode = kWritten;
     std::string reason;
-    FileSources sources{};
+    FileSources sources{};     ///< where the script's files came from
     std::string title{};       ///< [Setup] Title, when the list was read
     std::string script{};      ///< the script written; empty when none was
     Diagnostics diagnostics{}; ///< what was mended and what looks wrong, even with --quiet
@@ -101,6 +105,9 @@ struct Outcome {
 
 /// Converts one list (and compiles its script with --check); what was mended
 /// and the compiler's warnings and errors go to `report`, the outcome does not.
+/// A package's folder or its setup.exe stands for its list. The package's
+/// files are looked for and taken out of its archives; one that cannot be
+/// taken out (a damaged cabinet) gives kPackageIncomplete.
 Outcome convertList(const Options& options, const std::string& setupList, FileSystem& fileSystem,
                     const Report& report);
 

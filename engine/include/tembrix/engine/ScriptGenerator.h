@@ -10,14 +10,6 @@ namespace tembrix {
 class ArchiveReader;
 class FileSystem;
 
-/// What a conversion that failed could not do.
-enum class ConversionFailure {
-    None,
-    ListUnreadable, ///< the setup list is missing or cannot be read
-    NotAList,       ///< the file has neither layout of a setup list
-    ScriptNotWritten,
-};
-
 /// Converts the setup list into an Inno Setup script at `inputs.ScriptPath`.
 ///
 /// The setup list is read once, before anything is written. A list that is
@@ -30,7 +22,8 @@ Status GenerateScript(const ConversionInputs& inputs, FileSystem& fileSystem);
 
 /// The same, and `diagnostics` is replaced by what the conversion mended and
 /// what looked wrong, in the order of the script's lines. On failure it holds
-/// what was found before the failure.
+/// what was found before the failure. The list alone is converted: no file of
+/// the package is looked for, and every Source is named as beside the list.
 Status GenerateScript(const ConversionInputs& inputs, FileSystem& fileSystem,
                       Diagnostics& diagnostics);
 
@@ -42,7 +35,11 @@ Status GenerateScript(const ConversionInputs& inputs, FileSystem& fileSystem,
 /// The same, and each file that the script installs is looked for in the
 /// package: the source folder, its Support folder, the cabinets, the
 /// compressed files, which `archives` reads. `report` receives the remarks and
-/// where the files came from.
+/// where the files came from. A file taken out of an archive is written into
+/// `inputs.ExtractFolder` (default: Support beside the script), never over a
+/// file whose bytes differ. A file found nowhere, or an archive that cannot be
+/// read, is a warning and still gives a script; such failures are also in
+/// `report.sources.failures`; `report.failure` says what could not be done.
 Status GenerateScript(const ConversionInputs& inputs, FileSystem& fileSystem,
                       const ArchiveReader& archives, ConversionReport& report);
 

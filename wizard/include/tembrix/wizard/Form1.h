@@ -28,6 +28,7 @@ class QThread;
 namespace tembrix {
 
 class AboutLauncher;
+class ArchiveReader;
 class FileSystem;
 class RememberingFileSystem;
 class ImageButton;
@@ -147,6 +148,8 @@ private:
     AboutLauncher& m_about;
     FileSystemFactory m_fileSystemFactory;
     std::unique_ptr<RememberingFileSystem> m_fileSystem;
+    std::unique_ptr<ArchiveReader>
+        m_archives; ///< reads the package's cabinets and compressed files
     std::unique_ptr<Form1Widgets> m_ui;
     std::unique_ptr<Form1Texts> m_texts;
     MODTranslate m_translate;
