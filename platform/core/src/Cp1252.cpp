@@ -83,20 +83,11 @@ std::size_t decodeUtf8(std::string_view utf8, std::size_t at, char32_t& cp, bool
 
 } // namespace
 
-std::string cp1252FromUtf8(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size();) {
-        char32_t cp = 0;
-        bool valid = false;
-        const std::size_t length = decodeUtf8(utf8, i, cp, valid);
-        out.push_back(valid ? cp1252FromCodePoint(cp) : '?');
-        i += length ? length : 1;
-    }
-    return out;
-}
+namespace {
 
-std::optional<std::string> cp1252FromUtf8Exactly(std::string_view utf8) {
+// Each character as its Windows-1252 byte. One that the code page cannot hold,
+// or a byte that is no UTF-8, becomes "?", or, when `exactly`, fails the text.
+std::optional<std::string> toCp1252(std::string_view utf8, bool exactly) {
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
@@ -104,12 +95,22 @@ std::optional<std::string> cp1252FromUtf8Exactly(std::string_view utf8) {
         bool valid = false;
         const std::size_t length = decodeUtf8(utf8, i, cp, valid);
         const char byte = valid ? cp1252FromCodePoint(cp) : '?';
-        if (!valid || (byte == '?' && cp != U'?'))
+        if (exactly && (!valid || (byte == '?' && cp != U'?')))
             return std::nullopt;
         out.push_back(byte);
-        i += length;
+        i += length ? length : 1;
     }
     return out;
+}
+
+} // namespace
+
+std::string cp1252FromUtf8(std::string_view utf8) {
+    return *toCp1252(utf8, false);
+}
+
+std::optional<std::string> cp1252FromUtf8Exactly(std::string_view utf8) {
+    return toCp1252(utf8, true);
 }
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
