@@ -2,6 +2,7 @@
 
 // A file system held in a map, for tests and fuzz targets that need no disk.
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <optional>
@@ -16,7 +17,7 @@ public:
     class Writer final : public tembrix::TextFileWriter {
     public:
         Writer(MemoryFileSystem& owner, std::string path)
-            : m_owner(owner), m_path(std::move(path)) {}
+            : m_owner(owner), m_path(keyOf(std::move(path))) {}
         void write(std::string_view text) override { m_text.append(text); }
         void writeLine(std::string_view text) override { m_text.append(text).append("\r\n"); }
         tembrix::Status commit() override {
@@ -30,9 +31,18 @@ public:
         std::string m_text;
     };
 
-    bool fileExists(const std::string& path) const override { return files.count(path) != 0; }
+    // Paths are kept with "/": code that joins them with Windows' "\\" finds
+    // the same files as the tests name.
+    static std::string keyOf(std::string path) {
+        std::ranges::replace(path, '\\', '/');
+        return path;
+    }
+
+    bool fileExists(const std::string& path) const override {
+        return files.count(keyOf(path)) != 0;
+    }
     std::optional<std::string> readAll(const std::string& path) const override {
-        const auto found = files.find(path);
+        const auto found = files.find(keyOf(path));
         if (found == files.end())
             return std::nullopt;
         return found->second;
@@ -46,9 +56,10 @@ public:
     // A folder is there when a file lies in it or it was made; "/" and "\\"
     // both separate.
     std::optional<std::vector<tembrix::FolderEntry>>
-    listFolder(const std::string& path) const override {
-        if (path.empty())
+    listFolder(const std::string& given) const override {
+        if (given.empty())
             return std::nullopt;
+        const std::string path = keyOf(given);
         std::string prefix = path;
         if (!prefix.empty() && prefix.back() != '/' && prefix.back() != '\\')
             prefix += '/';
@@ -76,7 +87,7 @@ public:
         return entries;
     }
     tembrix::Status createFolder(const std::string& path) override {
-        folders.insert(path);
+        folders.insert(keyOf(path));
         return tembrix::Status::success();
     }
 
