@@ -69,8 +69,11 @@ void Form1::deriveDefaults(const QString& setupListPath) {
 }
 
 void Form1::setDerived(QLineEdit* box, const QString& text) {
-    if (box->text() == m_derivedTexts.value(box))
+    if (box->text() == m_derivedTexts.value(box)) {
         box->setText(text);
+        // A proposal longer than its box shows its beginning, as Windows' boxes do.
+        box->setCursorPosition(0);
+    }
     m_derivedTexts.insert(box, text);
 }
 
