@@ -165,7 +165,7 @@ TEST_P(PackageFiles, EachFileIsFoundOrNamed) {
     const Case& c = GetParam();
     MemoryFileSystem fileSystem;
     StandInArchiveReader archives;
-    fileSystem.files = c.files;
+    fileSystem.files.insert(c.files.begin(), c.files.end());
     fileSystem.files[c.listPath] = c.list;
     for (const auto& [path, cabinet] : c.cabinets)
         archives.addCabinet(fileSystem, path, cabinet);

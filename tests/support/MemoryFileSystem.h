@@ -17,7 +17,7 @@ public:
     class Writer final : public tembrix::TextFileWriter {
     public:
         Writer(MemoryFileSystem& owner, std::string path)
-            : m_owner(owner), m_path(keyOf(std::move(path))) {}
+            : m_owner(owner), m_path(std::move(path)) {}
         void write(std::string_view text) override { m_text.append(text); }
         void writeLine(std::string_view text) override { m_text.append(text).append("\r\n"); }
         tembrix::Status commit() override {
@@ -31,12 +31,17 @@ public:
         std::string m_text;
     };
 
-    // Paths are kept with "/": code that joins them with Windows' "\\" finds
-    // the same files as the tests name.
+    // "/" and "\\" name the same file, so that code that joins names with
+    // Windows' separator finds the files as the tests name them.
     static std::string keyOf(std::string path) {
         std::ranges::replace(path, '\\', '/');
         return path;
     }
+    struct SeparatorsAlike {
+        bool operator()(const std::string& a, const std::string& b) const {
+            return keyOf(a) < keyOf(b);
+        }
+    };
 
     bool fileExists(const std::string& path) const override {
         return files.count(keyOf(path)) != 0;
@@ -65,7 +70,8 @@ public:
             prefix += '/';
         std::map<std::string, bool> names;
         bool found = folders.count(path) != 0;
-        const auto add = [&](const std::string& full, bool isFolder) {
+        const auto add = [&](const std::string& named, bool isFolder) {
+            const std::string full = keyOf(named);
             if (full.size() <= prefix.size() ||
                 full.compare(0, prefix.size() - 1, prefix, 0, prefix.size() - 1) != 0 ||
                 (full[prefix.size() - 1] != '/' && full[prefix.size() - 1] != '\\'))
@@ -91,6 +97,6 @@ public:
         return tembrix::Status::success();
     }
 
-    std::map<std::string, std::string> files;
-    std::set<std::string> folders;
+    std::map<std::string, std::string, SeparatorsAlike> files;
+    std::set<std::string, SeparatorsAlike> folders;
 };
