@@ -20,7 +20,6 @@
 #include "tembrix/platform/CodePage.h"
 #include "tembrix/platform/Cp1252.h"
 #include "tembrix/platform/NativePath.h"
-#include "tembrix/platform/ProfileFile.h"
 #include "tembrix/platform/ProgramIdentity.h"
 
 #ifdef _WIN32
@@ -58,13 +57,6 @@ void reportDiagnostics(const std::string& setupList, const Diagnostics& diagnost
                        const Report& report) {
     for (const Diagnostic& diagnostic : diagnostics)
         report(setupList + ": " + utf8FromCp1252(describeDiagnostic(diagnostic)) + "\n");
-}
-
-// The list's title for the report; the generator keeps its own reading.
-std::string titleOf(const std::string& setupList, const FileSystem& fileSystem) {
-    auto bytes = fileSystem.readAll(setupList);
-    return bytes ? ProfileIndex::parse(std::move(*bytes)).read("Setup", "Title", "")
-                 : std::string();
 }
 
 void reportError(const Report& report, const std::string& message) {
@@ -385,7 +377,7 @@ Outcome convertList(const Options& options, const std::string& given, FileSystem
     }
     if (!written) {
         Outcome failed(kNotWritten, "cannot write the script " + written.reason());
-        failed.title = titleOf(setupList, fileSystem);
+        failed.title = std::move(conversion.title);
         return failed;
     }
     if (!options.quiet)
@@ -398,7 +390,7 @@ Outcome convertList(const Options& options, const std::string& given, FileSystem
                        (sources.failures.size() > 1
                             ? " (and " + std::to_string(sources.failures.size() - 1) + " more)"
                             : std::string())};
-    outcome.title = titleOf(setupList, fileSystem);
+    outcome.title = std::move(conversion.title);
     outcome.script = inputs.ScriptPath;
     outcome.diagnostics = std::move(conversion.diagnostics);
     outcome.sources = std::move(conversion.sources);

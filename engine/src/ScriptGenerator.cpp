@@ -26,7 +26,7 @@ namespace {
 // temporary file.
 Status generate(const ConversionInputs& inputs, FileSystem& fileSystem,
                 const ArchiveReader* archives, Diagnostics& diagnostics, FileSources& sources,
-                ConversionFailure& failure) {
+                ConversionFailure& failure, std::string* title = nullptr) {
     diagnostics.clear();
     sources = {};
     failure = ConversionFailure::None;
@@ -35,6 +35,8 @@ Status generate(const ConversionInputs& inputs, FileSystem& fileSystem,
         const Status read = readScriptModel(inputs, fileSystem, model, failure);
         if (!read)
             return read;
+        if (title)
+            *title = model.text(model.title);
         failure = ConversionFailure::ScriptNotWritten;
         std::unique_ptr<TextFileWriter> out;
         Status created = fileSystem.createTextFile(inputs.ScriptPath, out);
@@ -80,8 +82,9 @@ Status GenerateScript(const ConversionInputs& inputs, FileSystem& fileSystem,
 
 Status GenerateScript(const ConversionInputs& inputs, FileSystem& fileSystem,
                       const ArchiveReader& archives, ConversionReport& report) {
+    report.title.clear();
     return generate(inputs, fileSystem, &archives, report.diagnostics, report.sources,
-                    report.failure);
+                    report.failure, &report.title);
 }
 
 } // namespace tembrix

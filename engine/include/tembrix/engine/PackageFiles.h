@@ -40,6 +40,7 @@ struct ConversionReport {
     Diagnostics diagnostics; ///< in the order of the script's lines
     FileSources sources;
     ConversionFailure failure = ConversionFailure::None; ///< what a failed conversion could not do
+    std::string title; ///< [Setup] Title, Windows-1252 bytes, once the list was read
 };
 
 class FileSystem;
