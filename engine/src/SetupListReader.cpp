@@ -131,41 +131,24 @@ public:
     }
 
     void readFiles(std::string_view section, FileSection& files) {
-        files.name = section;
-        const bool repeated = m_list.sectionCount(section) > 1;
-        // Room for every line of the section at once, so that a list of a
-        // million files is held once, not grown by doubling.
-        files.items.reserve(m_list.keyCount(section));
-        for (NumberedKey key("File");; key.next()) {
-            const std::string_view value = m_list.view(section, key.text(), "");
-            if (value.empty())
-                break;
+        walkFiles(section, files, [&](std::string_view value, FileItem& item) {
             const FileFields fields = splitFileFields(value);
-            FileItem& item = files.items.emplace_back();
             item.name = nameOf(fields.field[0]);
             item.destination = ref(fields.field[1]);
             item.registration = ref(fields.field[2]);
             item.sharedMarker = !fields.field[3].empty();
             item.fieldCount = static_cast<std::uint8_t>(fields.count);
-            item.underLaterHeader = repeated && m_list.foundUnderLaterHeader(section, key.text());
-        }
+        });
     }
 
     // The same for a VB5 section; the shortcuts that the entries of [Files]
     // declare go into `shortcuts`.
     void readVb5Files(std::string_view section, FileSection& files, IconGroup* shortcuts) {
-        files.name = section;
-        const bool repeated = m_list.sectionCount(section) > 1;
-        files.items.reserve(m_list.keyCount(section));
-        for (NumberedKey key("File");; key.next()) {
-            const std::string_view value = m_list.view(section, key.text(), "");
-            if (value.empty())
-                break;
+        walkFiles(section, files, [&](std::string_view value, FileItem& item) {
             const Vb5Fields fields = splitVb5Fields(value);
             const auto field = [&fields](std::size_t n) {
                 return n < fields.count ? fields.field[n] : std::string_view();
             };
-            FileItem& item = files.items.emplace_back();
             item.packedName = ref(field(2));
             item.name = ref(field(3));
             item.destination = ref(field(4));
@@ -173,11 +156,10 @@ public:
             item.sharedMarker = !field(6).empty();
             item.fieldCount =
                 static_cast<std::uint8_t>(std::clamp<std::size_t>(fields.count, 4, 7) - 3);
-            item.underLaterHeader = repeated && m_list.foundUnderLaterHeader(section, key.text());
             if (shortcuts && fields.count >= 12 && !fields.field[fields.count - 1].empty())
                 addShortcut(*shortcuts, fields.field[fields.count - 2],
                             fields.field[fields.count - 1], files.items.size());
-        }
+        });
     }
 
     // [Setup] DefProgramGroup names the one group of a VB5 list.
@@ -209,6 +191,25 @@ public:
     }
 
 private:
+    // File1, File2, ... of `section` up to the first missing one, each read
+    // into a new item of `files` by `readEntry(value, item)`.
+    template <typename ReadEntry>
+    void walkFiles(std::string_view section, FileSection& files, ReadEntry&& readEntry) {
+        files.name = section;
+        const bool repeated = m_list.sectionCount(section) > 1;
+        // Room for every line of the section at once, so that a list of a
+        // million files is held once, not grown by doubling.
+        files.items.reserve(m_list.keyCount(section));
+        for (NumberedKey key("File");; key.next()) {
+            const std::string_view value = m_list.view(section, key.text(), "");
+            if (value.empty())
+                break;
+            FileItem& item = files.items.emplace_back();
+            readEntry(value, item);
+            item.underLaterHeader = repeated && m_list.foundUnderLaterHeader(section, key.text());
+        }
+    }
+
     // The program is named from the application's folder, as an Icon<n> is,
     // and the shortcut starts in the program's own folder, as a user expects.
     void addShortcut(IconGroup& group, std::string_view title, std::string_view program,
