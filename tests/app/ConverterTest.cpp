@@ -199,6 +199,15 @@ TEST(Converter, MissingOrFolderSetupListExitsWithOne) {
     EXPECT_EQ(result.exitCode, 1);
     expectOneErrorLine(result, folder.path().string());
     EXPECT_EQ(folder.entryCount(), 0u);
+    // A file that is no setup list writes nothing either (the engine says why).
+    const std::string foreign = folder.write("SETUP.LST", "\x89PNG\r\n\x1a\n");
+    result = converter.run({foreign});
+    EXPECT_EQ(result.exitCode, 1);
+    expectOneErrorLine(result, foreign + ": not a setup list: it has no [Setup1 Files], "
+                                         "[Bootstrap Files], [IconGroups] or [Setup] Title of the "
+                                         "Package and Deployment Wizard, nor the [Files] of the "
+                                         "VB5 Setup Wizard");
+    EXPECT_EQ(folder.entryCount(), 1u);
 }
 
 TEST(Converter, WritesTheExampleToStandardOutputOrBesideTheList) {
@@ -295,20 +304,20 @@ TEST(Converter, CheckCompilesEachScriptInItsFolderWithTheCompilerFound) {
         int exitCode;
         std::string message; ///< the whole of standard error, after the prefix
     };
-    const std::string notFound = "--check: cannot find the compiler ";
+    const std::string notFound = "--check: cannot find the compiler ", none = work.file("none");
     for (const Case& c : std::vector<Case>{
              {{"--iscc", iscc.path()}, noCompilerOnPath, 0, ""},
              {{}, "ISCC='" + iscc.path() + "' PATH=/usr/bin:/bin ", 0, ""},
              {{}, "ISCC= PATH='" + iscc.folder() + "':/usr/bin:/bin ", 0, ""},
              {{"--iscc", "ISCC"}, "PATH='" + iscc.folder() + "':/usr/bin:/bin ", 0, ""},
-             {{"--iscc", work.file("none")},
+             {{"--iscc", none},
               "ISCC='" + iscc.path() + "' ",
               2,
-              notFound + "given with --iscc, '" + work.file("none") + "' (try --help)"},
+              notFound + "given with --iscc, '" + none + "' (try --help)"},
              {{},
-              "ISCC='" + work.file("none") + "' PATH='" + iscc.folder() + "' ",
+              "ISCC='" + none + "' PATH='" + iscc.folder() + "' ",
               2,
-              notFound + "named by $ISCC, '" + work.file("none") + "' (try --help)"},
+              notFound + "named by $ISCC, '" + none + "' (try --help)"},
              {{},
               noCompilerOnPath,
               2,

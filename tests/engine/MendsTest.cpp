@@ -13,16 +13,15 @@ namespace {
 // destination, place and role, and the count of [Run] lines.
 std::string seen(const tembrix::ScriptModel& m) {
     std::string out(m.text(m.defaultGroupName));
+    const auto add = [&out](auto... parts) { ((out += '|', out += parts), ...); };
     for (const tembrix::IconGroup& group : m.iconGroups)
         for (const tembrix::IconItem& icon : group.items)
-            out.append("|").append(m.text(icon.program)).append("|").append(m.text(icon.arguments));
+            add(m.text(icon.program), m.text(icon.arguments));
     for (const tembrix::FileItem& item : m.applicationFiles.items)
-        out.append("|")
-            .append(m.text(item.destination))
-            .append("|")
-            .append(std::to_string(static_cast<int>(item.place)))
-            .append(std::to_string(static_cast<int>(item.role)));
-    return out.append("|").append(std::to_string(m.runs.size()));
+        add(m.text(item.destination), std::to_string(static_cast<int>(item.place)) +
+                                          std::to_string(static_cast<int>(item.role)));
+    add(std::to_string(m.runs.size()));
+    return out;
 }
 
 } // namespace

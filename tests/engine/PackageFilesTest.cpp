@@ -23,11 +23,22 @@ const std::string kList = "[Bootstrap]\r\nCabFile=App.CAB\r\nCabs=1\r\n\r\n"
                           "File2=@App.exe,$(AppPath),,,1/1/99,10,1.0\r\n"
                           "File3=@USER32.DLL,$(WinSysPath),,,1/1/99,10,1.0\r\n";
 
-const std::string kMissing2 = "File2 in [Setup1 Files]: warning: App.exe is neither in the source "
-                              "folder, nor in App.CAB: the compile will fail";
+// The sources of the three lines when they are named as beside the list.
+const std::vector<std::string> kBeside = {"MSCOMCTL.OCX", "App.exe", "USER32.DLL"};
 const std::string kNoneFound = "warning: none of the 2 files that the script installs is in the "
                                "source folder or in the package: the compile will fail until "
                                "they are put there";
+
+// The two warnings of a name in App.CAB that would leave the folder.
+std::string refused(int entry, const std::string& name) {
+    return "File" + std::to_string(entry) + " in [Setup1 Files]: warning: App.CAB names the file " +
+           name +
+           ", which would lie outside the folder it is extracted into, so it is not taken out";
+}
+std::string missing(int entry, const std::string& name) {
+    return "File" + std::to_string(entry) + " in [Setup1 Files]: warning: " + name +
+           " is neither in the source folder, nor in App.CAB: the compile will fail";
+}
 
 struct Case {
     const char* what;
@@ -48,42 +59,33 @@ void PrintTo(const Case& c, std::ostream* out) {
     *out << c.what;
 }
 
-Cabinet cabinet(std::vector<StandInArchiveReader::Part> parts, std::string next = {}) {
-    return {std::move(parts), std::move(next)};
-}
-
 const Case kCases[] = {
-    {"names compared without letter case",
+    {"names in any letter case",
      {{"/pkg/mscomctl.ocx", "o"}, {"/pkg/APP.EXE", "e"}},
      {},
-     {"MSCOMCTL.OCX", "App.exe", "USER32.DLL"},
+     kBeside,
      {}},
     {"a Support folder in any letter case",
      {{"/pkg/sUPPORT/MSCOMCTL.OCX", "o"}, {"/pkg/sUPPORT/app.exe", "e"}},
      {},
      {"sUPPORT\\MSCOMCTL.OCX", "sUPPORT\\App.exe", "USER32.DLL"},
      {"note: 2 files taken from sUPPORT"}},
-    {"one file found nowhere",
-     {{"/pkg/MSCOMCTL.OCX", "o"}},
-     {},
-     {"MSCOMCTL.OCX", "App.exe", "USER32.DLL"},
-     {kMissing2}},
     {"the places looked in, Support among them",
      {{"/pkg/MSCOMCTL.OCX", "o"}, {"/pkg/Support/SETUP.LST", ""}},
      {},
-     {"MSCOMCTL.OCX", "App.exe", "USER32.DLL"},
+     kBeside,
      {"File2 in [Setup1 Files]: warning: App.exe is neither in the source folder, nor in "
       "Support, nor in App.CAB: the compile will fail"}},
-    {"a list copied on its own", {}, {}, {"MSCOMCTL.OCX", "App.exe", "USER32.DLL"}, {kNoneFound}},
+    {"a list copied on its own", {}, {}, kBeside, {kNoneFound}},
     {"a cabinet, extracted into Support beside the script",
      {{"/pkg/MSCOMCTL.OCX", "o"}},
-     {{"/pkg/app.cab", cabinet({{"APP.EXE", "exe"}, {"other.dll", "d"}})}},
+     {{"/pkg/app.cab", Cabinet{{{"APP.EXE", "exe"}, {"other.dll", "d"}}}}},
      {"MSCOMCTL.OCX", "Support\\App.exe", "USER32.DLL"},
      {"note: 1 files extracted from App.CAB into Support"},
      {{"/pkg/Support/App.exe", "exe"}}},
     {"a list in Support, its cabinet in the folder above",
      {},
-     {{"/pkg/App.CAB", cabinet({{"MSCOMCTL.OCX", "ocx"}, {"App.exe", "exe"}})}},
+     {{"/pkg/App.CAB", Cabinet{{{"MSCOMCTL.OCX", "ocx"}, {"App.exe", "exe"}}}}},
      {"Support\\MSCOMCTL.OCX", "Support\\App.exe", "USER32.DLL"},
      {"note: 2 files extracted from App.CAB into Support"},
      {{"/pkg/Support/Support/App.exe", "exe"}},
@@ -92,8 +94,8 @@ const Case kCases[] = {
     {"a set of two, followed by its link, a file spanning both",
      {},
      {{"/pkg/App.CAB",
-       cabinet({{"App.exe", "e"}, {"MSCOMCTL.OCX", "first", false, true}}, "APP2.CAB")},
-      {"/pkg/App2.cab", cabinet({{"MSCOMCTL.OCX", "+second", true}})}},
+       Cabinet{{{"App.exe", "e"}, {"MSCOMCTL.OCX", "first", false, true}}, "APP2.CAB"}},
+      {"/pkg/App2.cab", Cabinet{{{"MSCOMCTL.OCX", "+second", true}}}}},
      {"Support\\MSCOMCTL.OCX", "Support\\App.exe", "USER32.DLL"},
      {"note: 2 files extracted from App.CAB, APP2.CAB into Support"},
      {{"/pkg/Support/MSCOMCTL.OCX", "first+second"}}},
@@ -111,7 +113,7 @@ const Case kCases[] = {
      {{"/pkg/mscomctl.oc_", "expanded"}}},
     {"a folder of the user's, with an identical file reused and a differing one kept",
      {{"/out/App.exe", "mine"}, {"/out/MSCOMCTL.OCX", "ocx"}},
-     {{"/pkg/App.CAB", cabinet({{"MSCOMCTL.OCX", "ocx"}, {"App.exe", "exe"}})}},
+     {{"/pkg/App.CAB", Cabinet{{{"MSCOMCTL.OCX", "ocx"}, {"App.exe", "exe"}}}}},
      {"/out/MSCOMCTL.OCX", "/out/App.exe", "USER32.DLL"},
      {"note: 2 files extracted from App.CAB into /out",
       "File2 in [Setup1 Files]: warning: /out/App.exe is there already and differs from the copy "
@@ -133,26 +135,16 @@ const Case kCases[] = {
     {"a damaged cabinet names itself",
      {},
      {{"/pkg/App.CAB", {{{"App.exe", "e"}}, {}, true}}},
-     {"MSCOMCTL.OCX", "App.exe", "USER32.DLL"},
+     kBeside,
      {"CabFile in [Bootstrap]: warning: /pkg/App.CAB: a damaged cabinet, so nothing more is "
       "taken out of it",
       kNoneFound}},
     {"names that would leave the folder are refused",
      {{"/pkg/App.exe", "e"}},
-     {{"/pkg/App.CAB", cabinet({{"..\\up.dll", "x"}, {"C:drive.dll", "x"}, {"\\root.dll", "x"}})}},
+     {{"/pkg/App.CAB", Cabinet{{{"..\\up.dll", "x"}, {"C:drive.dll", "x"}, {"\\root.dll", "x"}}}}},
      {"App.exe", "..\\up.dll", "C:drive.dll", "\\root.dll"},
-     {"File2 in [Setup1 Files]: warning: App.CAB names the file ..\\up.dll, which would lie "
-      "outside the folder it is extracted into, so it is not taken out",
-      "File2 in [Setup1 Files]: warning: ..\\up.dll is neither in the source folder, nor in "
-      "App.CAB: the compile will fail",
-      "File3 in [Setup1 Files]: warning: App.CAB names the file C:drive.dll, which would lie "
-      "outside the folder it is extracted into, so it is not taken out",
-      "File3 in [Setup1 Files]: warning: C:drive.dll is neither in the source folder, nor in "
-      "App.CAB: the compile will fail",
-      "File4 in [Setup1 Files]: warning: App.CAB names the file \\root.dll, which would lie "
-      "outside the folder it is extracted into, so it is not taken out",
-      "File4 in [Setup1 Files]: warning: \\root.dll is neither in the source folder, nor in "
-      "App.CAB: the compile will fail"},
+     {refused(2, "..\\up.dll"), missing(2, "..\\up.dll"), refused(3, "C:drive.dll"),
+      missing(3, "C:drive.dll"), refused(4, "\\root.dll"), missing(4, "\\root.dll")},
      {},
      "[Bootstrap]\r\nCabFile=App.CAB\r\n[Setup1 Files]\r\nFile1=@App.exe,$(AppPath),,,\r\n"
      "File2=@..\\up.dll,$(AppPath),,,\r\nFile3=@C:drive.dll,$(AppPath),,,\r\n"

@@ -43,14 +43,10 @@ public:
         }
     };
 
-    bool fileExists(const std::string& path) const override {
-        return files.count(keyOf(path)) != 0;
-    }
+    bool fileExists(const std::string& path) const override { return files.count(path) != 0; }
     std::optional<std::string> readAll(const std::string& path) const override {
-        const auto found = files.find(keyOf(path));
-        if (found == files.end())
-            return std::nullopt;
-        return found->second;
+        const auto found = files.find(path);
+        return found == files.end() ? std::nullopt : std::optional(found->second);
     }
     tembrix::Status createTextFile(const std::string& path,
                                    std::unique_ptr<tembrix::TextFileWriter>& writer) override {
@@ -58,34 +54,26 @@ public:
         return tembrix::Status::success();
     }
 
-    // A folder is there when a file lies in it or it was made; "/" and "\\"
-    // both separate.
+    // A folder is there when a file lies in it or it was made.
     std::optional<std::vector<tembrix::FolderEntry>>
-    listFolder(const std::string& given) const override {
-        if (given.empty())
-            return std::nullopt;
-        const std::string path = keyOf(given);
-        std::string prefix = path;
-        if (!prefix.empty() && prefix.back() != '/' && prefix.back() != '\\')
+    listFolder(const std::string& path) const override {
+        std::string prefix = keyOf(path);
+        if (!prefix.ends_with('/'))
             prefix += '/';
-        std::map<std::string, bool> names;
-        bool found = folders.count(path) != 0;
+        std::map<std::string, bool> names; // each name below it, and whether it is a folder
         const auto add = [&](const std::string& named, bool isFolder) {
             const std::string full = keyOf(named);
-            if (full.size() <= prefix.size() ||
-                full.compare(0, prefix.size() - 1, prefix, 0, prefix.size() - 1) != 0 ||
-                (full[prefix.size() - 1] != '/' && full[prefix.size() - 1] != '\\'))
-                return;
-            found = true;
-            const std::string rest = full.substr(prefix.size());
-            const std::size_t separator = rest.find_first_of("/\\");
-            names[rest.substr(0, separator)] |= isFolder || separator != std::string::npos;
+            if (full.size() > prefix.size() && full.starts_with(prefix)) {
+                const std::size_t end = full.find('/', prefix.size());
+                names[full.substr(prefix.size(), end - prefix.size())] |=
+                    isFolder || end != std::string::npos;
+            }
         };
         for (const auto& [file, bytes] : files)
             add(file, false);
         for (const std::string& folder : folders)
             add(folder, true);
-        if (!found)
+        if (path.empty() || (names.empty() && !folders.contains(path)))
             return std::nullopt;
         std::vector<tembrix::FolderEntry> entries;
         for (const auto& [name, isFolder] : names)
@@ -93,7 +81,7 @@ public:
         return entries;
     }
     tembrix::Status createFolder(const std::string& path) override {
-        folders.insert(keyOf(path));
+        folders.insert(path);
         return tembrix::Status::success();
     }
 

@@ -1,10 +1,8 @@
 #pragma once
 
-// An archive reader over cabinets and compressed files held in memory, for
-// tests that need no library: each one is also a file of a MemoryFileSystem,
-// so that the folder listings find it. A file that spans cabinets is given as
-// its parts, one per cabinet, and is handed on whole only when every part is
-// in the set that is read.
+// Cabinets and compressed files held in memory, each also a file of a
+// MemoryFileSystem; a file that spans cabinets is given as its parts, and is
+// handed on whole only when the set read holds every part.
 
 #include <algorithm>
 #include <map>
@@ -56,7 +54,6 @@ public:
     extractFromCabinets(const std::vector<std::string>& set, const std::vector<std::string>& names,
                         const std::function<tembrix::Status(std::string_view, std::string&&)>&
                             onFile) const override {
-        extractions.push_back(set);
         std::map<std::string, std::string> pending; // a spanning file's parts so far
         for (const std::string& path : set) {
             const auto found = cabinets.find(path);
@@ -92,5 +89,4 @@ public:
 
     std::map<std::string, Cabinet> cabinets;
     std::map<std::string, std::string> compressed;
-    mutable std::vector<std::vector<std::string>> extractions; ///< each set that was read
 };

@@ -522,9 +522,9 @@ TEST(Form1Dialect, TheInno6BoxFollowsTheCompilerFoundUntilTheUserChooses) {
             h.settings.values.insert("OPTIONS/INNO6", *row.saved);
         h.start();
         const auto* box = h.find<QCheckBox>("chkInno6");
-        for (int wait = 0; wait < 500 && h.compiler.versionsAsked < !row.saved; ++wait)
-            QTest::qWait(10);
-        for (int wait = 0; wait < 100 && box->isChecked() != row.ticked; ++wait)
+        for (int wait = 0; wait < 600 && (h.compiler.versionsAsked < !row.saved ||
+                                          box->isChecked() != row.ticked);
+             ++wait)
             QTest::qWait(10);
         QTest::qWait(50);
         EXPECT_EQ(box->isChecked(), row.ticked);
