@@ -101,7 +101,7 @@ const Case kCases[] = {
 TEST(ArchiveReader, ReadsWhatIsWholeAndRefusesTheRest) {
     TempFolder folder;
     const std::string place = utf8Path(folder.path()) + "/\xCE\xA9mega \xC3\xA9t\xC3\xA9";
-    std::filesystem::copy(nativePath(data("")), nativePath(place));
+    std::filesystem::copy(nativePath(TEMBRIX_TEST_DATA_DIR "/archives"), nativePath(place));
     const auto reader = createSystemArchiveReader();
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.what);
